@@ -1,0 +1,15 @@
+# Fails when a file of the game core includes a Qt header or a platform header.
+file(GLOB_RECURSE core_files
+  ${ROOT}/src/base/* ${ROOT}/src/world/* ${ROOT}/src/store/* ${ROOT}/src/company/* ${ROOT}/src/persist/*)
+set(forbidden "#[ \t]*include[ \t]*[<\"](Q[A-Za-z]*|Qt[A-Za-z]*/[^>\"]*|windows\\.h|unistd\\.h|sys/[^>\"]*|fcntl\\.h|dlfcn\\.h|pthread\\.h|X11/[^>\"]*)[>\"]")
+set(offenders "")
+foreach(f ${core_files})
+  file(STRINGS ${f} hits REGEX "${forbidden}")
+  if(hits)
+    list(APPEND offenders "${f}: ${hits}")
+  endif()
+endforeach()
+if(offenders)
+  string(REPLACE ";" "\n" offenders "${offenders}")
+  message(FATAL_ERROR "The game core must not include Qt or OS headers:\n${offenders}")
+endif()

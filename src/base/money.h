@@ -1,0 +1,59 @@
+// The game's fixed-point number: four decimal places in a signed 64-bit integer (value x 10,000).
+// It carries money (unit: one thousand yen) and every other "kept to four decimals" quantity
+// (factors, ratios, morale and skill), so that no floating-point value ever reaches game state.
+#pragma once
+
+#include <cstdint>
+#include <compare>
+#include <string>
+
+namespace gm {
+
+class Money {
+ public:
+  static constexpr int64_t kScale = 10000;
+
+  constexpr Money() = default;
+
+  // A value whose stored integer is exactly `raw` (amount x 10,000).
+  static constexpr Money fromRaw(int64_t raw) { return Money(raw); }
+  // A whole amount (for money: whole thousands of yen).
+  static constexpr Money fromInt(int64_t whole) { return Money(whole * kScale); }
+  // The ratio numerator / denominator rounded to four decimals, ties to even; 0 when the
+  // denominator is 0.
+  static Money ratio(int64_t numerator, int64_t denominator);
+
+  constexpr int64_t raw() const { return raw_; }
+  // Conversions to small integers truncate toward zero.
+  constexpr int64_t trunc() const { return raw_ / kScale; }
+  // Nearest whole value, ties to even.
+  int64_t round() const;
+
+  constexpr Money operator-() const { return Money(-raw_); }
+  constexpr Money operator+(Money o) const { return Money(raw_ + o.raw_); }
+  constexpr Money operator-(Money o) const { return Money(raw_ - o.raw_); }
+  constexpr Money& operator+=(Money o) { raw_ += o.raw_; return *this; }
+  constexpr Money& operator-=(Money o) { raw_ -= o.raw_; return *this; }
+  // Products and quotients are rounded to four decimals, ties to even.
+  Money operator*(Money o) const;
+  Money operator/(Money o) const;  // 0 when dividing by zero
+  Money operator*(int64_t k) const { return Money(raw_ * k); }
+  Money& operator*=(Money o) { return *this = *this * o; }
+
+  constexpr auto operator<=>(const Money&) const = default;
+
+ private:
+  constexpr explicit Money(int64_t raw) : raw_(raw) {}
+  int64_t raw_ = 0;
+};
+
+// Integer division of a 128-bit value rounding to nearest, ties to even.
+int64_t divRoundHalfEven(__int128 numerator, __int128 denominator);
+
+// The screens' "#,##0" format: whole units (the fraction rounded half away from zero, as the
+// format does) with thousands separators, e.g. raw 12 345 676 000 -> "1,234,568".
+std::string formatGrouped(Money m);
+// The same format for a plain integer.
+std::string formatGrouped(int64_t value);
+
+}  // namespace gm

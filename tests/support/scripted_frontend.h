@@ -1,0 +1,97 @@
+// A port for tests: records every call in order and answers questions from queues that the
+// test fills. An empty queue answers with the safe default (no, or nothing).
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/frontend.h"
+
+namespace gm::test {
+
+struct RecordedMessage {
+  std::string title;
+  std::string text;
+  bool showCash = false;
+  bool confirm = false;
+  int face = 0;
+};
+
+class ScriptedFrontend : public Frontend {
+ public:
+  Options opts;
+  std::vector<RecordedMessage> messages;
+  std::vector<int> cues;
+  std::vector<std::string> events;  // every call, as a short line, in order
+  std::deque<bool> answers;         // answers to confirm questions
+  std::deque<std::optional<std::string>> storeNames;
+  std::deque<std::optional<int64_t>> salePrices;
+  int cashNotices = 0;
+  int waitSteps = 0;
+
+  const Options& options() const override { return opts; }
+
+  bool message(std::string_view title, std::string_view text, bool showCash, bool confirm,
+               int face) override {
+    messages.push_back({std::string(title), std::string(text), showCash, confirm, face});
+    events.push_back("message:" + std::string(title));
+    if (!confirm) return true;
+    if (answers.empty()) return false;
+    bool a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void playCue(int cue) override {
+    cues.push_back(cue);
+    events.push_back("cue:" + std::to_string(cue));
+  }
+  void stopMusic() override { events.push_back("stop-music"); }
+  void setMainCueAllowed(bool allowed) override {
+    events.push_back(allowed ? "main-cue:on" : "main-cue:off");
+  }
+  void waitBegin(std::string_view city, int month) override {
+    events.push_back("wait-begin:" + std::string(city) + ":" + std::to_string(month));
+  }
+  void waitStep() override { ++waitSteps; }
+  void waitEnd() override { events.push_back("wait-end"); }
+  void processEvents() override {}
+  void blockChanged(int row, int column) override {
+    events.push_back("block:" + std::to_string(row) + "," + std::to_string(column));
+  }
+  void cashChanged() override { ++cashNotices; }
+  void cityChanged() override { events.push_back("city-changed"); }
+  void pointBlockWindowAt(int row, int column) override {
+    events.push_back("point:" + std::to_string(row) + "," + std::to_string(column));
+  }
+  std::optional<std::string> askStoreName(std::string_view) override {
+    if (storeNames.empty()) return std::nullopt;
+    auto n = storeNames.front();
+    storeNames.pop_front();
+    return n;
+  }
+  std::optional<int64_t> askSalePrice(int) override {
+    if (salePrices.empty()) return std::nullopt;
+    auto p = salePrices.front();
+    salePrices.pop_front();
+    return p;
+  }
+  void showNewModel(const NewModelNotice& n) override {
+    events.push_back("new-model:" + n.modelName);
+  }
+  void showResultsReport(int month) override {
+    events.push_back("results-report:" + std::to_string(month));
+  }
+  void showResearch() override { events.push_back("research"); }
+  void showEnding(std::string_view text) override { events.push_back("ending:" + std::string(text)); }
+
+  // Titles of the messages shown so far, in order.
+  std::vector<std::string> titles() const {
+    std::vector<std::string> t;
+    for (const auto& m : messages) t.push_back(m.title);
+    return t;
+  }
+};
+
+}  // namespace gm::test
