@@ -71,6 +71,7 @@ class tworld {
   void setFrontend(Frontend* ui) { ui_ = ui ? ui : &silent_; }
   const Options& options() const { return ui_->options(); }
   Random& rng() { return rng_; }
+  const Random& rng() const { return rng_; }
 
   // Saved fields, in declaration order.
   Name cityName;
