@@ -8,8 +8,8 @@ namespace gm {
 inline constexpr int kNamePoolCapacity = 30;
 
 struct ModelNamePool {
-  int count = 0;                                               // names in use: 0..30
-  std::array<std::string_view, kNamePoolCapacity> names{};     // UTF-8; entries >= count empty
+  int count = 0;                                            // names in use: 0..30
+  std::array<std::string_view, kNamePoolCapacity> names{};  // UTF-8; entries >= count empty
 };
 
 // maker 0..10, type 0..9; any other pair yields an empty pool.
