@@ -1,9 +1,12 @@
-// The block record: kind table, setters, starting values and derived values.
+// The block record: kind table, setters, starting values, derived values, the neighbourhood
+// scans and the land prices.
 #include "world/block.h"
 
 #include <array>
 
+#include "base/money.h"
 #include "base/rating.h"
+#include "company/rivals.h"
 
 namespace gm {
 
@@ -41,6 +44,61 @@ constexpr std::array<KindInfo, kKindCount> kKinds = {{
     {"駐車場", 6, O::Player, 0, 0, 0, 35, 0, 160000, 480000},
     {"駐車場", 6, O::Rival, 0, 0, 0, 35, 0, 160000, 480000},
 }};
+
+// Land price factors by a 0..100 value in bands of ten.
+constexpr FactorTable kSecurityPriceFactor = {6200,  7800,  8900,  9500,  10500,
+                                              11200, 12200, 13400, 14900, 16500};
+constexpr FactorTable kUnrestPriceFactor = {9000,  10000, 10500, 12000, 13200,
+                                            14800, 16500, 18800, 20000, 22000};
+constexpr FactorTable kOccupancyPriceFactor = {9000,  9500,  10000, 10700, 11600,
+                                               12500, 13700, 15100, 16800, 18000};
+constexpr FactorTable kSaleSecurityFactor = {6400, 6700, 7200, 7500,  7900,
+                                             8600, 9100, 9800, 10500, 11200};
+constexpr FactorTable kSaleCharmFactor = {8000, 8300, 8600,  8900,  9200,
+                                          9500, 9800, 10100, 10400, 10700};
+// One chance in this many that a buyer walks away; an uneasy city scares fewer buyers off.
+constexpr std::array<int, 10> kSaleRefusalOdds = {6, 6, 5, 5, 4, 4, 3, 3, 2, 2};
+// A charming president builds cheaper; a crowded city builds dearer.
+constexpr FactorTable kConstructionCharmFactor = {10800, 10600, 10400, 10200, 10000,
+                                                  9800,  9600,  9400,  9200,  9000};
+constexpr FactorTable kConstructionDensityFactor = {8400,  8800,  9200,  9600,  10000,
+                                                    10400, 10800, 11200, 11600, 12000};
+// Base amounts of the construction work types 0..6 (clearing, parking, store sizes 1..5).
+constexpr std::array<int64_t, 7> kConstructionBase = {1000,   4000,   100000, 250000,
+                                                      450000, 700000, 1000000};
+
+// Calls f(block) for every on-map block of the square of radius r around (row, column), the
+// centre excluded, row by row. f returns true to stop early; the result says whether it did.
+template <typename F>
+bool scanSquare(const BlockGrid& g, int width, int height, int row, int column, int r, F&& f) {
+  int r0 = row - r < 0 ? 0 : row - r;
+  int r1 = row + r >= height ? height - 1 : row + r;
+  int c0 = column - r < 0 ? 0 : column - r;
+  int c1 = column + r >= width ? width - 1 : column + r;
+  for (int y = r0; y <= r1; ++y) {
+    for (int x = c0; x <= c1; ++x) {
+      if (y == row && x == column) continue;
+      if (f(g[y][x])) return true;
+    }
+  }
+  return false;
+}
+
+// Integer mean of a field over the non-empty blocks of a square, clamped; 0 for none.
+template <typename Field>
+int averageWithin(const BlockGrid& g, int width, int height, int row, int column, int r,
+                  Field field) {
+  int64_t sum = 0;
+  int64_t count = 0;
+  scanSquare(g, width, height, row, column, r, [&](const Tchip& b) {
+    if (b.kind != 0) {
+      sum += field(b);
+      ++count;
+    }
+    return false;
+  });
+  return count == 0 ? 0 : clamp100(sum / count);
+}
 
 }  // namespace
 
@@ -115,12 +173,189 @@ int Tchip::DevelopmentLevel() const {
   return 2;
 }
 
+int Tchip::FanCount() const {
+  // fanRate per cent of the population, truncated: exact in integers.
+  return static_cast<int>(static_cast<int64_t>(fanRate) * population / 100);
+}
+
 std::string_view Tchip::KindName() const { return kindInfo(kind).name; }
+
+std::string Tchip::OwnerLabel(std::string_view cityName, std::string_view presidentName) const {
+  switch (kindInfo(kind).owner) {
+    case OwnerKind::City:
+      return std::string(cityName);
+    case OwnerKind::Citizens:
+      return "市民";
+    case OwnerKind::Player:
+      return std::string(presidentName);
+    case OwnerKind::Rival:
+      return std::string(rivalName(owner));
+    case OwnerKind::None:
+      break;
+  }
+  return std::string();
+}
 
 int Tchip::Distance(int otherRow, int otherColumn) const {
   int dr = row - otherRow;
   int dc = column - otherColumn;
   return (dr < 0 ? -dr : dr) + (dc < 0 ? -dc : dc);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Neighbourhood scans
+
+bool Tchip::HasKindWithin(const BlockGrid& g, int width, int height, int k, int r) const {
+  return scanSquare(g, width, height, row, column, r, [k](const Tchip& b) { return b.kind == k; });
+}
+
+int Tchip::CountKindWithin(const BlockGrid& g, int width, int height, int k, int r) const {
+  int n = 0;
+  scanSquare(g, width, height, row, column, r, [&](const Tchip& b) {
+    n += b.kind == k;
+    return false;
+  });
+  return n;
+}
+
+int Tchip::CountOwnedKindWithin(const BlockGrid& g, int width, int height, int k, int who,
+                                int r) const {
+  int n = 0;
+  scanSquare(g, width, height, row, column, r, [&](const Tchip& b) {
+    n += b.kind == k && b.owner == who;
+    return false;
+  });
+  return n;
+}
+
+bool Tchip::HasGroupWithin(const BlockGrid& g, int width, int height, int group, int r) const {
+  return scanSquare(g, width, height, row, column, r,
+                    [group](const Tchip& b) { return b.Group() == group; });
+}
+
+int Tchip::AverageSecurityWithin(const BlockGrid& g, int width, int height, int r) const {
+  return averageWithin(g, width, height, row, column, r, [](const Tchip& b) { return b.security; });
+}
+
+int Tchip::AverageFanRateWithin(const BlockGrid& g, int width, int height, int r) const {
+  return averageWithin(g, width, height, row, column, r, [](const Tchip& b) { return b.fanRate; });
+}
+
+int Tchip::AverageUnrestWithin(const BlockGrid& g, int width, int height, int r) const {
+  return averageWithin(g, width, height, row, column, r, [](const Tchip& b) { return b.unrest; });
+}
+
+int Tchip::AverageOccupancyWithin(const BlockGrid& g, int width, int height, int r) const {
+  return averageWithin(g, width, height, row, column, r,
+                       [](const Tchip& b) { return b.Occupancy(); });
+}
+
+int Tchip::AverageOccupancyAround(const BlockGrid& g, int width, int height, int r) const {
+  // Off-map and empty positions still count in the divisor: a block at the city's edge looks
+  // emptier around than one in the middle.
+  int64_t sum = 0;
+  scanSquare(g, width, height, row, column, r, [&](const Tchip& b) {
+    if (b.kind != 0) sum += b.Occupancy();
+    return false;
+  });
+  int64_t positions = static_cast<int64_t>(2 * r + 1) * (2 * r + 1) - 1;
+  return positions <= 0 ? 0 : clamp100(sum / positions);
+}
+
+bool Tchip::HasOtherRivalStoreWithin(const BlockGrid& g, int width, int height, int who,
+                                     int r) const {
+  return scanSquare(g, width, height, row, column, r,
+                    [who](const Tchip& b) { return b.kind == 20 && b.owner != who; });
+}
+
+bool Tchip::HasRivalStoreAdjacent(const BlockGrid& g, int width, int height, int who) const {
+  return scanSquare(g, width, height, row, column, 1,
+                    [who](const Tchip& b) { return b.kind == 20 && b.owner == who; });
+}
+
+bool Tchip::HasRivalParkingAdjacent(const BlockGrid& g, int width, int height, int who) const {
+  return scanSquare(g, width, height, row, column, 1,
+                    [who](const Tchip& b) { return b.kind == 28 && b.owner == who; });
+}
+
+// ---------------------------------------------------------------------------------------------
+// Land prices. Factors are four-decimal fixed point; each product is rounded to four decimals
+// before the next one, and only the final amount is truncated.
+
+PurchaseQuote Tchip::PurchasePrice(int averageUnrest, Random& rng) const {
+  PurchaseQuote q;
+  q.refused = rng.randInt(3) == 1;
+  const Money land = Money::fromInt(landPrice);
+  const Money s = factorFor(kSecurityPriceFactor, security);
+  switch (kind) {
+    case 1: {
+      q.price = (land * s).trunc();
+      if (rng.randInt(100) + 1 < averageUnrest) q.refused = true;
+      break;
+    }
+    case 3: {
+      // A rival asks up to three times the land's worth, and may simply not feel like selling.
+      int k = rng.randInt(3);
+      q.price = ((land * Money::fromInt(k + 1)) * s).trunc();
+      int a = rng.randInt(100) + 1;
+      int b = rng.randInt(200) + 1;
+      if (a < b) q.refused = true;
+      break;
+    }
+    case 21:
+    case 24:
+    case 25: {
+      const Money u = factorFor(kUnrestPriceFactor, unrest);
+      const Money o = factorFor(kOccupancyPriceFactor, Occupancy());
+      // Residents are bought out per head; the districts also weigh the land by the ill feeling.
+      int perHead = kind == 21 ? 500 : (kind == 24 ? 400 : 300);
+      int reluctance = kind == 21 ? 70 : (kind == 24 ? 80 : 90);
+      Money landPart = land * s;
+      if (kind != 21) landPart = landPart * u;
+      Money people = (u * o) * Money::fromInt(population) * static_cast<int64_t>(perHead);
+      q.price = (landPart + people).trunc();
+      if (rng.randInt(reluctance) + 1 < unrest) q.refused = true;
+      break;
+    }
+    default:
+      q.price = 200000;
+      break;
+  }
+  return q;
+}
+
+SaleAnswer Tchip::SaleAccepted(int64_t askingPrice, int charm, int averageUnrest,
+                               Random& rng) const {
+  SaleAnswer a;
+  const int64_t value = ((Money::fromInt(landPrice) * factorFor(kSaleCharmFactor, charm)) *
+                         factorFor(kSaleSecurityFactor, security))
+                            .trunc();
+  if (value < askingPrice) {
+    a.tooDear = true;
+    a.sold = false;
+  } else {
+    a.sold = true;
+  }
+  if (rng.randInt(kSaleRefusalOdds[bandIndex(averageUnrest)]) == 1) a.sold = false;
+  if (value >= askingPrice && !a.sold) {
+    // A buyer who was put off may still come round when the price is a bargain.
+    int64_t p = (Money::ratio(askingPrice, value > 1 ? value : 1) * int64_t{100}).trunc();
+    if (p < 2) p = 2;
+    if (p <= 40 && rng.randInt(static_cast<int>(p)) < 30) a.sold = true;
+  }
+  if (rng.randInt(3) == 1) a.sold = false;
+  return a;
+}
+
+int64_t Tchip::ConstructionCost(int workType, int sizeIndex, int cityDensity, int charm) const {
+  const Money kc = factorFor(kConstructionCharmFactor, charm);
+  const Money kd = factorFor(kConstructionDensityFactor, cityDensity);
+  // Pulling down a store costs more the bigger it was.
+  int64_t clearingUnits = kind == 19 ? sizeIndex + 1 : 1;
+  Money cost = (Money::fromInt(clearingUnits * 1000) * kc) * kd;
+  if (workType > 0 && workType < static_cast<int>(kConstructionBase.size()))
+    cost += (Money::fromInt(kConstructionBase[workType]) * kc) * kd;
+  return cost.trunc();
 }
 
 }  // namespace gm

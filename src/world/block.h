@@ -105,8 +105,7 @@ class Tchip {
   int AverageUnrestWithin(const BlockGrid& g, int width, int height, int r) const;
   int AverageOccupancyWithin(const BlockGrid& g, int width, int height, int r) const;
   int AverageOccupancyAround(const BlockGrid& g, int width, int height, int r) const;
-  bool HasOtherRivalStoreWithin(const BlockGrid& g, int width, int height, int owner,
-                                int r) const;
+  bool HasOtherRivalStoreWithin(const BlockGrid& g, int width, int height, int owner, int r) const;
   bool HasRivalStoreAdjacent(const BlockGrid& g, int width, int height, int owner) const;
   bool HasRivalParkingAdjacent(const BlockGrid& g, int width, int height, int owner) const;
 
