@@ -1,0 +1,86 @@
+// Bounds-checked little-endian byte reader and writer for the game's packed file records.
+// Every field is read and written one by one; a record is never copied as a memory image.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace gm {
+
+class ByteReader {
+ public:
+  explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+
+  bool ok() const { return ok_; }
+  std::size_t offset() const { return pos_; }
+
+  uint8_t u8() { return static_cast<uint8_t>(take(1)); }
+  int32_t i32() { return static_cast<int32_t>(static_cast<uint32_t>(take(4))); }
+  uint16_t u16() { return static_cast<uint16_t>(take(2)); }
+  int64_t i64() { return static_cast<int64_t>(take(8)); }
+  // A short string of the given capacity: a length byte, then `capacity` bytes. A length beyond
+  // the capacity is clamped to it. Returns the raw (Shift-JIS) bytes.
+  std::string shortString(std::size_t capacity) {
+    std::size_t len = u8();
+    if (len > capacity) len = capacity;
+    std::string s = raw(capacity);
+    s.resize(len < s.size() ? len : s.size());
+    return s;
+  }
+  std::string raw(std::size_t n) {
+    if (!ok_ || pos_ + n > bytes_.size()) {
+      ok_ = false;
+      return std::string(n, '\0');
+    }
+    std::string s(bytes_.substr(pos_, n));
+    pos_ += n;
+    return s;
+  }
+  void skip(std::size_t n) { raw(n); }
+
+ private:
+  uint64_t take(int n) {
+    if (!ok_ || pos_ + n > bytes_.size()) {
+      ok_ = false;
+      return 0;
+    }
+    uint64_t v = 0;
+    for (int i = 0; i < n; ++i) v |= static_cast<uint64_t>(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
+    pos_ += n;
+    return v;
+  }
+
+  std::string_view bytes_;
+  std::size_t pos_ = 0;
+  bool ok_ = true;
+};
+
+class ByteWriter {
+ public:
+  void u8(uint8_t v) { put(v, 1); }
+  void u16(uint16_t v) { put(v, 2); }
+  void i32(int32_t v) { put(static_cast<uint32_t>(v), 4); }
+  void i64(int64_t v) { put(static_cast<uint64_t>(v), 8); }
+  // A short string of the given capacity; `sjis` longer than the capacity is cut (callers cut at
+  // character boundaries before) and the rest of the field is zero.
+  void shortString(std::string_view sjis, std::size_t capacity) {
+    std::size_t len = sjis.size() < capacity ? sjis.size() : capacity;
+    u8(static_cast<uint8_t>(len));
+    bytes_.append(sjis.substr(0, len));
+    bytes_.append(capacity - len, '\0');
+  }
+  void raw(std::string_view s) { bytes_.append(s); }
+  void zeros(std::size_t n) { bytes_.append(n, '\0'); }
+  const std::string& bytes() const { return bytes_; }
+
+ private:
+  void put(uint64_t v, int n) {
+    for (int i = 0; i < n; ++i) bytes_.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+  }
+  std::string bytes_;
+};
+
+}  // namespace gm

@@ -1,0 +1,106 @@
+// Reading and writing the city record.
+#include "persist/city_file.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "base/text.h"
+#include "persist/byte_io.h"
+
+namespace gm {
+
+CityReadResult DecodeCityRecord(std::string_view bytes) {
+  CityReadResult result;
+  if (bytes.size() < kCityRecordSize) {
+    result.error = "都市ファイルが短すぎます（" + std::to_string(bytes.size()) + " バイト）。";
+    return result;
+  }
+  ByteReader in(bytes.substr(0, kCityRecordSize));
+  CityDefinition& c = result.city;
+  c.name = fromShiftJis(in.shortString(32));
+  c.height = in.u8();
+  c.width = in.u8();
+  in.skip(1);
+  c.housingPolicy = in.i32();
+  c.commercePolicy = in.i32();
+  c.businessPolicy = in.i32();
+  c.taxRate = in.u8();
+  c.unionHourCut = in.u8();
+  c.unionDayCut = in.u8();
+  c.description = fromShiftJis(in.shortString(255));
+  for (int r = 0; r < kMapSize; ++r)
+    for (int col = 0; col < kMapSize; ++col) c.kinds[r][col] = in.u8();
+  c.cityType = in.u8();
+  c.maxPachinkoRate = in.u8();
+  c.maxSlotRate = in.u8();
+  in.skip(2);
+  if (!in.ok()) {
+    result.error = "都市ファイルを読み込めません。";
+    return result;
+  }
+  if (c.height < 1 || c.height > kMapSize || c.width < 1 || c.width > kMapSize) {
+    result.error = "都市ファイルの大きさが正しくありません。";
+    return result;
+  }
+  // Kinds outside the table would index past every kind table; the game cannot draw or simulate
+  // them, so such a file is refused rather than half-loaded.
+  for (const auto& row : c.kinds)
+    for (uint8_t k : row)
+      if (k >= kKindCount) {
+        result.error = "都市ファイルに不明な区画があります。";
+        return result;
+      }
+  if (c.maxPachinkoRate > 6) c.maxPachinkoRate = 6;
+  if (c.maxSlotRate > 3) c.maxSlotRate = 3;
+  result.ok = true;
+  return result;
+}
+
+CityReadResult ReadCityFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    CityReadResult r;
+    r.error = "都市ファイルを開けません。";
+    return r;
+  }
+  std::string bytes;
+  bytes.resize(kCityRecordSize);
+  file.read(bytes.data(), static_cast<std::streamsize>(kCityRecordSize));
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  return DecodeCityRecord(bytes);
+}
+
+std::string EncodeCityRecord(const CityDefinition& c) {
+  auto name = toShiftJis(cutToShiftJisBytes(c.name, 32));
+  auto description = toShiftJis(cutToShiftJisBytes(c.description, 255));
+  if (!name || !description) return std::string();
+  ByteWriter out;
+  out.shortString(*name, 32);
+  out.u8(static_cast<uint8_t>(c.height));
+  out.u8(static_cast<uint8_t>(c.width));
+  out.zeros(1);
+  out.i32(c.housingPolicy);
+  out.i32(c.commercePolicy);
+  out.i32(c.businessPolicy);
+  out.u8(static_cast<uint8_t>(c.taxRate));
+  out.u8(static_cast<uint8_t>(c.unionHourCut));
+  out.u8(static_cast<uint8_t>(c.unionDayCut));
+  out.shortString(*description, 255);
+  for (const auto& row : c.kinds)
+    for (uint8_t k : row) out.u8(k);
+  out.u8(static_cast<uint8_t>(c.cityType));
+  out.u8(static_cast<uint8_t>(c.maxPachinkoRate));
+  out.u8(static_cast<uint8_t>(c.maxSlotRate));
+  out.zeros(2);
+  return out.bytes();
+}
+
+std::string_view CitySizeClass(int cells) {
+  if (cells <= 500) return "村";
+  if (cells <= 1000) return "町";
+  if (cells <= 1500) return "市";
+  if (cells <= 2000) return "都市";
+  return "大都市";
+}
+
+}  // namespace gm

@@ -1,0 +1,91 @@
+// The city record's byte layout, its round trip and the refusal of short or impossible files.
+#include <gtest/gtest.h>
+
+#include "persist/city_file.h"
+
+namespace gm {
+namespace {
+
+CityDefinition sampleCity() {
+  CityDefinition c;
+  c.name = "テスト市";
+  c.description = "説明文。Description!";
+  c.height = 20;
+  c.width = 40;
+  c.housingPolicy = 55;
+  c.commercePolicy = 44;
+  c.businessPolicy = 33;
+  c.taxRate = 12;
+  c.unionHourCut = 2;
+  c.unionDayCut = 3;
+  c.kinds[0][0] = 21;
+  c.kinds[19][39] = 10;
+  c.kinds[49][49] = 1;
+  c.cityType = 2;
+  c.maxPachinkoRate = 4;
+  c.maxSlotRate = 1;
+  return c;
+}
+
+}  // namespace
+
+TEST(CityFileRecord, LayoutOffsetsAndRoundTrip) {
+  std::string bytes = EncodeCityRecord(sampleCity());
+  ASSERT_EQ(bytes.size(), kCityRecordSize);
+  EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 8);  // "テスト市" is 8 Shift-JIS bytes
+  EXPECT_EQ(bytes[33], 20);                             // first extent
+  EXPECT_EQ(bytes[34], 40);                             // second extent
+  EXPECT_EQ(bytes[36], 55);                             // housing policy, little-endian int32
+  EXPECT_EQ(bytes[48], 12);                             // tax
+  EXPECT_EQ(bytes[307], 21);                            // kind [0][0]
+  EXPECT_EQ(bytes[307 + 19 * 50 + 39], 10);             // kind [19][39]
+  EXPECT_EQ(bytes[2807], 2);
+  EXPECT_EQ(bytes[2808], 4);
+  EXPECT_EQ(bytes[2809], 1);
+
+  CityReadResult r = DecodeCityRecord(bytes);
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_EQ(r.city.name, "テスト市");
+  EXPECT_EQ(r.city.description, "説明文。Description!");
+  EXPECT_EQ(r.city.cells(), 800);
+  EXPECT_EQ(r.city.kinds[19][39], 10);
+  EXPECT_EQ(r.city.unionDayCut, 3);
+  EXPECT_EQ(EncodeCityRecord(r.city), bytes);
+}
+
+TEST(CityFileRecord, ShortAndImpossibleRecordsAreRefused) {
+  std::string bytes = EncodeCityRecord(sampleCity());
+  EXPECT_FALSE(DecodeCityRecord(bytes.substr(0, kCityRecordSize - 1)).ok);
+  EXPECT_TRUE(DecodeCityRecord(bytes + "extra bytes are ignored").ok);
+
+  std::string zeroExtent = bytes;
+  zeroExtent[33] = 0;
+  EXPECT_FALSE(DecodeCityRecord(zeroExtent).ok);
+  std::string tooWide = bytes;
+  tooWide[34] = 51;
+  EXPECT_FALSE(DecodeCityRecord(tooWide).ok);
+  std::string badKind = bytes;
+  badKind[307 + 5] = static_cast<char>(0x95);
+  EXPECT_FALSE(DecodeCityRecord(badKind).ok);
+  // A length byte larger than its field cannot read past the field.
+  std::string longName = bytes;
+  longName[0] = static_cast<char>(200);
+  CityReadResult r = DecodeCityRecord(longName);
+  ASSERT_TRUE(r.ok);
+  EXPECT_LE(r.city.name.size(), 32u * 3);
+  EXPECT_FALSE(ReadCityFile("/nonexistent/city.pmp").ok);
+}
+
+TEST(CityFileRecord, SizeClassesByCellCount) {
+  EXPECT_EQ(CitySizeClass(484), "村");
+  EXPECT_EQ(CitySizeClass(500), "村");
+  EXPECT_EQ(CitySizeClass(501), "町");
+  EXPECT_EQ(CitySizeClass(506), "町");
+  EXPECT_EQ(CitySizeClass(1000), "町");
+  EXPECT_EQ(CitySizeClass(1001), "市");
+  EXPECT_EQ(CitySizeClass(1501), "都市");
+  EXPECT_EQ(CitySizeClass(2001), "大都市");
+  EXPECT_EQ(CitySizeClass(2500), "大都市");
+}
+
+}  // namespace gm
