@@ -77,6 +77,10 @@ class Frontend {
   virtual void showResultsReport(int month) = 0;
   virtual void showResearch() = 0;
   virtual void showEnding(std::string_view text) = 0;
+
+  // The game is over: hide the data windows, disable the map and switch the game menus off.
+  // (Later additions to the port have defaults so that every port keeps compiling.)
+  virtual void gameShutDown() {}
 };
 
 // A port that shows nothing and answers every question with its safe default (no, or the
