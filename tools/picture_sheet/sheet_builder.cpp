@@ -52,6 +52,7 @@ class sheet_painter {
 
   void heading(const QString& text) {
     y_ += 6;
+    findings << QStringLiteral("section at y=%1: %2").arg(y_).arg(text);
     QFont bold = painter_.font();
     bold.setPixelSize(14);
     bold.setBold(true);
