@@ -8,6 +8,7 @@
 
 #include "base/fixed_string.h"
 #include "base/money.h"
+#include "world/calendar.h"
 
 namespace gm {
 
@@ -73,6 +74,36 @@ struct Tddai {
 
   void reset() { *this = Tddai(); }
   bool isPachinko() const { return !isSlotType(kishu); }
+
+  // Turns a free record into an island of the model bought this month at `unitPriceYen` a
+  // machine.
+  void fillRecord(int month, int32_t unitPriceYen, const tdai& model);
+  // Same island of the same purchase: both in use, same model, same production and price.
+  bool sameModel(const Tddai& other) const;
+  // An island of the given catalogue model (the price may differ by the discount).
+  bool sameAsModel(const tdai& model) const;
+  // Years and months since purchase, (0, 0) in the month of purchase.
+  YearMonth monthsOwned(int month) const;
+  // The island may still be newly installed on a floor in `month`.
+  bool withinValidity(int month) const { return used && yuukouMonth >= month; }
+
+  // Last month's money, in thousands of yen.
+  Money sales() const;
+  Money grossProfit() const;
+  Money expectedGrossProfit() const;
+  Money salesPerMachineDay() const;
+  Money grossProfitPerMachineDay() const;
+  // 客付き: per cent of the hours its machines could have been played, at most 100.
+  int attendance() const;
 };
+
+// `move` carries an island between the warehouse and a floor, leaving `from` free; `copy` leaves
+// `from` as it was.
+void move(Tddai& from, Tddai& to);
+void copy(const Tddai& from, Tddai& to);
+
+// The warehouse order: records in use before free ones (use with std::stable_sort so that the
+// islands keep their order otherwise).
+bool machineOrderLess(const Tddai& a, const Tddai& b);
 
 }  // namespace gm

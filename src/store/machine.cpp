@@ -1,0 +1,112 @@
+// The machine-type table and the operations on machine records (islands of ten machines).
+#include "store/machine.h"
+
+#include <array>
+
+#include "base/rating.h"
+
+namespace gm {
+
+namespace {
+
+constexpr std::array<MachineTypeInfo, kMachineTypeCount> kTypes = {{
+    {"一般台", 120, 3, 3, 800},
+    {"権利物", 150, 4, 5, 1800},
+    {"アレパチ", 140, 4, 6, 2100},
+    {"一発台", 130, 4, 4, 1600},
+    {"セブン機", 170, 6, 10, 2500},
+    {"CRセブン機", 250, 7, 18, 3500},
+    {"CR権利物", 230, 6, 14, 2500},
+    {"CRアレパチ", 220, 6, 15, 2800},
+    {"パチスロ", 350, 12, 30, 2600},
+    {"CRパチスロ", 450, 15, 50, 3000},
+}};
+
+// Slot machines wear out their welcome later than pachinko boards, so makers accept them back
+// on a floor for longer.
+constexpr int kPachinkoValidityMonths = 30;
+constexpr int kSlotValidityMonths = 36;
+
+// A money value taken `percent` (per cent x 10,000) of, rounded once at the end.
+Money percentOfMoney(Money value, Money percent) {
+  return Money::fromRaw(divRoundHalfEven(static_cast<__int128>(value.raw()) * percent.raw(),
+                                         static_cast<__int128>(100) * Money::kScale));
+}
+
+// A month's money spread over the ten machines of the island and its business days.
+Money perMachineDay(Money value, int32_t days) {
+  if (days == 0) return Money();
+  return Money::fromRaw(divRoundHalfEven(value.raw(), static_cast<__int128>(days) * 10));
+}
+
+}  // namespace
+
+const MachineTypeInfo& machineTypeInfo(int type) {
+  return kTypes[type >= 0 && type < kMachineTypeCount ? type : 0];
+}
+
+void Tddai::fillRecord(int month, int32_t unitPriceYen, const tdai& model) {
+  reset();
+  used = true;
+  name = model.name;
+  kishu = model.kishu;
+  maker = model.maker;
+  nominal = model.nominal;
+  actual = model.actual;
+  kounyuuMonth = month;
+  tanka = unitPriceYen;
+  modelMachine = model.modelMachine;
+  yuukouMonth = model.releaseMonth +
+                (isSlotType(model.kishu) ? kSlotValidityMonths : kPachinkoValidityMonths);
+  shukka = model.shukka;
+  virgin = true;
+  riritu = Money::fromInt(15);
+  ihou = false;
+  keitai = 0;
+  morning = 0;
+}
+
+bool Tddai::sameModel(const Tddai& o) const {
+  return used && o.used && name == o.name && kishu == o.kishu && maker == o.maker &&
+         shukka == o.shukka && tanka == o.tanka;
+}
+
+bool Tddai::sameAsModel(const tdai& m) const {
+  return used && name == m.name && kishu == m.kishu && maker == m.maker && shukka == m.shukka;
+}
+
+YearMonth Tddai::monthsOwned(int month) const { return MonthToElapsed(month - kounyuuMonth); }
+
+Money Tddai::sales() const {
+  if (nissuu == 0) return Money();
+  return kyakutan * static_cast<int64_t>(kadou);
+}
+
+Money Tddai::grossProfit() const { return percentOfMoney(sales(), ririJisseki); }
+
+Money Tddai::expectedGrossProfit() const { return percentOfMoney(sales(), riritu); }
+
+Money Tddai::salesPerMachineDay() const { return perMachineDay(sales(), nissuu); }
+
+Money Tddai::grossProfitPerMachineDay() const { return perMachineDay(grossProfit(), nissuu); }
+
+int Tddai::attendance() const {
+  if (jikan == 0) return 0;
+  return static_cast<int>(clampValue(percentOf(kadou, static_cast<int64_t>(jikan) * 10), 0, 100));
+}
+
+void move(Tddai& from, Tddai& to) {
+  if (&from == &to) return;
+  copy(from, to);
+  from.reset();
+}
+
+void copy(const Tddai& from, Tddai& to) {
+  if (&from == &to) return;
+  to.reset();
+  to = from;
+}
+
+bool machineOrderLess(const Tddai& a, const Tddai& b) { return a.used && !b.used; }
+
+}  // namespace gm
