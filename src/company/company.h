@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "base/fixed_string.h"
 #include "base/money.h"
@@ -20,6 +21,86 @@ inline constexpr int kStoreSlots = 50;
 inline constexpr int kWarehouseRecords = 1000;
 
 using BlockMarks = std::array<std::array<uint8_t, kMapSize>, kMapSize>;  // [row][column]
+
+// Capital classes (`sihon`): what the founding and company screens show and the starting cash.
+inline constexpr int kCapitalClasses = 8;
+std::string_view capitalLabel(int sihon);
+int64_t capitalCash(int sihon);  // thousands of yen
+
+// Warehouse levels (`souko`).
+struct WarehouseLevel {
+  int capacity;         // machines
+  int64_t rebuildCost;  // thousands of yen to rebuild up to this level (0 for the first)
+  std::string_view label;
+};
+inline constexpr int kWarehouseLevels = 4;
+const WarehouseLevel& warehouseLevel(int souko);
+
+// `TempoKazu`: how many stores the president can lead, and the stores by state.
+struct StoreCounts {
+  int limit = 0;
+  int used = 0;
+  int waiting = 0;
+  int open = 0;
+  int suspended = 0;
+  int underConstruction = 0;
+};
+
+// `ImageHeikin`: the stores' average refinement, fame and satisfaction.
+struct ImageAverages {
+  int senren = 0;
+  int chimei = 0;
+  int manzoku = 0;
+};
+
+// `StaffShuukei`: the company's staff against what its stores need.
+struct StaffSummary {
+  int men = 0;
+  int women = 0;
+  int total = 0;
+  int need = 0;
+  int averageMen = 0;  // per store in use
+  int averageWomen = 0;
+  int averageTotal = 0;
+  int averageNeed = 0;
+  int menShare = 0;  // per cent of all staff
+  int womenShare = 0;
+  Money moral;  // average over the stores that employ anybody
+  Money skill;
+};
+
+// The stores' last closed month added up.
+struct CompanySums {
+  ByKind<Money> uriage{};
+  ByKind<Money> arari{};
+  Money operatingRunning;
+  int64_t operatingPromotion = 0;       // thousands of yen
+  Money operating;                      // running + promotion
+  std::array<Money, 15> maintenance{};  // the twelve items, machines, building and the total
+  std::array<int64_t, 4> personnel{};   // salaries, education, welfare, total (thousands of yen)
+  Money netProfit;
+  ByKind<Money> profitRate{};  // per cent, four decimals
+  ByKind<int> occupancy{};     // whole per cent
+};
+
+// Records in use and the machines they stand for (ten a record), by type and kind.
+struct MachineTally {
+  std::array<int, kMachineTypeCount> records{};
+  std::array<int, kMachineTypeCount> machines{};
+  int pachinkoRecords = 0;
+  int pachinkoMachines = 0;
+  int slotRecords = 0;
+  int slotMachines = 0;
+  int totalRecords = 0;
+  int totalMachines = 0;
+  void add(const Tddai& d);
+};
+
+// The warehouse records that a purchase filled: numbers first .. first + count - 1.
+struct PurchasedRecords {
+  int first = 0;
+  int count = 0;
+};
 
 class tkaichou {
  public:
@@ -70,6 +151,34 @@ class tkaichou {
   // Slot n (1..50) and warehouse record n (1..1000).
   Ttempo& slot(int n) { return tempo[n - 1]; }
   const Ttempo& slot(int n) const { return tempo[n - 1]; }
+  Tddai& record(int n) { return dai[n - 1]; }
+  const Tddai& record(int n) const { return dai[n - 1]; }
+
+  // Stores. Slot numbers are 1-based; 0 means none.
+  StoreCounts TempoKazu() const;
+  int AkiTempo() const;
+  int TempoAt(int row, int column) const;  // 1 when no store stands there
+  int64_t SoushisanKeisan(int month) const;
+  ImageAverages ImageHeikin() const;
+  StaffSummary StaffShuukei(int hours, int month) const;
+  CompanySums StoreSums() const;
+  MachineTally StoreMachineTally() const;
+  MachineTally WarehouseMachineTally() const;
+
+  // Warehouse. Record numbers are 1-based; 0 means none.
+  int SoukoYouryou() const;
+  int SoukoAki() const;
+  int AkiDai();
+  PurchasedRecords DaiKounyuu(const tdai& model, int count, int month, int32_t unitPriceYen);
+  bool SoukoKaichikuKanou() const;
+  int DaiKensuu(const tdai& model) const;
+
+  // Sorting: slots and records in use first, in their earlier order.
+  void TempoSort();
+  void DaiSort();
+
+  // The clean-up that opens a new month (month_after.cpp).
+  void GetsumatsuGo();
 
  private:
   tworld* world_;

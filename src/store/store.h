@@ -10,6 +10,7 @@
 #include "base/money.h"
 #include "store/history.h"
 #include "store/machine.h"
+#include "world/calendar.h"
 
 namespace gm {
 
@@ -21,6 +22,56 @@ inline constexpr int kEquipmentCount = 12;
 
 // Store states (`joutai`).
 enum StoreState : uint8_t { kWaiting = 0, kOpen = 1, kUnderConstruction = 2, kSuspended = 3 };
+
+// Names of the sizes ("１フロア" .. "タワー") and the states ("待機中" .. "営業停止"); an index out
+// of range gives an empty name. The exchange-rate names are the world's (`pachinkoRateName`,
+// `slotRateName`), since the union limits use the same table.
+std::string_view storeSizeName(int kibo);
+std::string_view storeStateName(int joutai);
+
+// `kousaku` bits.
+enum ManipulationBit : uint8_t { kShills = 1 << 0, kIllegalRom = 1 << 1, kJackpotControl = 1 << 2 };
+
+// Equipment 0..4 is general, 5..11 special: a special item stands on one floor, takes room for
+// `space` machines there and cannot stand beside its exclusive partner.
+struct EquipmentInfo {
+  std::string_view name;
+  bool special;
+  int floor;     // 1-based floor of a special item, 0 for general equipment
+  int space;     // machines' worth of floor room
+  int excludes;  // the exclusive partner, -1 for none
+};
+const EquipmentInfo& equipmentInfo(int n);
+
+// Which machines an island query looks at: a machine type (-1 any), a business form (-1 any)
+// and a kind (pachinko, slot or both).
+enum class IslandKind : uint8_t { Both, Pachinko, Slot };
+struct IslandFilter {
+  int type = -1;
+  int form = -1;
+  IslandKind kind = IslandKind::Both;
+  bool accepts(const Tddai& d) const;
+};
+
+// Machine quantities that island sums and averages can add up.
+enum class IslandQuantity : uint8_t { ProfitRate, Sales, GrossProfit, ExpectedGrossProfit };
+
+// Machines (ten per occupied island) and islands by type and kind.
+struct MachineCounts {
+  std::array<int, kMachineTypeCount> machines{};
+  std::array<int, kMachineTypeCount> islands{};
+  int pachinkoIslands = 0;
+  int pachinkoMachines = 0;
+  int slotIslands = 0;
+  int slotMachines = 0;
+  int allMachines = 0;
+  int allIslands = 0;
+};
+
+// Per-kind figures: pachinko, slot, total.
+template <typename T>
+using ByKind = std::array<T, 3>;
+enum KindIndex { kPachinko = 0, kSlot = 1, kTotal = 2 };
 
 // The store's promotions: one choice per promotion.
 struct Thansoku {
@@ -42,9 +93,40 @@ struct OperatingCosts {
   Money total;
 };
 
+// Reorders records so that those in use come first, keeping the order within each group. It
+// moves the records through a permutation instead of std::stable_sort, whose scratch buffer
+// would allocate during play.
+template <typename T, std::size_t N, typename InUse>
+void stableInUseFirst(std::array<T, N>& a, InUse inUse) {
+  std::array<uint16_t, N> from{};  // from[k]: the record that goes to position k
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < N; ++i)
+    if (inUse(a[i])) from[k++] = static_cast<uint16_t>(i);
+  for (std::size_t i = 0; i < N; ++i)
+    if (!inUse(a[i])) from[k++] = static_cast<uint16_t>(i);
+  std::array<bool, N> placed{};
+  for (std::size_t start = 0; start < N; ++start) {
+    if (placed[start] || from[start] == start) continue;
+    T held = a[start];
+    std::size_t at = start;
+    while (true) {
+      placed[at] = true;
+      std::size_t src = from[at];
+      if (src == start) {
+        a[at] = held;
+        break;
+      }
+      a[at] = a[src];
+      at = src;
+    }
+  }
+}
+
+inline constexpr int64_t kDefaultNewMachineRate = 150000;  // 15 %
+
 class Ttempo {
  public:
-  Ttempo() = default;
+  Ttempo() { shinDaiRitu.fill(Money::fromRaw(kDefaultNewMachineRate)); }
 
   // The world this store belongs to (set by the company; copies keep it).
   tworld* world = nullptr;
@@ -93,6 +175,76 @@ class Ttempo {
   std::array<std::array<Tddai, kIslandsPerFloor>, kFloors> dai{};  // [floor][island 0..9]
   Thansoku hansoku;
   Tbackup backup;
+
+  // Life of the record.
+  void init();
+  void assignTo(Ttempo& other) const;
+  void setJoutai(int state);
+  bool checkKansei(int month);
+  bool checkTeishi(int month);
+  bool matches(std::string_view storeName, int x, int y) const;
+
+  // Clamping setters.
+  void setSenren(int64_t v);
+  void setChimei(int64_t v);
+  void setManzoku(int64_t v);
+  void setMoral(Money v);
+  void setSkill(Money v);
+  void setShinDaiMorning8(int64_t v);
+  void setShinDaiMorning9(int64_t v);
+  int getShinDaiKeitai(int type) const { return shinDaiKeitai[type]; }
+  void setShinDaiKeitai(int type, int form) { shinDaiKeitai[type] = static_cast<uint8_t>(form); }
+
+  // Staff.
+  void setDansei(int64_t n);
+  void setZyosei(int64_t n);
+  int staffTotal() const { return dansei + zyosei; }
+  int staffNeed(int hours, int month) const;
+  bool understaffed(int hours, int month) const { return staffTotal() < staffNeed(hours, month); }
+
+  // Equipment.
+  bool hasEquipment(int n) const { return (setubi >> n) & 1u; }
+  bool canInstall(int n) const;
+  void addEquipment(int n) { setubi = static_cast<uint16_t>(setubi | (1u << n)); }
+  void removeEquipment(int n) { setubi = static_cast<uint16_t>(setubi & ~(1u << n)); }
+  // Machines a floor (0..4) can hold once its special equipment has taken its room.
+  int floorCapacity(int floor) const;
+  int floorMachines(int floor) const;
+
+  // Islands.
+  int floorCount() const { return kibo + 1; }
+  void sortDai();
+  void fireDamage(int floors);
+  bool hasIllegalDai() const;
+  bool hasMachines() const { return machineCounts().allIslands > 0; }
+  // Scope 0 is every floor the store has; 1..5 is that single floor.
+  MachineCounts machineCounts(int scope = 0) const;
+  // Machines of a type (-1: every type) in each business form.
+  std::array<int, 4> formCounts(int type = -1) const;
+  int morningTotal() const;
+  int islandCount(const IslandFilter& f) const;
+  Money islandSum(const IslandFilter& f, IslandQuantity q) const;
+  Money islandAverage(const IslandFilter& f, IslandQuantity q) const;
+  void setKeitaiWhere(const IslandFilter& f, int form);
+  void setRirituWhere(const IslandFilter& f, Money rate);
+
+  // Results of the last closed month.
+  YearMonth age(int month) const;
+  ByKind<int32_t> perDay(int days) const;
+  ByKind<Money> profitRates() const;
+  ByKind<Money> salesPerMachinePerDay() const;
+  ByKind<Money> grossProfitPerMachinePerDay() const;
+  Money netProfit() const;
+
+  // Store and land, in whole thousands of yen.
+  int64_t assetValue(int month, int64_t landValue) const;
+
+ private:
+  void limitPromotionsByStaff();
+  template <typename Fn>
+  void forEachIsland(Fn&& fn) const;
+  template <typename Fn>
+  void forEachIsland(Fn&& fn);
 };
 
 }  // namespace gm
