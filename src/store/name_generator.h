@@ -17,6 +17,8 @@ class tdainameselect {
   void Reset();
   // A name for (maker, type); empty when the pool has no names.
   std::string pickName(int maker, int type, Random& rng);
+  // Marks one pool's names unused again.
+  void resetPool(int maker, int type);
 
   // Used-marks, maker-major: [maker][type][entry].
   std::array<std::array<std::array<uint8_t, 30>, kMachineTypeCount>, kMakerCount> used{};
