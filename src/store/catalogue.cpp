@@ -107,6 +107,11 @@ bool illegalCheck(tdai& model, int averageSecurity, Random& rng) {
   return true;
 }
 
+NewModelRunLine newModelRunLine(int production) {
+  if (production >= 2000) return {"          販売開始 !!", false};
+  return {std::to_string(production) + "台限定販売 !!", true};
+}
+
 void MakerSalesNews(tworld& world) {
   bool report = world.options().urikirehoukoku;
   for (Tmaker& maker : world.makers) {

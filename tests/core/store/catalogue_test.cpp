@@ -74,6 +74,13 @@ TEST(CatalogueSales, SaleEndsInItsLastMonth) {
   EXPECT_FALSE(saleEnd(m, 16)) << "a model off sale does not end twice";
 }
 
+TEST(CatalogueSales, TheNewModelWindowMarksLimitedRuns) {
+  EXPECT_EQ(newModelRunLine(2000).text, "          販売開始 !!");
+  EXPECT_FALSE(newModelRunLine(2000).limited);
+  EXPECT_EQ(newModelRunLine(1999).text, "1999台限定販売 !!");
+  EXPECT_TRUE(newModelRunLine(1001).limited);
+}
+
 TEST(MakerSalesNews, ToldWordForWordAndOnlyForPresentMakers) {
   for (bool report : {true, false}) {
     Fixture f({0});
