@@ -1,7 +1,25 @@
-// Program entry.
+// Program entry: the splash, the main window and the windows that live until exit, the event
+// loop.
 #include <QApplication>
+
+#include "shell/app_style.h"
+#include "shell/data_folder.h"
+#include "shell/main_window.h"
+#include "shell/splash_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setApplicationName(QStringLiteral("Gindamaya97"));
+  QApplication::setOrganizationName(QStringLiteral("Gindamaya97"));
+  gm::applyAppStyle(app);
+
+  gm::SplashWindow splash(gm::loadSplashPicture(gm::dataPath(QStringLiteral("pictures/splash.svg"))));
+  splash.show();
+  QApplication::processEvents();
+
+  gm::TMain main;
+  main.createSubWindows();
+  main.show();
+  splash.release();
+  return QApplication::exec();
 }

@@ -1,0 +1,141 @@
+// The message dialog.
+#include "shell/message_dialog.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "base/options.h"
+#include "base/text.h"
+#include "shell/form_placement.h"
+#include "shell/picture_book.h"
+#include "shell/typing_box.h"
+#include "world/world.h"
+
+namespace gm {
+
+std::string messageBody(std::string_view presidentName, std::string_view text) {
+  if (presidentName.empty()) return std::string(text);
+  std::string prefix = std::string(presidentName) + "、";
+  return cutToShiftJisBytes(prefix, 50) + std::string(text);
+}
+
+QString cashLine(Money cash) {
+  return QStringLiteral("資金  ") + QString::fromStdString(formatGrouped(cash));
+}
+
+Tkakunin::Tkakunin(const PictureBook& pictures, QWidget* parent)
+    : QDialog(parent), pictures_(pictures) {
+  setObjectName(QStringLiteral("kakunin"));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+  auto* faceColumn = new QVBoxLayout;
+  for (int f = 0; f < 6; ++f) {
+    faces_[f] = new QLabel(this);
+    faces_[f]->setPixmap(pictures_.face(f, kFaceSize));
+    faces_[f]->setFixedSize(kFaceSize, kFaceSize);
+    faces_[f]->hide();
+    faceColumn->addWidget(faces_[f]);
+  }
+  faceColumn->addStretch();
+
+  box_ = new TypingBox(this);
+  box_->setMinimumSize(TypingBox::kCell * 22 + 12, TypingBox::kCell * 5 + 12);
+  box_->setFocusPolicy(Qt::NoFocus);
+  connect(box_, &TypingBox::flowStarted, this,
+          [this] { box_->setDelay(options_ ? options_->waittime : Options().waittime); });
+
+  cash_ = new QLabel(this);
+  ok_ = new QPushButton(QStringLiteral("了解(&R)"), this);
+  cancel_ = new QPushButton(QStringLiteral("取り消し(&N)"), this);
+  ok_->setDefault(true);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cancel_, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+  ok_->installEventFilter(this);
+  cancel_->installEventFilter(this);
+
+  auto* top = new QHBoxLayout;
+  top->addLayout(faceColumn);
+  top->addWidget(box_, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(cash_);
+  bottom->addStretch();
+  bottom->addWidget(ok_);
+  bottom->addWidget(cancel_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addLayout(bottom);
+
+  placement_ = new FormPlacement(this, QStringLiteral("kakunin"));
+}
+
+Tkakunin::~Tkakunin() = default;
+
+int Tkakunin::visibleFace() const {
+  for (int f = 0; f < 6; ++f)
+    if (!faces_[f]->isHidden()) return f;
+  return -1;
+}
+
+bool Tkakunin::ShowMessageDialog(const QString& title, const QString& text, bool showCash,
+                                 bool confirm, int face) {
+  for (QLabel* l : faces_) l->hide();
+  if (face >= 0 && face < 6) faces_[face]->show();
+  setWindowTitle(QString::fromStdString(toFullWidth(title.toStdString())));
+
+  box_->reset();
+  const std::string president = world_ ? world_->kaichou.ownername.str() : std::string();
+  box_->setText(QString::fromStdString(messageBody(president, text.toStdString())));
+
+  cash_->setText(world_ ? cashLine(world_->kaichou.sikin) : QString());
+  cash_->setVisible(showCash);
+
+  confirm_ = confirm;
+  ok_->setText(confirm ? QStringLiteral("実行(&R)") : QStringLiteral("了解(&R)"));
+  cancel_->setVisible(confirm);
+
+  // Until a placement is stored, the dialog appears over the middle of the main window.
+  if (!placement_->restored()) {
+    adjustSize();
+    const QRect over = repaintTarget_ ? repaintTarget_->frameGeometry()
+                                      : QGuiApplication::primaryScreen()->availableGeometry();
+    move(over.center() - QPoint(width() / 2, height() / 2));
+  }
+  ok_->setFocus();
+  const bool answer = exec() == QDialog::Accepted;
+  box_->reset();
+  if (repaintTarget_) repaintTarget_->repaint();
+  return answer;
+}
+
+void Tkakunin::reject() {
+  // Esc (or the window's close button) means "cancel" only where there is something to cancel;
+  // a notice is simply acknowledged.
+  if (confirm_)
+    QDialog::reject();
+  else
+    accept();
+}
+
+void Tkakunin::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  box_->start();
+}
+
+bool Tkakunin::eventFilter(QObject* watched, QEvent* event) {
+  // Enter while the text is still being typed shows the rest of it; only the next Enter presses
+  // the focused button.
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && box_->isTyping()) {
+      box_->finish();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace gm

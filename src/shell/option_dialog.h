@@ -1,0 +1,43 @@
+// The option dialog (`Toptionform`, "運営設定"): three pages of check boxes, the message speed
+// and the drag direction. "決定(&R)" hands back the edited values; "取り消し(&N)" changes nothing.
+#pragma once
+
+#include <QDialog>
+#include <utility>
+#include <vector>
+
+#include "base/options.h"
+
+class QCheckBox;
+class QRadioButton;
+class QSlider;
+class QTabWidget;
+class QVBoxLayout;
+
+namespace gm {
+
+class Toptionform : public QDialog {
+ public:
+  Toptionform(const Options& current, QWidget* parent = nullptr);
+
+  // The options as the dialog shows them now.
+  Options values() const;
+
+  QTabWidget* pages() const { return pages_; }
+  QCheckBox* checkBox(bool Options::*option) const;
+  QSlider* speed() const { return speed_; }
+  QRadioButton* followRadio() const { return follow_; }
+  QRadioButton* reverseRadio() const { return reverse_; }
+
+ private:
+  QCheckBox* addCheck(QVBoxLayout* page, const QString& caption, bool Options::*option);
+
+  Options base_;
+  QTabWidget* pages_;
+  std::vector<std::pair<QCheckBox*, bool Options::*>> checks_;
+  QSlider* speed_;
+  QRadioButton* follow_;
+  QRadioButton* reverse_;
+};
+
+}  // namespace gm

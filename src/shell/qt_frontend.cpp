@@ -1,0 +1,107 @@
+// The port's Qt implementation.
+#include "shell/qt_frontend.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "shell/main_window.h"
+#include "shell/map_view.h"
+#include "shell/message_dialog.h"
+#include "shell/name_dialog.h"
+#include "shell/picture_book.h"
+#include "shell/sound_player.h"
+#include "shell/sub_windows.h"
+#include "shell/wait_window.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+}  // namespace
+
+const Options& QtFrontend::options() const { return main_.options(); }
+
+bool QtFrontend::message(std::string_view title, std::string_view body, bool showCash,
+                         bool confirm, int face) {
+  return main_.messageDialog().ShowMessageDialog(text(title), text(body), showCash, confirm, face);
+}
+
+void QtFrontend::playCue(int cue) { main_.sound().play(cue); }
+void QtFrontend::stopMusic() { main_.sound().stop(); }
+void QtFrontend::setMainCueAllowed(bool allowed) { main_.sound().setMainCueAllowed(allowed); }
+
+void QtFrontend::waitBegin(std::string_view cityName, int month) {
+  main_.waitWindow().Begin(text(cityName), month, &main_);
+}
+void QtFrontend::waitStep() { main_.waitWindow().Step(); }
+void QtFrontend::waitEnd() { main_.waitWindow().End(); }
+
+void QtFrontend::processEvents() { QCoreApplication::processEvents(); }
+
+void QtFrontend::blockChanged(int row, int column) { main_.map().updateBlock(row, column); }
+
+void QtFrontend::cashChanged() {
+  // While the month is processed the main window is disabled and the caption waits for the
+  // month end's own refresh.
+  if (main_.isEnabled()) main_.updateCaption();
+}
+
+void QtFrontend::cityChanged() {
+  main_.map().viewport()->update();
+  const SubWindows& w = main_.subWindows();
+  for (DataWindow* d : {static_cast<DataWindow*>(w.kaishaform),
+                        static_cast<DataWindow*>(w.chikudata), static_cast<DataWindow*>(w.allmap),
+                        static_cast<DataWindow*>(w.chipform)})
+    if (d && d->isVisible()) d->refresh();
+}
+
+void QtFrontend::pointBlockWindowAt(int row, int column) { main_.centreOn(column, row); }
+
+std::optional<std::string> QtFrontend::askStoreName(std::string_view proposed) {
+  Tnameform dialog(&main_.options());
+  return dialog.AskName(proposed);
+}
+
+std::optional<int64_t> QtFrontend::askSalePrice(int landPrice) {
+  QInputDialog dialog;
+  dialog.setWindowTitle(QStringLiteral("売却金額"));
+  dialog.setInputMode(QInputDialog::IntInput);
+  dialog.setIntRange(0, 2000000000);
+  dialog.setIntValue(landPrice);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.intValue();
+}
+
+void QtFrontend::showNewModel(const NewModelNotice& notice) {
+  if (main_.subWindows().sindaiform) main_.subWindows().sindaiform->showNotice(notice);
+}
+
+void QtFrontend::showResultsReport(int month) {
+  if (Tjissekiform* report = main_.subWindows().jissekiform)
+    report->showReport(month, text(main_.world().kaichou.kaishaname.view()), main_.world().laws);
+}
+
+void QtFrontend::showResearch() { main_.runResearch(); }
+
+void QtFrontend::showEnding(std::string_view body) {
+  QDialog dialog;
+  dialog.setWindowTitle(QStringLiteral("Gindamaya97"));
+  auto* picture = new QLabel(&dialog);
+  picture->setPixmap(QPixmap::fromImage(main_.pictures().ending()));
+  auto* words = new QLabel(text(body), &dialog);
+  words->setWordWrap(true);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(picture);
+  layout->addWidget(words);
+  layout->addWidget(buttons);
+  dialog.exec();
+}
+
+}  // namespace gm

@@ -1,0 +1,41 @@
+// The program's side of the port between the game and the player: messages go to the message
+// dialog, cues to the sound player, the block pass to the wait window, redraw notices to the map
+// and the data windows, and order questions to their dialogs.
+#pragma once
+
+#include "base/frontend.h"
+
+namespace gm {
+
+class TMain;
+
+class QtFrontend : public Frontend {
+ public:
+  explicit QtFrontend(TMain& main) : main_(main) {}
+
+  const Options& options() const override;
+  bool message(std::string_view title, std::string_view text, bool showCash, bool confirm,
+               int face) override;
+  void playCue(int cue) override;
+  void stopMusic() override;
+  void setMainCueAllowed(bool allowed) override;
+  void waitBegin(std::string_view cityName, int month) override;
+  void waitStep() override;
+  void waitEnd() override;
+  void processEvents() override;
+  void blockChanged(int row, int column) override;
+  void cashChanged() override;
+  void cityChanged() override;
+  void pointBlockWindowAt(int row, int column) override;
+  std::optional<std::string> askStoreName(std::string_view proposed) override;
+  std::optional<int64_t> askSalePrice(int landPrice) override;
+  void showNewModel(const NewModelNotice& notice) override;
+  void showResultsReport(int month) override;
+  void showResearch() override;
+  void showEnding(std::string_view text) override;
+
+ private:
+  TMain& main_;
+};
+
+}  // namespace gm

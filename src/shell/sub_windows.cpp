@@ -1,0 +1,187 @@
+// The bare frames of the start-up windows.
+#include "shell/sub_windows.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+#include "base/money.h"
+#include "shell/form_placement.h"
+#include "shell/main_window.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+}  // namespace
+
+DataWindow::DataWindow(TMain& main, const QString& caption, const QString& formName,
+                       bool Options::*stayOnTop)
+    : QDialog(nullptr), main_(main), stayOnTop_(stayOnTop) {
+  // The windows float freely beside the main window, as separate windows of the program; they
+  // must not keep the program alive once the main window has closed.
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                 Qt::WindowMinimizeButtonHint);
+  setAttribute(Qt::WA_QuitOnClose, false);
+  setWindowTitle(caption);
+  setObjectName(formName);
+  placement_ = new FormPlacement(this, formName);
+  summary_ = new QLabel(this);
+  summary_->setMinimumWidth(240);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(summary_);
+}
+
+DataWindow::~DataWindow() = default;
+
+tworld& DataWindow::world() const { return main_.world(); }
+const QString& DataWindow::formName() const { return placement_->formName(); }
+
+void DataWindow::showWindow() {
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+  activateWindow();
+}
+
+void DataWindow::showWithoutFocus() {
+  if (isVisible()) return;
+  setAttribute(Qt::WA_ShowWithoutActivating, true);
+  show();
+  setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+void DataWindow::applyStayOnTop() {
+  const bool onTop = stayOnTop_ && main_.options().*stayOnTop_;
+  if (onTop == bool(windowFlags() & Qt::WindowStaysOnTopHint)) return;
+  const bool wasVisible = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, onTop);  // hides the window
+  if (wasVisible) show();
+}
+
+void DataWindow::refresh() { update(); }
+
+void DataWindow::setSummary(const QString& s) { summary_->setText(s); }
+
+Tallmap::Tallmap(TMain& main)
+    : DataWindow(main, QStringLiteral("地図"), QStringLiteral("allmap"), &Options::allmapfront) {}
+
+Tchikudata::Tchikudata(TMain& main)
+    : DataWindow(main, QStringLiteral("地区概略"), QStringLiteral("chikudata"),
+                 &Options::chikudatafront) {}
+
+Tchipform::Tchipform(TMain& main)
+    : DataWindow(main, QStringLiteral("区画データ"), QStringLiteral("chipform"),
+                 &Options::chipformfront) {}
+
+void Tchipform::setBlock(int column, int row) {
+  column_ = column;
+  row_ = row;
+  refresh();
+}
+
+void Tchipform::refresh() {
+  const tworld& w = world();
+  if (!w.onMap(row_, column_)) return setSummary(QString());
+  setSummary(QStringLiteral("(%1, %2)  ").arg(column_).arg(row_) +
+             text(w.block(row_, column_).KindName()));
+}
+
+Ttempoform::Ttempoform(TMain& main)
+    : DataWindow(main, QStringLiteral("店舗データ"), QStringLiteral("tempoform"),
+                 &Options::tempoformfront) {}
+
+void Ttempoform::showStore(int slot) {
+  slot_ = slot >= 1 && slot <= kStoreSlots ? slot : 1;
+  refresh();
+  showWindow();
+}
+
+void Ttempoform::refresh() { setSummary(text(world().kaichou.slot(slot_).name.view())); }
+
+bool Ttempoform::objectStillExists() const { return world().kaichou.slot(slot_).used; }
+
+Tddaidata::Tddaidata(TMain& main)
+    : DataWindow(main, QStringLiteral("台データ"), QStringLiteral("ddaidata"),
+                 &Options::ddaidatafront) {}
+
+Tkaishaform::Tkaishaform(TMain& main)
+    : DataWindow(main, QStringLiteral("ﾕﾆｵﾝﾏﾈｰｼﾞｬ"), QStringLiteral("kaishaform"),
+                 &Options::kaishaformfront) {}
+
+void Tkaishaform::refresh() {
+  const tkaichou& k = world().kaichou;
+  setSummary(text(k.kaishaname.view()) + QStringLiteral("\n資金  ") +
+             QString::fromStdString(formatGrouped(k.sikin)));
+}
+
+Tidouform::Tidouform(TMain& main)
+    : DataWindow(main, QStringLiteral("人事"), QStringLiteral("idouform")) {}
+
+void Tidouform::openPersonnel() {
+  refresh();
+  exec();
+}
+
+Tsindaiform::Tsindaiform(TMain& main)
+    : DataWindow(main, QStringLiteral("新台製作発表"), QStringLiteral("sindaiform")) {}
+
+void Tsindaiform::showNotice(const NewModelNotice& notice) {
+  setSummary(text(notice.makerName) + QStringLiteral("\n") + text(notice.modelName));
+  exec();
+}
+
+Tentempoform::Tentempoform(TMain& main)
+    : DataWindow(main, QStringLiteral("他店舗ﾃﾞｰﾀ"), QStringLiteral("entempoform"),
+                 &Options::entempoformfront) {}
+
+void Tentempoform::showRivalStore(int record) {
+  record_ = record >= 1 && record <= kRivalStoreSlots ? record : 1;
+  refresh();
+  showWindow();
+}
+
+void Tentempoform::refresh() {
+  const TEntempo& t = world().rivals.Tenpo(record_);
+  setSummary(t.used ? text(rivalName(t.owner)) : QString());
+}
+
+bool Tentempoform::objectStillExists() const { return world().rivals.Tenpo(record_).used; }
+
+Tjissekiform::Tjissekiform(TMain& main)
+    : DataWindow(main, QStringLiteral("実績報告書"), QStringLiteral("jissekiform")) {}
+
+void Tjissekiform::showReport(int month, const QString& companyName, uint16_t) {
+  setSummary(companyName + QStringLiteral("  ") + QString::number(month));
+  exec();
+}
+
+Tminilist::Tminilist(TMain& main)
+    : DataWindow(main, QStringLiteral("ﾘｽﾄ"), QStringLiteral("minilist")) {}
+
+std::optional<int> Tminilist::pickStore() {
+  const tkaichou& k = world().kaichou;
+  QDialog picker(this);
+  picker.setWindowTitle(windowTitle());
+  auto* list = new QListWidget(&picker);
+  for (int n = 1; n <= kStoreSlots; ++n) {
+    if (!k.slot(n).used) continue;
+    auto* item = new QListWidgetItem(text(k.slot(n).name.view()), list);
+    item->setData(Qt::UserRole, n);
+  }
+  if (list->count() == 0) return std::nullopt;
+  list->setCurrentRow(0);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &picker);
+  connect(buttons, &QDialogButtonBox::accepted, &picker, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, &picker, &QDialog::reject);
+  connect(list, &QListWidget::itemDoubleClicked, &picker, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&picker);
+  layout->addWidget(list);
+  layout->addWidget(buttons);
+  if (picker.exec() != QDialog::Accepted || !list->currentItem()) return std::nullopt;
+  return list->currentItem()->data(Qt::UserRole).toInt();
+}
+
+}  // namespace gm

@@ -1,0 +1,66 @@
+// The typing text box: types its text one character at a time, after turning it into
+// full-width forms. The delay between characters follows option `waittime` (0..50, smaller is
+// faster; each step is 2 ms); spaces appear without delay. A click (or Enter, where the owning
+// window forwards it) finishes the typing at once, and once everything is shown it asks the owner
+// to go on.
+#pragma once
+
+#include <QFrame>
+#include <QString>
+#include <QTimer>
+
+namespace gm {
+
+class TypingBox : public QFrame {
+  Q_OBJECT
+
+ public:
+  static constexpr int kCell = 17;  // every character takes a 17 x 17 pixel cell
+  static constexpr int kMillisecondsPerStep = 2;
+
+  explicit TypingBox(QWidget* parent = nullptr);
+
+  // Empties the box and stops typing.
+  void reset();
+  // The text to type (UTF-8), full-width conversion included; typing starts with start().
+  void setText(const QString& text);
+  void setDelay(int waittime);
+  int delay() const { return delay_; }
+  // Raises flowStarted (where owners set the delay) and starts typing.
+  void start();
+  // Shows the rest of the text at once.
+  void finish();
+  // What a click or Enter does: finish while typing, otherwise raise advanced().
+  void advance();
+
+  bool isTyping() const { return typing_; }
+  const QString& fullText() const { return text_; }
+  QString shownText() const { return text_.left(shown_); }
+
+  QSize sizeHint() const override;
+
+ signals:
+  void flowStarted();
+  void flowEnded();
+  // Raised every 100 ms while the text is shown in full and the box waits for the player.
+  void idle();
+  void advanced();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void typeNext();
+  void endFlow();
+
+  QString text_;
+  int shown_ = 0;
+  int delay_ = 25;
+  bool typing_ = false;
+  QTimer step_;
+  QTimer idle_;
+};
+
+}  // namespace gm

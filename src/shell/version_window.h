@@ -1,0 +1,16 @@
+// The version window ("ﾊﾞｰｼﾞｮﾝ情報"): the program's name, version and credits.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+namespace gm {
+
+class VersionWindow : public QDialog {
+ public:
+  VersionWindow(const QImage& icon, QWidget* parent = nullptr);
+  // "Version 1.0.0" with the build's version number.
+  static QString versionText();
+};
+
+}  // namespace gm
