@@ -1,0 +1,238 @@
+// The maker visit: lists, the maker's standing and the appraisal dialogue.
+#include "ui/maker_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "base/frontend.h"
+#include "shell/picture_book.h"
+#include "shell/typing_box.h"
+#include "store/catalogue.h"
+#include "store/maker.h"
+#include "ui/screen_text.h"
+#include "ui/sort_key_item.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+constexpr int kSlotRole = Qt::UserRole + 2;
+
+constexpr std::array<Tmakerform::Column, 4> kRatingColumns = {
+    Tmakerform::kColGambling, Tmakerform::kColPlay, Tmakerform::kColRefinement,
+    Tmakerform::kColNovelty};
+
+}  // namespace
+
+Tmakerform::Tmakerform(tworld& world, const PictureBook* pictures, QWidget* parent)
+    : QDialog(parent), world_(world), pictures_(pictures) {
+  setWindowTitle(QStringLiteral("新台購入"));
+  setObjectName(QStringLiteral("makerform"));
+
+  makers_ = new QListWidget(this);
+  makers_->setMaximumWidth(160);
+  friendship_ = new QLabel(this);
+  discount_ = new QLabel(this);
+  auto* left = new QVBoxLayout;
+  left->addWidget(new QLabel(QStringLiteral("メーカー"), this));
+  left->addWidget(makers_, 1);
+  left->addWidget(friendship_);
+  left->addWidget(discount_);
+
+  models_ = new QTreeWidget(this);
+  models_->setColumnCount(kColumnCount);
+  models_->setHeaderLabels({QStringLiteral("台名"), QStringLiteral("機種"),
+                            QStringLiteral("価格(千円)"), QStringLiteral("生産台数"),
+                            QStringLiteral("在庫"), QStringLiteral("販売期限"),
+                            QStringLiteral("射幸性"), QStringLiteral("ベース"),
+                            QStringLiteral("洗練度"), QStringLiteral("斬新さ")});
+  models_->setRootIsDecorated(false);
+  models_->setSortingEnabled(true);
+  models_->sortByColumn(-1, Qt::AscendingOrder);  // slot order until the player sorts
+  models_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  models_->setMinimumWidth(640);
+
+  talk_ = new TypingBox(this);
+
+  buy_ = new QPushButton(QStringLiteral("購入(&B)"), this);
+  buy_->setEnabled(false);
+  buy_->setToolTip(QStringLiteral("選んだ台の購入手続きは、まだ受け付けていません"));
+  close_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+  for (QPushButton* b : {buy_, close_}) b->setAutoDefault(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(buy_);
+  buttons->addWidget(close_);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(models_, 1);
+  right->addWidget(talk_);
+  right->addLayout(buttons);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left);
+  layout->addLayout(right, 1);
+
+  connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(makers_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row < 0) return;
+    chooseMaker(makers_->item(row)->data(kSlotRole).toInt());
+  });
+  connect(models_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int) {
+    modelClicked(item->data(kColName, kSlotRole).toInt());
+  });
+  connect(talk_, &TypingBox::advanced, this, &Tmakerform::nextLine);
+
+  fillMakers();
+}
+
+Tmakerform::~Tmakerform() = default;
+
+void Tmakerform::fillMakers() {
+  makers_->clear();
+  maker_ = -1;
+  for (const Tmaker& m : world_.makers) {
+    if (!m.shijou) continue;
+    auto* item = new QListWidgetItem(qs(m.name()), makers_);
+    item->setData(kSlotRole, int{m.makerNo});
+  }
+  if (makers_->count() > 0)
+    makers_->setCurrentRow(0);  // chooses it
+  else
+    fillModels();
+}
+
+void Tmakerform::chooseMaker(int maker) {
+  if (appraising() || maker < 0 || maker >= kMakerCount) return;
+  maker_ = maker;
+  for (int row = 0; row < makers_->count(); ++row)
+    if (makers_->item(row)->data(kSlotRole).toInt() == maker && makers_->currentRow() != row) {
+      const QSignalBlocker quiet(makers_);
+      makers_->setCurrentRow(row);
+    }
+  fillModels();
+}
+
+void Tmakerform::fillModels() {
+  models_->clear();
+  talk_->reset();
+  if (maker_ < 0) {
+    friendship_->clear();
+    discount_->clear();
+    return;
+  }
+  const Tmaker& m = world_.makers[maker_];
+  friendship_->setText(qs(friendshipText(m)));
+  discount_->setText(qs(discountText(m)));
+  for (int slot = 0; slot < static_cast<int>(m.models.size()); ++slot) {
+    if (!m.models[slot].onSale) continue;
+    auto* row = new SortKeyItem(models_);
+    row->setData(kColName, kSlotRole, slot);
+    fillModelRow(row, slot);
+  }
+}
+
+void Tmakerform::fillModelRow(QTreeWidgetItem* item, int slot) {
+  auto* row = static_cast<SortKeyItem*>(item);
+  const tdai& d = world_.makers[maker_].models[slot];
+  row->setText(kColName, qs(d.name.view()));
+  row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+  row->setSortKey(kColType, d.kishu);
+  if (pictures_ && world_.options().daiiconview)
+    row->setIcon(kColType, QIcon(QPixmap::fromImage(pictures_->machineIcon(d.kishu))));
+  row->setText(kColPrice, moneyText(int64_t{d.price}));
+  row->setSortKey(kColPrice, d.price);
+  row->setText(kColProduction, newModelRunLine(d.shukka).limited
+                                   ? moneyText(int64_t{d.shukka}) + QStringLiteral("台限定")
+                                   : moneyText(int64_t{d.shukka}));
+  row->setSortKey(kColProduction, d.shukka);
+  row->setText(kColStock, moneyText(int64_t{d.zaiko}));
+  row->setSortKey(kColStock, d.zaiko);
+  row->setText(kColSaleEnd, dateText(d.saleEndMonth));
+  row->setSortKey(kColSaleEnd, d.saleEndMonth);
+  for (int r = 0; r < 4; ++r) {
+    const int column = kRatingColumns[r];
+    row->setText(column, d.unappraised ? QStringLiteral("？") : QString::number(d.nominal[r]));
+    row->setSortKey(column, listedRating(d, r));
+    row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  for (int column : {kColPrice, kColProduction, kColStock})
+    row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+QTreeWidgetItem* Tmakerform::modelRow(int slot) const {
+  for (int i = 0; i < models_->topLevelItemCount(); ++i)
+    if (models_->topLevelItem(i)->data(kColName, kSlotRole).toInt() == slot)
+      return models_->topLevelItem(i);
+  return nullptr;
+}
+
+void Tmakerform::modelClicked(int slot) {
+  if (appraising() || maker_ < 0 || slot < 0 || slot >= 5) return;
+  tdai& d = world_.makers[maker_].models[slot];
+  if (!d.onSale || !d.unappraised) return;
+  if (world_.options().kanteiskip) {
+    appraise(d);
+    if (QTreeWidgetItem* row = modelRow(slot)) fillModelRow(row, slot);
+    return;
+  }
+  // The lists stay still while the appraiser talks, so the model cannot change under him.
+  appraisingSlot_ = slot;
+  dialogue_ = appraisalDialogue(d.nominal);
+  line_ = 0;
+  makers_->setEnabled(false);
+  models_->setEnabled(false);
+  talk_->setFocus();
+  typeLine();
+}
+
+void Tmakerform::typeLine() {
+  talk_->setText(QString::fromStdString(dialogue_[line_]));
+  talk_->setDelay(world_.options().waittime);
+  talk_->start();
+}
+
+void Tmakerform::nextLine() {
+  if (!appraising()) return;
+  if (++line_ < kAppraisalLines) return typeLine();
+  endDialogue(true);
+}
+
+void Tmakerform::endDialogue(bool appraised) {
+  const int slot = appraisingSlot_;
+  appraisingSlot_ = -1;
+  makers_->setEnabled(true);
+  models_->setEnabled(true);
+  if (!appraised || maker_ < 0) return;
+  appraise(world_.makers[maker_].models[slot]);
+  if (QTreeWidgetItem* row = modelRow(slot)) fillModelRow(row, slot);
+}
+
+void Tmakerform::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!cuePlaying_) {
+    cuePlaying_ = true;
+    world_.ui().playCue(kCueMaker);
+  }
+}
+
+void Tmakerform::done(int result) {
+  // Leaving in the middle of the dialogue leaves the model unappraised.
+  if (appraising()) endDialogue(false);
+  talk_->reset();
+  if (cuePlaying_) {
+    cuePlaying_ = false;
+    world_.ui().playCue(kCueMain);
+  }
+  QDialog::done(result);
+}
+
+}  // namespace gm

@@ -1,0 +1,97 @@
+// The maker visit ("新台購入", `Tmakerform`): the makers in the market with the company's standing
+// with each, the chosen maker's models on sale, and the appraisal of a model the player has not
+// looked at yet. The window is modal; the maker's music plays while it is shown.
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <string>
+
+#include "store/appraisal.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace gm {
+
+class PictureBook;
+class TypingBox;
+class tworld;
+
+class Tmakerform : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Columns of the model list.
+  enum Column {
+    kColName,
+    kColType,
+    kColPrice,
+    kColProduction,
+    kColStock,
+    kColSaleEnd,
+    kColGambling,
+    kColPlay,
+    kColRefinement,
+    kColNovelty,
+    kColumnCount
+  };
+
+  // `pictures` may be null: the lists then go without icons.
+  Tmakerform(tworld& world, const PictureBook* pictures, QWidget* parent = nullptr);
+  ~Tmakerform() override;
+
+  // The maker shown, 0..10; -1 when no maker is in the market.
+  int currentMaker() const { return maker_; }
+  void chooseMaker(int maker);
+  // What a click on the model of slot 0..4 of the chosen maker does: an unappraised model is
+  // appraised, with the appraiser's dialogue unless option `kanteiskip` is on.
+  void modelClicked(int slot);
+  bool appraising() const { return appraisingSlot_ >= 0; }
+
+  QListWidget* makerList() const { return makers_; }
+  QTreeWidget* modelList() const { return models_; }
+  QLabel* friendshipLabel() const { return friendship_; }
+  QLabel* discountLabel() const { return discount_; }
+  TypingBox* typingBox() const { return talk_; }
+  QPushButton* buyButton() const { return buy_; }
+  // The row of the model list that shows slot 0..4; null when that slot is not listed.
+  QTreeWidgetItem* modelRow(int slot) const;
+
+ public slots:
+  void done(int result) override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void fillMakers();
+  void fillModels();
+  void fillModelRow(QTreeWidgetItem* row, int slot);
+  void typeLine();
+  void nextLine();
+  void endDialogue(bool appraised);
+
+  tworld& world_;
+  const PictureBook* pictures_;
+  int maker_ = -1;
+  bool cuePlaying_ = false;
+
+  // The appraisal under way: the model's slot, its dialogue and the line being typed.
+  int appraisingSlot_ = -1;
+  std::array<std::string, kAppraisalLines> dialogue_;
+  int line_ = 0;
+
+  QListWidget* makers_;
+  QLabel* friendship_;
+  QLabel* discount_;
+  QTreeWidget* models_;
+  TypingBox* talk_;
+  QPushButton* buy_;
+  QPushButton* close_;
+};
+
+}  // namespace gm

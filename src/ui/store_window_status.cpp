@@ -1,0 +1,172 @@
+// The store window's status page.
+#include "ui/store_window_status.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "company/company.h"
+#include "store/maker.h"
+#include "store/store.h"
+#include "ui/screen_text.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kCaptions = {
+    "名称",         "状態",         "規模",          "区画",           "出店した年月",
+    "築年数",       "洗練度",       "知名度",        "満足度",         "男性ｽﾀｯﾌ",
+    "女性ｽﾀｯﾌ",     "必要人数",     "ﾊﾟﾁﾝｺの交換率", "ｽﾛｯﾄの交換率",   "工作",
+    "ﾊﾟﾁﾝｺ",        "ﾊﾟﾁｽﾛ",        "合計",          "客数",           "売上(千円)",
+    "粗利益(千円)", "純利益(千円)", "稼動",          "資産価値(千円)", "受賞"};
+
+// Where each field stands: group box 0 (the store), 1 (staff and rates), 2 (machines),
+// 3 (last month).
+constexpr std::array<int, StoreStatusPage::kFieldCount> kGroupOf = {
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0};
+
+constexpr std::array<std::string_view, 4> kGroupTitles = {"店舗", "ｽﾀｯﾌと交換率", "台数",
+                                                          "先月の実績"};
+
+constexpr std::array<std::string_view, StoreStatusPage::kCommandCount> kCommandCaptions = {
+    "開店(&O)", "閉店(&Z)", "工事(&K)", "変更(&C)", "変更(&D)", "ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"};
+
+const QString kNone = QStringLiteral("－");
+
+QString machinesText(int n) { return QString::number(n) + QStringLiteral("台"); }
+QString peopleText(int n) { return QString::number(n) + QStringLiteral("人"); }
+
+QString manipulationText(uint8_t bits) {
+  QStringList names;
+  if (bits & kShills) names << QStringLiteral("サクラ");
+  if (bits & kIllegalRom) names << QStringLiteral("裏ROM");
+  if (bits & kJackpotControl) names << QStringLiteral("特賞操作");
+  return names.isEmpty() ? QStringLiteral("なし") : names.join(QStringLiteral("  "));
+}
+
+QString awardsText(const Ttempo& s) {
+  QStringList names;
+  if (s.bestWww) names << QStringLiteral("Best Of WWW 受賞");
+  if (s.bestCm) names << QStringLiteral("CM大賞受賞");
+  return names.isEmpty() ? kNone : names.join(QStringLiteral("  "));
+}
+
+}  // namespace
+
+StoreIdentity identityOf(const Ttempo& store) { return {store.name, store.blockX, store.blockY}; }
+
+int findStore(const tkaichou& company, const StoreIdentity& id) {
+  for (int n = 1; n <= kStoreSlots; ++n) {
+    const Ttempo& s = company.slot(n);
+    if (s.used && s.matches(id.name.view(), id.x, id.y)) return n;
+  }
+  return 0;
+}
+
+StoreStatusPage::StoreStatusPage(QWidget* parent) : QWidget(parent) {
+  std::array<QGridLayout*, kGroupTitles.size()> grids{};
+  std::array<QGroupBox*, kGroupTitles.size()> boxes{};
+  for (std::size_t g = 0; g < kGroupTitles.size(); ++g) {
+    boxes[g] = new QGroupBox(qs(kGroupTitles[g]), this);
+    grids[g] = new QGridLayout(boxes[g]);
+    grids[g]->setColumnStretch(1, 1);
+  }
+  for (int f = 0; f < kFieldCount; ++f) {
+    QGridLayout* grid = grids[kGroupOf[f]];
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(qs(kCaptions[f]), this), row, 0);
+    values_[f] = new QLabel(this);
+    values_[f]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(values_[f], row, 1);
+  }
+
+  auto* models = new QGroupBox(QStringLiteral("Ａ ＭＯＤＥＬ ＯＦ"), this);
+  modellist_ = new QListWidget(models);
+  modellist_->setObjectName(QStringLiteral("modellist"));
+  modellist_->setMaximumHeight(90);
+  (new QVBoxLayout(models))->addWidget(modellist_);
+
+  // The page's orders come with the store orders; until then they are shown but not given.
+  auto* commands = new QHBoxLayout;
+  for (int c = 0; c < kCommandCount; ++c) {
+    buttons_[c] = new QPushButton(qs(kCommandCaptions[c]), this);
+    buttons_[c]->setEnabled(false);
+    buttons_[c]->setAutoDefault(false);
+    commands->addWidget(buttons_[c]);
+  }
+  commands->addStretch(1);
+
+  auto* leftColumn = new QVBoxLayout;
+  leftColumn->addWidget(boxes[0]);
+  leftColumn->addWidget(models);
+  auto* rightColumn = new QVBoxLayout;
+  rightColumn->addWidget(boxes[1]);
+  rightColumn->addWidget(boxes[2]);
+  rightColumn->addWidget(boxes[3]);
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(leftColumn, 1);
+  columns->addLayout(rightColumn, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns);
+  layout->addLayout(commands);
+}
+
+void StoreStatusPage::set(Field f, const QString& t) { values_[f]->setText(t); }
+QString StoreStatusPage::text(Field f) const { return values_[f]->text(); }
+
+void StoreStatusPage::clear() {
+  for (QLabel* l : values_) l->clear();
+  modellist_->clear();
+}
+
+void StoreStatusPage::showStore(const tworld& world, const Ttempo& s) {
+  const int month = world.month;
+  set(kName, qs(s.name.view()));
+  set(kState, qs(storeStateName(s.joutai)));
+  set(kSize, qs(storeSizeName(s.kibo)));
+  set(kBlock, QStringLiteral("(%1, %2)").arg(s.blockX).arg(s.blockY));
+  set(kOpened, dateText(s.shuttenMonth));
+  set(kAge, ageText(s.age(month)));
+  set(kRefinement, QString::number(s.senren));
+  set(kFame, QString::number(s.chimei));
+  set(kSatisfaction, QString::number(s.manzoku));
+  set(kMen, peopleText(s.dansei));
+  set(kWomen, peopleText(s.zyosei));
+  set(kStaffNeed, peopleText(s.staffNeed(world.MonthlyHours(), month)));
+  set(kPachinkoRate, qs(pachinkoRateName(s.pkankin)));
+  set(kSlotRate, qs(slotRateName(s.skankin)));
+  set(kManipulation, manipulationText(s.kousaku));
+
+  const MachineCounts counts = s.machineCounts();
+  set(kPachinkoMachines, machinesText(counts.pachinkoMachines));
+  set(kSlotMachines, machinesText(counts.slotMachines));
+  set(kAllMachines, machinesText(counts.allMachines));
+
+  // A store that has not yet finished a month of business has no figures to show.
+  if (s.eigyouNissuu > 0) {
+    set(kCustomers, peopleText(s.kyaku[kTotal]));
+    set(kTakings, moneyText(s.uriage[kTotal]));
+    set(kGrossProfit, moneyText(s.arari[kTotal]));
+    set(kNetProfit, moneyText(s.netProfit()));
+    set(kAttendance, QString::number(s.kadou[kTotal]) + QStringLiteral("%"));
+  } else {
+    for (Field f : {kCustomers, kTakings, kGrossProfit, kNetProfit, kAttendance}) set(f, kNone);
+  }
+
+  const int64_t land =
+      world.onMap(s.blockY, s.blockX) ? world.block(s.blockY, s.blockX).landPrice : 0;
+  set(kAssetValue, moneyText(s.assetValue(month, land)));
+  set(kAwards, awardsText(s));
+
+  modellist_->clear();
+  for (int m = 0; m < kMakerCount; ++m)
+    if ((s.modelMakers >> m) & 1u) modellist_->addItem(qs(makerInfo(m).name));
+}
+
+}  // namespace gm
