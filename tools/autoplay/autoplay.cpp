@@ -1,0 +1,158 @@
+// Command line, game set-up and the month loop of the headless player.
+#include "autoplay.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+
+#include "company/new_game.h"
+#include "persist/city_file.h"
+#include "persist/state_digest.h"
+#include "world/month_end.h"
+#include "world/world.h"
+
+namespace gm {
+namespace {
+
+bool parseInt(const std::string& text, long long lo, long long hi, long long& value) {
+  try {
+    std::size_t used = 0;
+    value = std::stoll(text, &used);
+    return used == text.size() && value >= lo && value <= hi;
+  } catch (...) {
+    return false;
+  }
+}
+
+}  // namespace
+
+std::string AutoplayUsage() {
+  return "usage: gindamaya97-autoplay --city FILE.pmp [options]\n"
+         "  --seed N            generator seed (default 1)\n"
+         "  --months N          months to play (default 12)\n"
+         "  --president NAME    president's name (default: the founding screen's default)\n"
+         "  --company NAME      company name (default: the fixed default)\n"
+         "  --leadership N --intelligence N --charisma N --appraisal N   qualities 1..100 (50)\n"
+         "  --capital N         capital class 0..7 (3億円..10億円, default 0)\n"
+         "  --no-rivals         play as \"新米店長\": no rival enters the city\n"
+         "  --keep-running      go on after the game has ended (to watch a city grow)\n"
+         "  --csv FILE          write the block grid after the last month\n";
+}
+
+std::optional<AutoplaySettings> ParseAutoplayArguments(const std::vector<std::string>& args,
+                                                       std::string& error) {
+  AutoplaySettings s;
+  s.founding.tousotu = s.founding.chisei = s.founding.karisuma = s.founding.kantei = 50;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= args.size()) {
+        error = a + " needs a value";
+        return false;
+      }
+      out = args[++i];
+      return true;
+    };
+    auto number = [&](long long lo, long long hi, long long& out) {
+      std::string text;
+      if (!value(text)) return false;
+      if (!parseInt(text, lo, hi, out)) {
+        error = a + " needs a number from " + std::to_string(lo) + " to " + std::to_string(hi);
+        return false;
+      }
+      return true;
+    };
+    long long n = 0;
+    if (a == "--city") {
+      if (!value(s.cityFile)) return std::nullopt;
+    } else if (a == "--seed") {
+      if (!number(0, 4294967295LL, n)) return std::nullopt;
+      s.seed = static_cast<uint32_t>(n);
+    } else if (a == "--months") {
+      if (!number(0, 100000, n)) return std::nullopt;
+      s.months = static_cast<int>(n);
+    } else if (a == "--president") {
+      if (!value(s.founding.presidentName)) return std::nullopt;
+    } else if (a == "--company") {
+      if (!value(s.founding.companyName)) return std::nullopt;
+    } else if (a == "--leadership" || a == "--intelligence" || a == "--charisma" ||
+               a == "--appraisal") {
+      if (!number(1, 100, n)) return std::nullopt;
+      int& q = a == "--leadership"     ? s.founding.tousotu
+               : a == "--intelligence" ? s.founding.chisei
+               : a == "--charisma"     ? s.founding.karisuma
+                                       : s.founding.kantei;
+      q = static_cast<int>(n);
+    } else if (a == "--capital") {
+      if (!number(0, 7, n)) return std::nullopt;
+      s.founding.sihon = static_cast<int>(n);
+    } else if (a == "--no-rivals") {
+      s.rivals = false;
+    } else if (a == "--keep-running") {
+      s.keepRunning = true;
+    } else if (a == "--csv") {
+      if (!value(s.csvFile)) return std::nullopt;
+    } else {
+      error = "unknown argument: " + a;
+      return std::nullopt;
+    }
+  }
+  if (s.cityFile.empty()) {
+    error = "--city is required";
+    return std::nullopt;
+  }
+  return s;
+}
+
+namespace {
+
+bool writeCsv(const tworld& world, const std::string& path) {
+  std::ofstream csv(path);
+  if (!csv) return false;
+  csv << "row,column,kind,population,security,fanRate,landPrice,unrest,owner\n";
+  for (int r = 0; r < world.mapHeight; ++r)
+    for (int c = 0; c < world.mapWidth; ++c) {
+      const Tchip& b = world.block(r, c);
+      csv << r << ',' << c << ',' << int{b.kind} << ',' << b.population << ',' << b.security
+          << ',' << b.fanRate << ',' << b.landPrice << ',' << b.unrest << ',' << int{b.owner}
+          << '\n';
+    }
+  return static_cast<bool>(csv);
+}
+
+}  // namespace
+
+int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err) {
+  CityReadResult city = ReadCityFile(s.cityFile);
+  if (!city.ok) {
+    err << s.cityFile << ": " << city.error << '\n';
+    return 2;
+  }
+  auto world = std::make_unique<tworld>();
+  // The generator is seeded immediately before the world is built from the city file.
+  Random generator(s.seed);
+  SetUpNewGame(*world, generator, city.city, s.founding,
+               s.rivals ? Difficulty::kRivals : Difficulty::kNovice);
+
+  for (int i = 0; i < s.months; ++i) {
+    const YearMonth date = MonthToDate(world->month);
+    GameEndResult result = PlayMonth(*world);
+    char digest[17];
+    std::snprintf(digest, sizeof digest, "%016" PRIx64, StateDigest(*world));
+    out << "year=" << date.year << " month=" << date.month
+        << " cash=" << formatGrouped(world->kaichou.sikin)
+        << " population=" << world->TotalPopulation() << " digest=" << digest << '\n';
+    if (!result.goesOn && !s.keepRunning) {
+      out << "game over\n";
+      break;
+    }
+  }
+  if (!s.csvFile.empty() && !writeCsv(*world, s.csvFile)) {
+    err << s.csvFile << ": cannot write the block grid\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace gm

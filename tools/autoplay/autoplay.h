@@ -1,0 +1,33 @@
+// The headless player: builds a new game from a city file exactly as the new-game order does
+// and plays months with a port that answers every question with its safe default.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "company/founding.h"
+
+namespace gm {
+
+struct AutoplaySettings {
+  std::string cityFile;
+  uint32_t seed = 1;
+  int months = 12;
+  FoundingChoice founding;
+  bool rivals = true;
+  bool keepRunning = false;
+  std::string csvFile;  // empty: no CSV
+};
+
+// Parses the command line; on an error returns nullopt and writes the message to `error`.
+std::optional<AutoplaySettings> ParseAutoplayArguments(const std::vector<std::string>& args,
+                                                       std::string& error);
+std::string AutoplayUsage();
+
+// Plays the game and writes one line per month to `out`. Returns the process exit code.
+int RunAutoplay(const AutoplaySettings& settings, std::ostream& out, std::ostream& err);
+
+}  // namespace gm
