@@ -1,0 +1,103 @@
+// The store-naming dialog, the help index and the option dialog.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+
+#include "base/options.h"
+#include "shell/help_index.h"
+#include "shell/name_dialog.h"
+#include "shell/option_dialog.h"
+#include "shell_test_support.h"
+
+namespace gm {
+namespace {
+
+TEST(NameDialog, RefusesTextWithoutShiftJisFormAndKeepsTheButtonToNonEmptyNames) {
+  NameValidator v;
+  int pos = 0;
+  QString ok = QStringLiteral("パーラー銀玉");
+  EXPECT_EQ(v.validate(ok, pos), QValidator::Acceptable);
+  QString emoji = QStringLiteral("店😀");
+  EXPECT_EQ(v.validate(emoji, pos), QValidator::Invalid);
+  QString hangul = QStringLiteral("한국");
+  EXPECT_EQ(v.validate(hangul, pos), QValidator::Invalid);
+  QString fits = QString(24, QChar(0x5E97));  // 24 kanji = 48 bytes
+  EXPECT_EQ(v.validate(fits, pos), QValidator::Acceptable);
+  QString tooLong = fits + QLatin1Char('a');
+  EXPECT_EQ(v.validate(tooLong, pos), QValidator::Invalid);
+
+  Options options;
+  options.waittime = 0;
+  Tnameform dialog(&options);
+  bool enabledEmpty = true, enabledTyped = false;
+  test::whenModal([&](QWidget*) {
+    dialog.edit()->clear();
+    enabledEmpty = dialog.okButton()->isEnabled();
+    dialog.edit()->setText(QStringLiteral("銀玉１号店"));
+    enabledTyped = dialog.okButton()->isEnabled();
+    dialog.okButton()->click();
+  });
+  const auto name = dialog.AskName("新しい店");
+  EXPECT_FALSE(enabledEmpty);
+  EXPECT_TRUE(enabledTyped);
+  ASSERT_TRUE(name.has_value());
+  EXPECT_EQ(*name, "銀玉１号店");
+
+  test::whenModal([&](QWidget*) { test::pressOnModal(Qt::Key_Escape); });
+  EXPECT_FALSE(dialog.AskName("新しい店").has_value());
+}
+
+TEST(HelpIndex, ReadsTitlesAndKeywordsAndFindsPagesByKeyword) {
+  QTemporaryDir dir;
+  auto write = [&](const char* name, const char* html) {
+    QFile f(dir.filePath(QLatin1String(name)));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(html);
+  };
+  write("a_start.html",
+        "<html><head><title>はじめに</title>"
+        "<meta name=\"keywords\" content=\"新規出店,会社設立\"></head><body>x</body></html>");
+  write("b_money.html",
+        "<html><head><META CONTENT='資金, 会社設立' NAME='keywords'>"
+        "<title>お金</title></head></html>");
+  write("c_bare.html", "<html><body>no title</body></html>");
+  const HelpIndex index(dir.path());
+  ASSERT_EQ(index.pages().size(), 3u);
+  EXPECT_EQ(index.pages()[0].title, QStringLiteral("はじめに"));
+  EXPECT_EQ(index.pages()[1].keywords, (QStringList{"資金", "会社設立"}));
+  EXPECT_EQ(index.pages()[2].title, QStringLiteral("c_bare")) << "untitled pages use the file name";
+  EXPECT_EQ(index.pagesFor(QStringLiteral("会社設立")).size(), 2u);
+  EXPECT_EQ(index.pagesFor(QStringLiteral("資金")).front()->title, QStringLiteral("お金"));
+  EXPECT_TRUE(index.pagesFor(QStringLiteral("なし")).empty());
+  EXPECT_EQ(index.keywords().size(), 3);
+}
+
+TEST(OptionDialog, ShowsTheOptionsAndHandsBackTheEditedValues) {
+  Options current;
+  current.coming = false;
+  current.waittime = 40;
+  Toptionform dialog(current);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("運営設定"));
+  EXPECT_TRUE(dialog.reverseRadio()->isChecked());
+  EXPECT_EQ(dialog.speed()->value(), 40);
+  EXPECT_EQ(dialog.speed()->maximum(), 50);
+  dialog.checkBox(&Options::tellmsg)->setChecked(false);
+  dialog.checkBox(&Options::closehoukoku)->setChecked(false);
+  dialog.followRadio()->setChecked(true);
+  dialog.speed()->setValue(3);
+  const Options edited = dialog.values();
+  EXPECT_FALSE(edited.tellmsg);
+  EXPECT_FALSE(edited.closehoukoku);
+  EXPECT_TRUE(edited.coming);
+  EXPECT_EQ(edited.waittime, 3);
+  EXPECT_TRUE(edited.kaitenhoukoku);
+}
+
+}  // namespace
+}  // namespace gm
