@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "base/frontend.h"
+#include "shell/main_window.h"
 #include "shell/picture_book.h"
 #include "shell/typing_box.h"
 #include "store/catalogue.h"
@@ -233,6 +234,11 @@ void Tmakerform::done(int result) {
     world_.ui().playCue(kCueMain);
   }
   QDialog::done(result);
+}
+
+void runMakerVisit(TMain& main) {
+  Tmakerform form(main.world(), &main.pictures(), &main);
+  form.exec();
 }
 
 }  // namespace gm

@@ -18,6 +18,7 @@ class QTreeWidgetItem;
 namespace gm {
 
 class PictureBook;
+class TMain;
 class TypingBox;
 class tworld;
 
@@ -93,5 +94,8 @@ class Tmakerform : public QDialog {
   QPushButton* buy_;
   QPushButton* close_;
 };
+
+// The main window's machine purchase ("新台購入(&B)"): the maker visit, modal over the main window.
+void runMakerVisit(TMain& main);
 
 }  // namespace gm

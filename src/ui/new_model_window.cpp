@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/main_window.h"
 #include "shell/picture_book.h"
 #include "store/catalogue.h"
 #include "store/machine.h"
@@ -97,6 +98,10 @@ void showNewModelWindow(QWidget* parent, const NewModelNotice& notice,
                         const PictureBook& pictures) {
   NewModelWindow window(notice, pictures, parent);
   window.exec();
+}
+
+void NewModelForm::showNotice(const NewModelNotice& notice) {
+  showNewModelWindow(this, notice, mainWindow().pictures());
 }
 
 }  // namespace gm

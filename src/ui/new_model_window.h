@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "base/frontend.h"
+#include "shell/sub_windows.h"
 
 class QLabel;
 class QPushButton;
@@ -50,5 +51,14 @@ class NewModelWindow : public QDialog {
 
 // What the port does for `showNewModel`: shows the announcement modally until "了解(&R)".
 void showNewModelWindow(QWidget* parent, const NewModelNotice& notice, const PictureBook& pictures);
+
+// The start-up window the port reaches through `showNotice`, showing the full announcement.
+class NewModelForm : public Tsindaiform {
+  Q_OBJECT
+
+ public:
+  explicit NewModelForm(TMain& main) : Tsindaiform(main) {}
+  void showNotice(const NewModelNotice& notice) override;
+};
 
 }  // namespace gm
