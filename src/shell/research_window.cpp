@@ -1,0 +1,98 @@
+// The research window.
+#include "shell/research_window.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "base/rating.h"
+#include "world/calendar.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// The gauges' own names for the rivals, as the research firm spells them.
+constexpr std::array<const char*, kRivalCount> kRivalLabels = {
+    "パーラーワイルド", "パーラースピード", "パーラーユダ", "ＭＥＤＩＡ  ＰＡＲＫ", "釘心会館"};
+constexpr std::array<const char*, kResearchGauges> kGaugeNames = {"myg",   "wildg",  "speedg",
+                                                                  "yudag", "mediag", "kugising"};
+
+}  // namespace
+
+ResearchFigures researchFigures(const tworld& world) {
+  ResearchFigures f;
+  f.totalFans = world.TotalFans();
+  const int days = world.lastBusinessDays;
+
+  ResearchGauge& mine = f.gauges[0];
+  mine.visible = true;
+  for (int n = 1; n <= kStoreSlots; ++n)
+    if (world.kaichou.slot(n).used) mine.customersPerDay += world.kaichou.slot(n).perDay(days)[2];
+
+  const Tenkaichou& rivals = world.rivals;
+  for (int i = 0; i < kRivalCount; ++i) {
+    ResearchGauge& g = f.gauges[i + 1];
+    g.visible = !rivals.rivalNashi && rivals.sanka[i] && rivals.shikin[i] > Money();
+    if (days <= 0) continue;
+    for (int k = 1; k <= kRivalStoreSlots; ++k) {
+      const TEntempo& t = rivals.Tenpo(k);
+      if (t.used && t.owner == i) g.customersPerDay += t.kyaku / days;
+    }
+  }
+  for (ResearchGauge& g : f.gauges) g.percent = percentOf(g.customersPerDay, f.totalFans);
+  return f;
+}
+
+Treserchform::Treserchform(const tworld& world, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("reserchform"));
+  const YearMonth d = MonthToDate(world.month);
+  setWindowTitle(QString::number(d.year) + QStringLiteral("年 ") + QString::number(d.month) +
+                 QStringLiteral("月のリサーチ結果"));
+
+  company_ = new QLabel(text(world.kaichou.kaishaname.view()), this);
+  company_->setObjectName(QStringLiteral("kaishanamelb"));
+  heading_ = new QLabel(
+      text(world.cityName.view()) + QStringLiteral("のパチンコファンの店舗に対する支持率"), this);
+
+  const ResearchFigures figures = researchFigures(world);
+  auto* grid = new QGridLayout;
+  for (int i = 0; i < kResearchGauges; ++i) {
+    const QString name =
+        i == 0 ? text(world.kaichou.kaishaname.view()) : QString::fromUtf8(kRivalLabels[i - 1]);
+    labels_[i] = new QLabel(name, this);
+    gauges_[i] = new QProgressBar(this);
+    gauges_[i]->setObjectName(QString::fromLatin1(kGaugeNames[i]));
+    gauges_[i]->setRange(0, 100);
+    gauges_[i]->setValue(clamp100(figures.gauges[i].percent));
+    gauges_[i]->setFormat(QStringLiteral("%v%"));
+    gauges_[i]->setMinimumWidth(240);
+    labels_[i]->setVisible(figures.gauges[i].visible);
+    gauges_[i]->setVisible(figures.gauges[i].visible);
+    grid->addWidget(labels_[i], i, 0);
+    grid->addWidget(gauges_[i], i, 1);
+  }
+
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(QStringLiteral("閉じる(&C)"), QDialogButtonBox::AcceptRole);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(company_);
+  layout->addWidget(heading_);
+  layout->addLayout(grid);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void showResearchWindow(QWidget* parent, const tworld& world) {
+  Treserchform window(world, parent);
+  window.exec();
+}
+
+}  // namespace gm
