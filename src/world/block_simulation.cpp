@@ -142,27 +142,46 @@ int64_t signedRatio(int64_t centre, int64_t other) {
   return r == 0 ? Money::kScale : r;
 }
 
-// The product of two four-decimal values rounded to four decimals, ties to even.
-int64_t product4(int64_t a, int64_t b) {
-  int64_t n = a * b;
-  int64_t mag = n < 0 ? -n : n;
-  int64_t q = mag / Money::kScale;
-  int64_t twice = (mag - q * Money::kScale) * 2;
-  if (twice > Money::kScale || (twice == Money::kScale && (q & 1) != 0)) ++q;
-  return n < 0 ? -q : q;
+// Exact division by a land price without a divide instruction: with m = floor(2^64 / d) + 1,
+// the high half of n x m is floor(n / d) for every n < 2^35 and d < 2^22 (the error n / 2^64
+// stays below the smallest gap 1 / d to the next integer). Land prices and their x 10,000
+// numerators are well inside those limits.
+uint64_t reciprocalOf(int64_t d) {
+  return d <= 0 ? 0 : ~uint64_t{0} / static_cast<uint64_t>(d) + 1;
 }
 
-// The occupancy ratio of every pair of occupancies 0..100, filled once.
+// a / b to four decimals, ties to even, given a x 10,000 and the reciprocal of b; for
+// 0 < b <= a. (A remainder counts as over half when twice it, plus one for an odd quotient,
+// exceeds b: that is "over half, or exactly half with an odd quotient".)
+uint64_t ratio4By(uint64_t scaledA, uint64_t b, uint64_t reciprocal) {
+  uint64_t q = static_cast<uint64_t>((static_cast<unsigned __int128>(scaledA) * reciprocal) >> 64);
+  uint64_t twice = (scaledA - q * b) * 2;
+  return q + (twice + (q & 1) > b);
+}
+
+// The occupancy ratio of every pair of occupancies 0..100 as magnitude and sign, filled once.
 struct OccupancyRatios {
-  std::array<std::array<int32_t, 101>, 101> q{};
+  std::array<std::array<uint32_t, 101>, 101> magnitude{};
+  std::array<std::array<bool, 101>, 101> negative{};
   OccupancyRatios() {
     for (int c = 0; c <= 100; ++c)
-      for (int n = 0; n <= 100; ++n) q[c][n] = static_cast<int32_t>(signedRatio(c, n));
+      for (int n = 0; n <= 100; ++n) {
+        int64_t q = signedRatio(c, n);
+        magnitude[c][n] = static_cast<uint32_t>(q < 0 ? -q : q);
+        negative[c][n] = q < 0;
+      }
   }
 };
 const OccupancyRatios& occupancyRatios() {
   static const OccupancyRatios table;
   return table;
+}
+
+// x / 10,000 rounded half to even, for x >= 0.
+uint64_t roundScaled(uint64_t x) {
+  uint64_t q = x / Money::kScale;
+  uint64_t twice = (x - q * Money::kScale) * 2;
+  return q + (twice + (q & 1) > static_cast<uint64_t>(Money::kScale));
 }
 
 int drawSigned(int entry, Random& rng) {
@@ -206,24 +225,36 @@ void NeighbourView::Refresh(const Tchip& b) {
   cell.occupancy = static_cast<uint8_t>(b.Occupancy());
   cell.security = static_cast<uint8_t>(b.security);
   cell.effectRow = effectRowOf(b.kind);
+  cell.priceReciprocal = reciprocalOf(b.landPrice);
 }
 
 Influences SumNeighbourEffects(const Tchip& block, const NeighbourView& view, int width, int height,
                                Random& rng) {
   // The same arithmetic and draws as NeighbourEffect, with this block's side of every ratio and
-  // its column of the table taken once.
+  // its column of the table taken once. A ratio of the larger to the smaller price is at least
+  // 1, so the rule that turns a zero ratio into 1 never applies here.
   struct Entry {
-    int growth, securityMultiplier, priceMultiplier, unrest;
+    int growthRange, growthSign;  // a range of 0 means no draw
+    int securityMultiplier, priceMultiplier;
+    int unrestRange, unrestSign;
   };
   const int column = centreColumnOf(block.kind);
   std::array<Entry, kEffectRows + 1> entries{};
   for (int i = 0; i < kEffectRows; ++i) {
     const EffectRow& t = kEffects[i];
-    entries[i] = {column == kNoColumn ? 0 : t.growth[column], t.securityMultiplier,
-                  t.priceMultiplier, t.unrest};
+    int growth = column == kNoColumn ? 0 : t.growth[column];
+    entries[i] = {growth < 0 ? -growth : growth,
+                  growth < 0 ? -1 : 1,
+                  t.securityMultiplier,
+                  t.priceMultiplier,
+                  t.unrest < 0 ? -t.unrest : t.unrest,
+                  t.unrest < 0 ? -1 : 1};
   }
-  const auto& qRow = occupancyRatios().q[block.Occupancy()];
+  const auto& qMagnitude = occupancyRatios().magnitude[block.Occupancy()];
+  const auto& qNegative = occupancyRatios().negative[block.Occupancy()];
   const int64_t centrePrice = block.landPrice;
+  const uint64_t centreReciprocal = reciprocalOf(centrePrice);
+  const uint64_t scaledCentrePrice = static_cast<uint64_t>(centrePrice) * Money::kScale;
 
   Random local = rng;  // lets the generator live in registers through the loop
   int64_t g = 0, s = 0, p = 0, u = 0;
@@ -239,13 +270,30 @@ Influences SumNeighbourEffects(const Tchip& block, const NeighbourView& view, in
       const Entry& e = entries[n.effectRow];
       const int64_t w =
           kTriangle[101 - dr - (c < block.column ? block.column - c : c - block.column)];
-      if (e.growth != 0) g += drawSigned(e.growth, local) * w;
+      if (e.growthRange != 0) g += e.growthSign * local.randInt(e.growthRange) * w;
       s += w * n.security * local.randInt(e.securityMultiplier);
-      if (int k = local.randInt(e.priceMultiplier); k != 0) {
-        int64_t pq = product4(signedRatio(centrePrice, n.landPrice), qRow[n.occupancy]);
-        p += pq * w * k / Money::kScale;
+      const int k = local.randInt(e.priceMultiplier);
+      {
+        // Magnitudes in unsigned arithmetic and the sign last: truncating toward zero and
+        // rounding half to even are both symmetric, so the result is that of the signed rule.
+        // Computed whatever k is: a draw of 0 costs less to multiply than to branch on.
+        const uint64_t other = static_cast<uint32_t>(n.landPrice);
+        const bool centreDearer = static_cast<uint64_t>(centrePrice) >= other;
+        const uint64_t high = centreDearer ? scaledCentrePrice : other * Money::kScale;
+        const uint64_t low = centreDearer ? other : static_cast<uint64_t>(centrePrice);
+        const uint64_t reciprocal = centreDearer ? n.priceReciprocal : centreReciprocal;
+        uint64_t ratio = ratio4By(high, low, reciprocal);
+        bool negative = centreDearer;
+        if (centrePrice == 0 || other == 0) {
+          ratio = Money::kScale;
+          negative = false;
+        }
+        negative = negative != qNegative[n.occupancy];
+        const uint64_t pq = roundScaled(ratio * qMagnitude[n.occupancy]);
+        const int64_t x = static_cast<int64_t>(pq * static_cast<uint64_t>(w * k) / Money::kScale);
+        p += negative ? -x : x;
       }
-      if (e.unrest != 0) u += drawSigned(e.unrest, local) * w;
+      if (e.unrestRange != 0) u += e.unrestSign * local.randInt(e.unrestRange) * w;
     }
   }
   rng = local;

@@ -68,7 +68,8 @@ class NeighbourView {
     int32_t landPrice = 0;
     uint8_t occupancy = 0;
     uint8_t security = 0;
-    uint8_t effectRow = 0;  // row of the neighbour table, or "none" for kind 0
+    uint8_t effectRow = 0;         // row of the neighbour table, or "none" for kind 0
+    uint64_t priceReciprocal = 0;  // floor(2^64 / landPrice) + 1: divides by the price exactly
   };
   void Build(const BlockGrid& grid, int width, int height);
   void Refresh(const Tchip& block);

@@ -70,6 +70,44 @@ TEST(BlockSimulation, NeighbourEffectRoundsTheRatioProductBeforeWeighing) {
   EXPECT_EQ(quiet.draws(), 0u);
 }
 
+// The neighbour pass runs on a compact view with its own exact arithmetic; it must give the sums
+// and draws of NeighbourEffect summed neighbour by neighbour, also for prices whose ratios tie
+// at the half (20001 / 20000) and for the extremes of the price range.
+TEST(BlockSimulation, NeighbourPassMatchesNeighbourEffectOneByOne) {
+  const int prices[] = {5000, 20000, 20001, 60000, 60000, 150000, 449999, 3000000};
+  for (uint32_t seed = 1; seed <= 6; ++seed) {
+    auto w = makeWorld(23, 21, seed);
+    Random layout(seed);
+    for (int r = 0; r < 23; ++r)
+      for (int c = 0; c < 21; ++c) {
+        int kind = layout.randInt(29);
+        Tchip& b = place(*w, r, c, kind, layout.randInt(800), layout.randInt(101));
+        b.landPrice = prices[layout.randInt(8)];  // directly: past the kind's own limits
+      }
+    NeighbourView view;
+    view.Build(w->blocks, 21, 23);
+    for (int r = 0; r < 23; ++r)
+      for (int c = 0; c < 21; ++c) {
+        const Tchip& b = w->block(r, c);
+        Random fast(seed + r * 100 + c), plain = fast;
+        Influences expected;
+        for (int y = r - 10; y <= r + 10; ++y)
+          for (int x = c - 10; x <= c + 10; ++x) {
+            if (!w->onMap(y, x) || (y == r && x == c)) continue;
+            Influences e = NeighbourEffect(w->block(y, x), b.kind, b.Distance(y, x), b.Occupancy(),
+                                           b.landPrice, plain);
+            expected.growth += e.growth;
+            expected.security += e.security;
+            expected.price += e.price;
+            expected.unrest += e.unrest;
+          }
+        ASSERT_EQ(SumNeighbourEffects(b, view, 21, 23, fast), expected) << r << "," << c;
+        ASSERT_EQ(fast.seed(), plain.seed());
+        ASSERT_EQ(fast.draws(), plain.draws());
+      }
+  }
+}
+
 TEST(BlockSimulation, ALoneBlockFeelsNoPull) {
   auto w = makeWorld(1, 1);
   Tchip& b = place(*w, 0, 0, 21, 100, 50, 150000, 20, 10);

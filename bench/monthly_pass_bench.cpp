@@ -1,0 +1,113 @@
+// The month's block pass on a full 50 x 50 city, beside the bare cost of the random draws that
+// the same pass makes: the pass should cost at most about three times its draws.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "world/monthly_pass.h"
+#include "world/world.h"
+
+namespace gm {
+namespace {
+
+// A full city: a street grid every six blocks, a railway with stations, and a mix of housing,
+// districts, facilities, stores and vacant land between the streets.
+CityDefinition fullCity(uint32_t layoutSeed) {
+  CityDefinition city;
+  city.name = "ベンチ市";
+  city.height = kMapSize;
+  city.width = kMapSize;
+  city.housingPolicy = 40;
+  city.commercePolicy = 30;
+  city.businessPolicy = 25;
+  city.taxRate = 20;
+  Random layout(layoutSeed);
+  static constexpr int kMix[] = {1,  1,  1,  1,  1,  1,  21, 21, 21, 21, 21, 21, 21, 24, 24, 24,
+                                 25, 25, 22, 23, 26, 19, 20, 20, 2,  3,  27, 28, 21, 1,  25, 24};
+  for (int r = 0; r < kMapSize; ++r)
+    for (int c = 0; c < kMapSize; ++c) {
+      int kind;
+      bool rowStreet = r % 6 == 0, columnStreet = c % 6 == 0;
+      if (r == 26) {
+        kind = c % 12 == 5 ? 15 : 17;
+      } else if (rowStreet && columnStreet) {
+        kind = 10;
+      } else if (rowStreet || columnStreet) {
+        kind = 4 + layout.randInt(6);
+      } else {
+        kind = kMix[layout.randInt(static_cast<int>(std::size(kMix)))];
+      }
+      city.kinds[r][c] = static_cast<uint8_t>(kind);
+    }
+  return city;
+}
+
+// A city after two months of play (so that the influences are those of a running game), and
+// a snapshot to start every measured pass from.
+struct BenchCity {
+  std::unique_ptr<tworld> world = std::make_unique<tworld>();
+  std::unique_ptr<BlockGrid> start = std::make_unique<BlockGrid>();
+  int housing = 0, commerce = 0, business = 0;
+  uint32_t seed = 0;
+
+  BenchCity() {
+    world->rng().setSeed(19970401);
+    world->InitFromCity(fullCity(7));
+    RunBlockPass(*world);
+    RunBlockPass(*world);
+    *start = world->blocks;
+    housing = world->housingPolicy;
+    commerce = world->commercePolicy;
+    business = world->businessPolicy;
+    seed = world->rng().seed();
+  }
+  void reset() {
+    world->blocks = *start;
+    world->housingPolicy = housing;
+    world->commercePolicy = commerce;
+    world->businessPolicy = business;
+    world->rng().setSeed(seed);
+  }
+  uint64_t drawsOfOnePass() {
+    reset();
+    uint64_t before = world->rng().draws();
+    RunBlockPass(*world);
+    return world->rng().draws() - before;
+  }
+};
+
+BenchCity& benchCity() {
+  static BenchCity city;
+  return city;
+}
+
+void BM_MonthlyPass(benchmark::State& state) {
+  BenchCity& city = benchCity();
+  uint64_t draws = city.drawsOfOnePass();
+  for (auto _ : state) {
+    state.PauseTiming();
+    city.reset();
+    state.ResumeTiming();
+    RunBlockPass(*city.world);
+    benchmark::ClobberMemory();
+  }
+  state.counters["draws"] = static_cast<double>(draws);
+  state.counters["blocks"] = city.world->CountOccupiedBlocks();
+}
+BENCHMARK(BM_MonthlyPass)->Unit(benchmark::kMillisecond);
+
+// The same number of draws as one pass, over the small ranges the pass draws from.
+void BM_DrawsOfOnePass(benchmark::State& state) {
+  uint64_t draws = benchCity().drawsOfOnePass();
+  Random rng(12345);
+  for (auto _ : state) {
+    int sum = 0;
+    for (uint64_t i = 0; i < draws; ++i) sum += rng.randInt(2 + static_cast<int>(i & 7));
+    benchmark::DoNotOptimize(sum);
+  }
+  state.counters["draws"] = static_cast<double>(draws);
+}
+BENCHMARK(BM_DrawsOfOnePass)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace gm
