@@ -8,9 +8,11 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 
 #include "shell/main_window.h"
 #include "shell/map_view.h"
+#include "shell/options_store.h"
 #include "shell/sound_player.h"
 #include "shell/title_view.h"
 #include "shell_test_support.h"
@@ -42,6 +44,7 @@ const char* const kAlwaysItems[] = {"newmenu",          "loadmenu",      "option
 class MainWindow : public ::testing::Test {
  protected:
   void SetUp() override {
+    openSettings()->clear();  // every test starts as a first run
     main = std::make_unique<TMain>();
     main->createSubWindows();
     auto recording = std::make_unique<RecordingSound>();
@@ -205,6 +208,29 @@ TEST_F(MainWindow, BeginPlayOpensTheDefaultWindowsAndResetsTheMap) {
   EXPECT_EQ(main->map().cellSize(), 16);
   EXPECT_EQ(main->map().currentColumn(), 0);
   EXPECT_EQ(main->map().leftColumn(), 0);
+}
+
+TEST_F(MainWindow, CashNoticesRefreshTheCaptionOnlyWhileTheWindowIsEnabled) {
+  startGame();
+  main->setMonthProcessing(true);
+  main->world().kaichou.SetSikin(Money::fromInt(2500));
+  EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral("資金 0")));
+  main->setMonthProcessing(false);
+  main->world().kaichou.SetSikin(Money::fromInt(2600));
+  EXPECT_TRUE(main->windowTitle().endsWith(QStringLiteral("資金 2,600")));
+  EXPECT_EQ(main->windowIconText(), QStringLiteral("1年 6月  ボーナスシーズン：銀玉商事経営中"));
+}
+
+TEST_F(MainWindow, OptionsAndPlacementAreWrittenAtExit) {
+  main->options().waittime = 7;
+  main->show();
+  main.reset();
+  auto settings = openSettings();
+  EXPECT_EQ(settings->value(QStringLiteral("Appkeys/option/waittime")).toInt(), 7);
+  EXPECT_EQ(settings->value(QStringLiteral("Appkeys/houkoku/bonushoukoku")).toInt(), 1);
+  EXPECT_TRUE(settings->contains(QStringLiteral("FormLocate/Main/RRight")));
+  EXPECT_FALSE(settings->contains(QStringLiteral("FormLocate/kakunin/RRight")))
+      << "a window never shown keeps what was stored before";
 }
 
 TEST_F(MainWindow, ResultsReportItemDoesNothingInTheFirstMonth) {

@@ -22,8 +22,11 @@ TEST_F(SettingsFile, FirstRunGivesEveryDefaultAndWritesEveryKey) {
   const Options read = readOptions(settings);
   const Options defaults;
   for (const OptionKey& k : optionTable()) {
-    if (k.flag) EXPECT_EQ(read.*k.flag, defaults.*k.flag) << k.key;
-    if (k.number) EXPECT_EQ(read.*k.number, defaults.*k.number) << k.key;
+    if (k.flag) {
+      EXPECT_EQ(read.*k.flag, defaults.*k.flag) << k.key;
+    } else {
+      EXPECT_EQ(read.*k.number, defaults.*k.number) << k.key;
+    }
   }
   EXPECT_TRUE(read.tellmsg);
   EXPECT_EQ(read.allmapchipsize, 24);
@@ -50,8 +53,11 @@ TEST_F(SettingsFile, EveryOptionSurvivesTheRoundTrip) {
   writeOptions(settings, changed);
   const Options read = readOptions(settings);
   for (const OptionKey& k : optionTable()) {
-    if (k.flag) EXPECT_EQ(read.*k.flag, changed.*k.flag) << k.key;
-    if (k.number) EXPECT_EQ(read.*k.number, changed.*k.number) << k.key;
+    if (k.flag) {
+      EXPECT_EQ(read.*k.flag, changed.*k.flag) << k.key;
+    } else {
+      EXPECT_EQ(read.*k.number, changed.*k.number) << k.key;
+    }
   }
 }
 
