@@ -1,0 +1,139 @@
+// The block window: the selected block's figures and its two land orders.
+#include "ui/block_window.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/money.h"
+#include "shell/main_window.h"
+#include "shell/map_rules.h"
+#include "shell/mini_map.h"
+#include "shell/picture_book.h"
+#include "world/land_orders.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+QString grouped(int64_t v) { return QString::fromStdString(formatGrouped(v)); }
+
+// Rows of the window: the field of BlockFacts each shows, and its caption.
+struct Row {
+  const char* field;
+  const char* caption;
+  QString BlockFacts::*value;
+};
+const Row kRows[] = {
+    {"kindName", "区画の種類", &BlockFacts::kindName},
+    {"owner", "区画の所有者", &BlockFacts::owner},
+    {"population", "区画の人口", &BlockFacts::population},
+    {"density", "人口の密集度", &BlockFacts::density},
+    {"fanRate", "ﾊﾟﾁﾝｺﾌｧﾝの割合", &BlockFacts::fanRate},
+    {"fans", "ﾊﾟﾁﾝｺﾌｧﾝの人口", &BlockFacts::fans},
+    {"landPrice", "区画の地価", &BlockFacts::landPrice},
+    {"security", "治安の良さ", &BlockFacts::security},
+    {"unrest", "区画の市民感情", &BlockFacts::unrest},
+    {"development", "開発レベル", &BlockFacts::development},
+};
+
+// Only housing, shopping and office districts grow through levels.
+bool hasLevels(int kind) { return kind == 21 || kind == 24 || kind == 25; }
+
+}  // namespace
+
+BlockFacts blockFacts(const tworld& world, int column, int row) {
+  BlockFacts f;
+  if (!world.onMap(row, column)) return f;
+  const Tchip& b = world.block(row, column);
+  f.kindName = text(b.KindName());
+  f.owner = text(b.OwnerLabel(world.cityName.view(), world.kaichou.ownername.view()));
+  f.population = grouped(b.population) + QStringLiteral("人");
+  f.density = QString::number(b.Occupancy()) + QStringLiteral("%");
+  f.fanRate = QString::number(b.fanRate) + QStringLiteral("%");
+  f.fans = grouped(b.FanCount()) + QStringLiteral("人");
+  f.landPrice = grouped(b.landPrice);
+  f.security = QString::number(b.security);
+  f.unrest = QString::number(b.unrest);
+  f.development = hasLevels(b.kind) ? QString::number(b.DevelopmentLevel()) : QStringLiteral("--");
+  return f;
+}
+
+QString askingPriceText(int64_t price) {
+  return QStringLiteral("先方の希望価格は") + grouped(price) + QStringLiteral("です。");
+}
+
+BlockWindow::BlockWindow(TMain& main) : Tchipform(main) {
+  for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
+
+  picture_ = new QLabel(this);
+  picture_->setFixedSize(PictureBook::kBlockSize, PictureBook::kBlockSize);
+  auto* form = new QFormLayout;
+  for (const Row& r : kRows) {
+    auto* value = new QLabel(this);
+    value->setObjectName(QString::fromLatin1(r.field));
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(QString::fromUtf8(r.caption), value);
+  }
+  auto* top = new QHBoxLayout;
+  top->addWidget(picture_, 0, Qt::AlignTop);
+  top->addLayout(form, 1);
+
+  buy_ = new QPushButton(QStringLiteral("買収"), this);
+  sell_ = new QPushButton(QStringLiteral("売却"), this);
+  buy_->setAutoDefault(false);
+  sell_->setAutoDefault(false);
+  auto* orders = new QHBoxLayout;
+  orders->addStretch(1);
+  orders->addWidget(buy_);
+  orders->addWidget(sell_);
+
+  auto* layout = static_cast<QVBoxLayout*>(this->layout());
+  layout->addLayout(top);
+  layout->addLayout(orders);
+
+  connect(buy_, &QPushButton::clicked, this, &BlockWindow::buy);
+  connect(sell_, &QPushButton::clicked, this, &BlockWindow::sell);
+}
+
+QLabel* BlockWindow::figure(const QString& field) const {
+  return findChild<QLabel*>(field, Qt::FindDirectChildrenOnly);
+}
+
+void BlockWindow::refresh() {
+  const tworld& w = world();
+  const BlockFacts facts = blockFacts(w, column(), row());
+  for (const Row& r : kRows) figure(QString::fromLatin1(r.field))->setText(facts.*(r.value));
+  if (w.onMap(row(), column())) {
+    CellPicture pic = cellPicture(w, column(), row(), HighlightSet());
+    pic.dimmed = false;
+    picture_->setPixmap(QPixmap::fromImage(blockPicture(mainWindow().pictures(), pic)));
+  } else {
+    picture_->clear();
+  }
+}
+
+void BlockWindow::buy() {
+  tworld& w = world();
+  if (!w.onMap(row(), column())) return;
+  const PurchaseOpening opening = OpenLandPurchase(w, row(), column());
+  // The bargaining itself comes later; for now the player only learns what the owner asks.
+  if (opening.negotiate())
+    w.ui().message("買収交渉", askingPriceText(opening.price).toStdString(), false, false,
+                   kFaceNormal);
+  refresh();
+}
+
+void BlockWindow::sell() {
+  tworld& w = world();
+  if (!w.onMap(row(), column())) return;
+  SellLand(w, row(), column());
+  refresh();
+}
+
+}  // namespace gm
