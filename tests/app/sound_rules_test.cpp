@@ -211,7 +211,7 @@ TEST(SoundFont, KnownFontsArePreferredInOrderWhateverTheFolder) {
 
 // Whatever the machine has (a device or none, a soundfont or none), the real player starts,
 // plays or stays silent with a reason, and never reports the cue files that are there.
-TEST(FluidPlayer, StartsOrStaysSilentWithAReason) {
+TEST(SoundDevice, StartsOrStaysSilentWithAReason) {
   std::vector<std::string> reports;
   QElapsedTimer clock;
   clock.start();
