@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "base/stable_sort.h"
 #include "company/rival_constants.h"
 #include "company/rival_reach.h"
 #include "world/world.h"
@@ -362,7 +363,7 @@ void Tenkaichou::Katsudou(BlockGrid& blocks, int month, int slotLimit, int pachi
 
   std::array<Initiative, kRivalCount> order{};
   for (int i = 0; i < kRivalCount; ++i) order[i] = {i, rng.randInt(100)};
-  std::stable_sort(order.begin(), order.end(), [](const Initiative& a, const Initiative& b) {
+  insertionSortStable(order.begin(), order.end(), [](const Initiative& a, const Initiative& b) {
     return a.priority > b.priority;
   });
 
@@ -375,7 +376,7 @@ void Tenkaichou::Katsudou(BlockGrid& blocks, int month, int slotLimit, int pachi
         list[count++] = {static_cast<int16_t>(row), static_cast<int16_t>(column), b.population};
     }
   }
-  std::stable_sort(list.begin(), list.begin() + count, [](const BlockRef& a, const BlockRef& b) {
+  stableSortPrefix(list, static_cast<std::size_t>(count), [](const BlockRef& a, const BlockRef& b) {
     return a.population > b.population;
   });
 

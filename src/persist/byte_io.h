@@ -48,7 +48,8 @@ class ByteReader {
       return 0;
     }
     uint64_t v = 0;
-    for (int i = 0; i < n; ++i) v |= static_cast<uint64_t>(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
+    for (int i = 0; i < n; ++i)
+      v |= static_cast<uint64_t>(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
     pos_ += n;
     return v;
   }

@@ -66,17 +66,17 @@ void hashHistory(Hasher& h, const Tbackup& b) {
 
 void hashStore(Hasher& h, const Ttempo& t) {
   h.text(t.name.view());
-  for (int64_t v : {int64_t{t.used}, int64_t{t.joutai}, int64_t{t.kanseiMonth},
-                    int64_t{t.teishiMonth}, int64_t{t.shuttenMonth}, int64_t{t.blockX},
-                    int64_t{t.blockY}, int64_t{t.senren}, int64_t{t.chimei}, int64_t{t.kibo},
-                    int64_t{t.pkankin}, int64_t{t.skankin}, int64_t{t.setubi}, int64_t{t.dansei},
-                    int64_t{t.zyosei}})
+  for (int64_t v :
+       {int64_t{t.used}, int64_t{t.joutai}, int64_t{t.kanseiMonth}, int64_t{t.teishiMonth},
+        int64_t{t.shuttenMonth}, int64_t{t.blockX}, int64_t{t.blockY}, int64_t{t.senren},
+        int64_t{t.chimei}, int64_t{t.kibo}, int64_t{t.pkankin}, int64_t{t.skankin},
+        int64_t{t.setubi}, int64_t{t.dansei}, int64_t{t.zyosei}})
     h.i64(v);
   h.money(t.moral);
   h.money(t.skill);
-  for (int64_t v : {int64_t{t.kyuyo}, int64_t{t.kyouiku}, int64_t{t.fukuri},
-                    int64_t{t.modelMakers}, int64_t{t.kousaku}, int64_t{t.irekaeDone},
-                    int64_t{t.bestWww}, int64_t{t.bestCm}})
+  for (int64_t v :
+       {int64_t{t.kyuyo}, int64_t{t.kyouiku}, int64_t{t.fukuri}, int64_t{t.modelMakers},
+        int64_t{t.kousaku}, int64_t{t.irekaeDone}, int64_t{t.bestWww}, int64_t{t.bestCm}})
     h.i64(v);
   for (Money m : t.shinDaiRitu) h.money(m);
   for (auto v : t.shinDaiKeitai) h.i64(v);
@@ -97,8 +97,8 @@ void hashStore(Hasher& h, const Ttempo& t) {
   for (const auto& floor : t.dai)
     for (const auto& d : floor) hashRecord(h, d);
   const Thansoku& p = t.hansoku;
-  for (auto v : {p.event, p.tissue, p.mail, p.tvAgency, p.tvSpot, p.www, p.newspaperSize,
-                 p.newspaperTerm})
+  for (auto v :
+       {p.event, p.tissue, p.mail, p.tvAgency, p.tvSpot, p.www, p.newspaperSize, p.newspaperTerm})
     h.i64(v);
   hashHistory(h, t.backup);
 }
@@ -108,20 +108,20 @@ void hashStore(Hasher& h, const Ttempo& t) {
 uint64_t StateDigest(const tworld& w) {
   Hasher h;
   h.text(w.cityName.view());
-  for (int64_t v : {int64_t{w.mapHeight}, int64_t{w.mapWidth}, int64_t{w.month},
-                    int64_t{w.housingPolicy}, int64_t{w.commercePolicy}, int64_t{w.businessPolicy},
-                    int64_t{w.taxRate}, int64_t{w.unionHourCut}, int64_t{w.unionDayCut},
-                    int64_t{w.disposalAccepted}, int64_t{w.laws}, int64_t{w.maxPachinkoRate},
-                    int64_t{w.maxSlotRate}, int64_t{w.cityType}, int64_t{w.endingShown},
-                    int64_t{w.lastBusinessDays}, int64_t{w.maxLandPrice}})
+  for (int64_t v :
+       {int64_t{w.mapHeight}, int64_t{w.mapWidth}, int64_t{w.month}, int64_t{w.housingPolicy},
+        int64_t{w.commercePolicy}, int64_t{w.businessPolicy}, int64_t{w.taxRate},
+        int64_t{w.unionHourCut}, int64_t{w.unionDayCut}, int64_t{w.disposalAccepted},
+        int64_t{w.laws}, int64_t{w.maxPachinkoRate}, int64_t{w.maxSlotRate}, int64_t{w.cityType},
+        int64_t{w.endingShown}, int64_t{w.lastBusinessDays}, int64_t{w.maxLandPrice}})
     h.i64(v);
   for (const auto& row : w.blocks)
     for (const Tchip& b : row)
-      for (int64_t v : {int64_t{b.row}, int64_t{b.column}, int64_t{b.kind}, int64_t{b.population},
-                        int64_t{b.security}, int64_t{b.fanRate}, int64_t{b.landPrice},
-                        int64_t{b.unrest}, int64_t{b.owner}, int64_t{b.growthInfluence},
-                        int64_t{b.securityInfluence}, int64_t{b.priceInfluence},
-                        int64_t{b.unrestInfluence}})
+      for (int64_t v :
+           {int64_t{b.row}, int64_t{b.column}, int64_t{b.kind}, int64_t{b.population},
+            int64_t{b.security}, int64_t{b.fanRate}, int64_t{b.landPrice}, int64_t{b.unrest},
+            int64_t{b.owner}, int64_t{b.growthInfluence}, int64_t{b.securityInfluence},
+            int64_t{b.priceInfluence}, int64_t{b.unrestInfluence}})
         h.i64(v);
   for (const Tmaker& m : w.makers) {
     for (int64_t v : {int64_t{m.makerNo}, int64_t{m.yuukou}, int64_t{m.shijou},
@@ -129,13 +129,12 @@ uint64_t StateDigest(const tworld& w) {
       h.i64(v);
     for (const tdai& d : m.models) {
       h.text(d.name.view());
-      for (int64_t v : {int64_t{d.kishu}, int64_t{d.price}, int64_t{d.maker}})
-        h.i64(v);
+      for (int64_t v : {int64_t{d.kishu}, int64_t{d.price}, int64_t{d.maker}}) h.i64(v);
       for (auto v : d.nominal) h.i64(v);
       for (auto v : d.actual) h.i64(v);
-      for (int64_t v : {int64_t{d.releaseMonth}, int64_t{d.saleEndMonth}, int64_t{d.shukka},
-                        int64_t{d.zaiko}, int64_t{d.onSale}, int64_t{d.unappraised},
-                        int64_t{d.modelMachine}})
+      for (int64_t v :
+           {int64_t{d.releaseMonth}, int64_t{d.saleEndMonth}, int64_t{d.shukka}, int64_t{d.zaiko},
+            int64_t{d.onSale}, int64_t{d.unappraised}, int64_t{d.modelMachine}})
         h.i64(v);
     }
   }
@@ -170,11 +169,11 @@ uint64_t StateDigest(const tworld& w) {
   }
   h.i64(r.rivalNashi);
   for (const TEntempo& e : r.tenpo) {
-    for (int64_t v : {int64_t{e.owner}, int64_t{e.used}, int64_t{e.joutai},
-                      int64_t{e.shuttenMonth}, int64_t{e.kanseiMonth}, int64_t{e.teishiMonth},
-                      int64_t{e.blockRow}, int64_t{e.blockColumn}, int64_t{e.senren},
-                      int64_t{e.chimei}, int64_t{e.manzoku}, int64_t{e.kibo}, int64_t{e.pkankin},
-                      int64_t{e.skankin}, int64_t{e.kyaku}, int64_t{e.moral}, int64_t{e.skill}})
+    for (int64_t v : {int64_t{e.owner}, int64_t{e.used}, int64_t{e.joutai}, int64_t{e.shuttenMonth},
+                      int64_t{e.kanseiMonth}, int64_t{e.teishiMonth}, int64_t{e.blockRow},
+                      int64_t{e.blockColumn}, int64_t{e.senren}, int64_t{e.chimei},
+                      int64_t{e.manzoku}, int64_t{e.kibo}, int64_t{e.pkankin}, int64_t{e.skankin},
+                      int64_t{e.kyaku}, int64_t{e.moral}, int64_t{e.skill}})
       h.i64(v);
     for (Money m : {e.zengetsu, e.akaji, e.ruikei}) h.money(m);
   }

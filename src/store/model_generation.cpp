@@ -2,6 +2,7 @@
 // and sales period come out. Every draw is made in the order the game has always made it, so a
 // seed replays the same catalogue.
 #include "store/model_generation.h"
+#include "base/stable_sort.h"
 
 #include <algorithm>
 #include <array>
@@ -157,8 +158,8 @@ Announcement newModel(Tmaker& maker, int month, uint16_t laws, int appraisal, in
   maker.SetYuukou(maker.yuukou - rng.randInt(2));
   maker.yuukouGiven = false;
 
-  std::stable_sort(maker.models.begin(), maker.models.end(),
-                   [](const tdai& x, const tdai& y) { return x.onSale && !y.onSale; });
+  insertionSortStable(maker.models.begin(), maker.models.end(),
+                      [](const tdai& x, const tdai& y) { return x.onSale && !y.onSale; });
   int slot = -1;
   for (int i = 0; i < static_cast<int>(maker.models.size()); ++i)
     if (!maker.models[i].onSale) slot = i;

@@ -81,10 +81,11 @@ GameEndResult GameEndCheck(tworld& world) {
     result.storeTestFired = true;
     shutDown(world);
     if (world.month == 7) {
-      world.ui().message("辞任",
-                         "六ヶ月を経ても店舗を出店していないあなたは、役員会議により辞任に追い込まれ"
-                         "ました．．．。残念ですがこれまでのようです。お疲れ様でした．．．。",
-                         false, false, kFaceCry);
+      world.ui().message(
+          "辞任",
+          "六ヶ月を経ても店舗を出店していないあなたは、役員会議により辞任に追い込まれ"
+          "ました．．．。残念ですがこれまでのようです。お疲れ様でした．．．。",
+          false, false, kFaceCry);
     } else {
       world.ui().message("撤退",
                          "店舗が一軒も無くなってしまいました．．．" + company +
@@ -110,9 +111,9 @@ std::string EndingText(const tworld& world) {
   const YearMonth date = MonthToDate(world.month);
   const std::string city(world.cityName.view());
   return "．．．" + std::to_string(date.year) + "年" + std::to_string(date.month) + "月、" +
-         std::string(world.kaichou.ownername.view()) + "は" + city +
-         "における競合に勝ち残った。" + "\n" + " " + std::string(world.kaichou.kaishaname.view()) +
-         "は" + city + "を制覇した．．．";
+         std::string(world.kaichou.ownername.view()) + "は" + city + "における競合に勝ち残った。" +
+         "\n" + " " + std::string(world.kaichou.kaishaname.view()) + "は" + city +
+         "を制覇した．．．";
 }
 
 GameEndResult PlayMonth(tworld& world) {

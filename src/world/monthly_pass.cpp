@@ -2,6 +2,7 @@
 // every block stepped, so the pass keeps their sums up to date instead of rescanning the city
 // before each block; the results are those of a rescan.
 #include "world/monthly_pass.h"
+#include "base/stable_sort.h"
 
 #include <algorithm>
 #include <array>
@@ -103,7 +104,7 @@ void RunBlockPass(tworld& world) {
       ++sums.blocks;
     }
   // The biggest blocks go first; equal ones keep their row-by-row order on every platform.
-  std::stable_sort(list.begin(), list.begin() + count,
+  stableSortPrefix(list, static_cast<std::size_t>(count),
                    [](const Tchip* a, const Tchip* b) { return a->population > b->population; });
 
   const int gaugeStep = count / 10 == 0 ? 1 : count / 10;

@@ -114,9 +114,8 @@ bool writeCsv(const tworld& world, const std::string& path) {
   for (int r = 0; r < world.mapHeight; ++r)
     for (int c = 0; c < world.mapWidth; ++c) {
       const Tchip& b = world.block(r, c);
-      csv << r << ',' << c << ',' << int{b.kind} << ',' << b.population << ',' << b.security
-          << ',' << b.fanRate << ',' << b.landPrice << ',' << b.unrest << ',' << int{b.owner}
-          << '\n';
+      csv << r << ',' << c << ',' << int{b.kind} << ',' << b.population << ',' << b.security << ','
+          << b.fanRate << ',' << b.landPrice << ',' << b.unrest << ',' << int{b.owner} << '\n';
     }
   return static_cast<bool>(csv);
 }

@@ -24,12 +24,18 @@ CityDefinition smallCity(int size = 10) {
   for (int r = 0; r < size; ++r)
     for (int col = 0; col < size; ++col) {
       uint8_t k = 1;
-      if (r == size / 2 && col == size / 2) k = 10;
-      else if (r == size / 2) k = 4;
-      else if (col == size / 2) k = 5;
-      else if ((r + col) % 5 == 0) k = 21;
-      else if ((r * 3 + col) % 7 == 0) k = 24;
-      else if ((r + 2 * col) % 11 == 0) k = 25;
+      if (r == size / 2 && col == size / 2)
+        k = 10;
+      else if (r == size / 2)
+        k = 4;
+      else if (col == size / 2)
+        k = 5;
+      else if ((r + col) % 5 == 0)
+        k = 21;
+      else if ((r * 3 + col) % 7 == 0)
+        k = 24;
+      else if ((r + 2 * col) % 11 == 0)
+        k = 25;
       c.kinds[r][col] = k;
     }
   return c;
@@ -75,9 +81,10 @@ TEST_F(MonthEnd, ResignationAtTheEndOfTheSixthMonthWithoutAStore) {
   ASSERT_FALSE(port.messages.empty());
   const auto& m = port.messages.back();
   EXPECT_EQ(m.title, "辞任");
-  EXPECT_EQ(m.text,
-            "六ヶ月を経ても店舗を出店していないあなたは、役員会議により辞任に追い込まれました．．．。"
-            "残念ですがこれまでのようです。お疲れ様でした．．．。");
+  EXPECT_EQ(
+      m.text,
+      "六ヶ月を経ても店舗を出店していないあなたは、役員会議により辞任に追い込まれました．．．。"
+      "残念ですがこれまでのようです。お疲れ様でした．．．。");
   EXPECT_EQ(m.face, kFaceCry);
   EXPECT_FALSE(m.showCash);
   // Shut down: the main theme is forbidden and the game-over cue plays before the message.
@@ -90,7 +97,8 @@ TEST_F(MonthEnd, WithdrawalAfterLosingEveryStoreLater) {
   EXPECT_FALSE(r.goesOn);
   ASSERT_EQ(port.titles(), std::vector<std::string>{"撤退"});
   EXPECT_EQ(port.messages[0].text,
-            "店舗が一軒も無くなってしまいました．．．試験商事の命運は尽きたようです。お疲れ様でした．．．。");
+            "店舗が一軒も無くなってしまいました．．．試験商事の命運は尽きたようです。お疲れ様でした"
+            "．．．。");
 }
 
 TEST_F(MonthEnd, WaitingOrUnderConstructionStoresCountAsStores) {
@@ -111,7 +119,8 @@ TEST_F(MonthEnd, BankruptcyEvenWithStoresOpenAndBothMessagesInOrder) {
   EXPECT_FALSE(r.storeTestFired);
   ASSERT_EQ(port.titles(), std::vector<std::string>{"倒産"});
   EXPECT_EQ(port.messages[0].text,
-            "とうとう資金が底を突きました。これ以上の経営は不可能です。我が試験商事は事実上倒産と相成りまし"
+            "とうとう資金が底を突きました。これ以上の経営は不可能です。我が試験商事は事実上倒産と相"
+            "成りまし"
             "た。お疲れ様でした．．．。");
   EXPECT_TRUE(port.messages[0].showCash);
 
@@ -149,7 +158,8 @@ TEST_F(MonthEnd, VictoryEndingIsShownOncePerGame) {
   EXPECT_EQ(endings, 1);
   EXPECT_TRUE(world->endingShown);
   EXPECT_EQ(EndingText(*world),
-            "．．．1年3月、試験会長は試験市における競合に勝ち残った。\n 試験商事は試験市を制覇した．．．");
+            "．．．1年3月、試験会長は試験市における競合に勝ち残った。\n "
+            "試験商事は試験市を制覇した．．．");
 }
 
 TEST_F(MonthEnd, StepAAdvancesTheMonthAndRecordsTheBusinessDays) {
@@ -159,8 +169,10 @@ TEST_F(MonthEnd, StepAAdvancesTheMonthAndRecordsTheBusinessDays) {
   MonthStepA(*world);
   EXPECT_EQ(world->month, 3);
   EXPECT_EQ(world->lastBusinessDays, 25);
-  EXPECT_NE(std::find(port.events.begin(), port.events.end(), "results-report:2"), port.events.end());
-  EXPECT_NE(std::find(port.events.begin(), port.events.end(), "wait-begin:試験市:2"), port.events.end());
+  EXPECT_NE(std::find(port.events.begin(), port.events.end(), "results-report:2"),
+            port.events.end());
+  EXPECT_NE(std::find(port.events.begin(), port.events.end(), "wait-begin:試験市:2"),
+            port.events.end());
 }
 
 }  // namespace
