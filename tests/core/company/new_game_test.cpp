@@ -36,13 +36,7 @@ TEST(NewGame, FullSetUpFromAShippedCity) {
   EXPECT_EQ(world->month, 1);
   EXPECT_EQ(world->mapHeight, 30);
   EXPECT_EQ(world->mapWidth, 30);
-  EXPECT_EQ(world->housingPolicy, 45);
-  EXPECT_EQ(world->commercePolicy, 40);
-  EXPECT_EQ(world->businessPolicy, 20);
   EXPECT_EQ(world->taxRate, 12);
-  EXPECT_EQ(world->unionHourCut, 1);
-  EXPECT_EQ(world->unionDayCut, 2);
-  EXPECT_EQ(world->cityType, 0);
   EXPECT_EQ(world->maxPachinkoRate, 4);
   EXPECT_EQ(world->maxSlotRate, 3);
   for (int r = 0; r < kMapSize; ++r)
@@ -80,21 +74,6 @@ TEST(NewGame, FullSetUpFromAShippedCity) {
     }
   EXPECT_GT(differing, 100);
   EXPECT_EQ(world->rng().seed(), same->rng().seed());
-}
-
-TEST(NewGame, RollsGiveQualitiesAndCapitalInRange) {
-  Random generator(1);
-  FoundingChoice choice;
-  std::array<bool, kCapitalClasses> seen{};
-  for (int i = 0; i < 400; ++i) {
-    RollFoundingQualities(generator, choice);
-    for (int q : {choice.tousotu, choice.chisei, choice.karisuma, choice.kantei})
-      ASSERT_TRUE(q >= 1 && q <= 100) << q;
-    ASSERT_TRUE(choice.sihon >= 0 && choice.sihon < kCapitalClasses);
-    seen[choice.sihon] = true;
-  }
-  for (int s = 0; s < kCapitalClasses; ++s) EXPECT_TRUE(seen[s]) << "capital class " << s;
-  EXPECT_EQ(generator.draws(), 400u * 5);
 }
 
 TEST(NewGame, EmptyNamesTakeTheDefaultsAndLongNamesAreCut) {
