@@ -20,13 +20,13 @@ QString plain(const QString& html) {
 
 HelpPage HelpIndex::parse(const QString& html) {
   HelpPage page;
-  static const QRegularExpression title(QStringLiteral("<title[^>]*>(.*?)</title>"),
-                                        QRegularExpression::CaseInsensitiveOption |
-                                            QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression title(
+      QStringLiteral("<title[^>]*>(.*?)</title>"),
+      QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
   static const QRegularExpression meta(QStringLiteral("<meta\\s[^>]*>"),
                                        QRegularExpression::CaseInsensitiveOption);
-  static const QRegularExpression name(
-      QStringLiteral("name\\s*=\\s*[\"']keywords[\"']"), QRegularExpression::CaseInsensitiveOption);
+  static const QRegularExpression name(QStringLiteral("name\\s*=\\s*[\"']keywords[\"']"),
+                                       QRegularExpression::CaseInsensitiveOption);
   static const QRegularExpression content(QStringLiteral("content\\s*=\\s*[\"']([^\"']*)[\"']"),
                                           QRegularExpression::CaseInsensitiveOption);
   if (auto m = title.match(html); m.hasMatch()) page.title = plain(m.captured(1));
@@ -34,7 +34,8 @@ HelpPage HelpIndex::parse(const QString& html) {
     const QString tag = it.next().captured(0);
     if (!name.match(tag).hasMatch()) continue;
     if (auto c = content.match(tag); c.hasMatch()) {
-      for (const QString& k : plain(c.captured(1)).split(QRegularExpression(QStringLiteral("[,、，]"))))
+      for (const QString& k :
+           plain(c.captured(1)).split(QRegularExpression(QStringLiteral("[,、，]"))))
         if (!k.trimmed().isEmpty()) page.keywords << k.trimmed();
     }
   }

@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Gindamaya97"));
   gm::applyAppStyle(app);
 
-  gm::SplashWindow splash(gm::loadSplashPicture(gm::dataPath(QStringLiteral("pictures/splash.svg"))));
+  gm::SplashWindow splash(
+      gm::loadSplashPicture(gm::dataPath(QStringLiteral("pictures/splash.svg"))));
   splash.show();
   QApplication::processEvents();
 

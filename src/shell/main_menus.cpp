@@ -66,7 +66,8 @@ void TMain::buildMenus() {
   QMenu* koudou = bar->addMenu(QStringLiteral("一般行動(&D)"));
   addItem(koudou, "daibuymenu", QStringLiteral("新台購入(&B)"), true,
           QKeySequence(Qt::CTRL | Qt::Key_B));
-  addItem(koudou, "jinjimenu", QStringLiteral("人事(&S)"), true, QKeySequence(Qt::CTRL | Qt::Key_S));
+  addItem(koudou, "jinjimenu", QStringLiteral("人事(&S)"), true,
+          QKeySequence(Qt::CTRL | Qt::Key_S));
   koudou->addSeparator();
   addItem(koudou, "endmenu", QStringLiteral("命令終了(&X)"), true,
           QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -75,15 +76,15 @@ void TMain::buildMenus() {
   kyouchou->setToolTip(QStringLiteral("強調表示する区画の種類を選択"));
   kyouchou->setToolTipsVisible(true);
   const std::pair<const char*, const char*> highlights[HighlightSet::kItems] = {
-      {"vmallmenu", "全て(&A)"},        {"vmplrmenu", "店舗(&T)"},
-      {"vmsigaimenu", "市街(&C)"},      {"vmhankagaimenu", "繁華街(&H)"},
+      {"vmallmenu", "全て(&A)"},          {"vmplrmenu", "店舗(&T)"},
+      {"vmsigaimenu", "市街(&C)"},        {"vmhankagaimenu", "繁華街(&H)"},
       {"vmofficemenu", "オフィス街(&O)"}, {"vmschoolmenu", "教育施設(&S)"},
-      {"vmhospitalmenu", "病院(&M)"},   {"vmpolicemenu", "警察(&P)"},
+      {"vmhospitalmenu", "病院(&M)"},     {"vmpolicemenu", "警察(&P)"},
       {"vmspacemenu", "空き地(&E)"},
   };
   for (int tag = 0; tag < HighlightSet::kItems; ++tag) {
-    QAction* item = addItem(kyouchou, highlights[tag].first,
-                            QString::fromUtf8(highlights[tag].second), true);
+    QAction* item =
+        addItem(kyouchou, highlights[tag].first, QString::fromUtf8(highlights[tag].second), true);
     item->setData(tag);
     item->setCheckable(true);
     item->setChecked(tag == 0);

@@ -162,9 +162,9 @@ void TMain::removeTitle() {
 void TMain::beginPlay() {
   removeTitle();
   applyStayOnTopOptions();
-  for (DataWindow* w : {static_cast<DataWindow*>(subs_.kaishaform),
-                        static_cast<DataWindow*>(subs_.tempoform),
-                        static_cast<DataWindow*>(subs_.ddaidata)})
+  for (DataWindow* w :
+       {static_cast<DataWindow*>(subs_.kaishaform), static_cast<DataWindow*>(subs_.tempoform),
+        static_cast<DataWindow*>(subs_.ddaidata)})
     if (w && w->isVisible()) w->refresh();
 
   map_->setEnabled(false);
@@ -239,9 +239,9 @@ void TMain::applyScale(int scale) {
 void TMain::highlightClicked(int tag) {
   HighlightSet& set = map_->highlight();
   set.click(tag);
-  const char* names[HighlightSet::kItems] = {
-      "vmallmenu",    "vmplrmenu",      "vmsigaimenu",   "vmhankagaimenu", "vmofficemenu",
-      "vmschoolmenu", "vmhospitalmenu", "vmpolicemenu", "vmspacemenu"};
+  const char* names[HighlightSet::kItems] = {"vmallmenu",      "vmplrmenu",    "vmsigaimenu",
+                                             "vmhankagaimenu", "vmofficemenu", "vmschoolmenu",
+                                             "vmhospitalmenu", "vmpolicemenu", "vmspacemenu"};
   for (int t = 0; t < HighlightSet::kItems; ++t)
     items_.value(QLatin1String(names[t]))->setChecked(set.checked(t));
   map_->viewport()->update();
@@ -249,9 +249,8 @@ void TMain::highlightClicked(int tag) {
 
 void TMain::showResultsReport() {
   if (world_->month == 1 || !subs_.jissekiform) return;
-  subs_.jissekiform->showReport(world_->month - 1,
-                                QString::fromStdString(world_->kaichou.kaishaname.str()),
-                                world_->laws);
+  subs_.jissekiform->showReport(
+      world_->month - 1, QString::fromStdString(world_->kaichou.kaishaname.str()), world_->laws);
 }
 
 void TMain::pickStore() {
@@ -312,9 +311,9 @@ void TMain::runOptionDialog() {
     if (options_.playmusic != before.playmusic) sound_->setMusic(options_.playmusic);
     if (options_.tempoiconview != before.tempoiconview ||
         options_.daiiconview != before.daiiconview) {
-      for (DataWindow* w : {static_cast<DataWindow*>(subs_.kaishaform),
-                            static_cast<DataWindow*>(subs_.tempoform),
-                            static_cast<DataWindow*>(subs_.idouform)})
+      for (DataWindow* w :
+           {static_cast<DataWindow*>(subs_.kaishaform), static_cast<DataWindow*>(subs_.tempoform),
+            static_cast<DataWindow*>(subs_.idouform)})
         if (w) w->rebuildLists();
     }
   }

@@ -20,15 +20,24 @@ void HighlightSet::selectAll() {
 
 std::vector<int> HighlightSet::kindsOfTag(int tag) {
   switch (tag) {
-    case 1: return {19, 20};
-    case 2: return {21};
-    case 3: return {24};
-    case 4: return {25};
-    case 5: return {22};
-    case 6: return {23};
-    case 7: return {26};
-    case 8: return {1, 2, 3};
-    default: return {};
+    case 1:
+      return {19, 20};
+    case 2:
+      return {21};
+    case 3:
+      return {24};
+    case 4:
+      return {25};
+    case 5:
+      return {22};
+    case 6:
+      return {23};
+    case 7:
+      return {26};
+    case 8:
+      return {1, 2, 3};
+    default:
+      return {};
   }
 }
 

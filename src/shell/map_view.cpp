@@ -15,7 +15,8 @@ namespace gm {
 
 namespace {
 const QString kHint = QStringLiteral(
-    "ｸﾘｯｸで区画ﾃﾞｰﾀ表示\rﾀﾞﾌﾞﾙｸﾘｯｸorﾘﾀｰﾝで店舗ﾃﾞｰﾀ／他店舗ﾃﾞｰﾀ表示\r右ｸﾘｯｸでﾎﾟｯﾌﾟｱｯﾌﾟ\rﾏｳｽ右ﾎﾞﾀﾝﾄﾞﾗｯｸﾞでｽｸﾛｰﾙ|");
+    "ｸﾘｯｸで区画ﾃﾞｰﾀ表示\rﾀﾞﾌﾞﾙｸﾘｯｸorﾘﾀｰﾝで店舗ﾃﾞｰﾀ／他店舗ﾃﾞｰﾀ表示\r右ｸﾘｯｸでﾎﾟｯﾌﾟｱｯﾌﾟ\rﾏｳｽ右ﾎﾞﾀﾝﾄﾞﾗ"
+    "ｯｸﾞでｽｸﾛｰﾙ|");
 }  // namespace
 
 MAPGRID::MAPGRID(const PictureBook& pictures, QWidget* parent)
@@ -119,10 +120,14 @@ bool MAPGRID::cellAt(QPoint pos, int& column, int& row) const {
 
 const QImage& MAPGRID::pictureOf(const CellPicture& pic) const {
   switch (pic.set) {
-    case PictureSet::OwnStore: return pictures_.ownStore(pic.index, pic.dimmed);
-    case PictureSet::RivalStore: return pictures_.rivalStore(pic.index, pic.dimmed);
-    case PictureSet::Level: return pictures_.level(pic.kind, pic.index, pic.dimmed);
-    case PictureSet::Kind: break;
+    case PictureSet::OwnStore:
+      return pictures_.ownStore(pic.index, pic.dimmed);
+    case PictureSet::RivalStore:
+      return pictures_.rivalStore(pic.index, pic.dimmed);
+    case PictureSet::Level:
+      return pictures_.level(pic.kind, pic.index, pic.dimmed);
+    case PictureSet::Kind:
+      break;
   }
   return pictures_.kind(pic.index, pic.dimmed);
 }
@@ -131,9 +136,10 @@ const QPixmap& MAPGRID::scaled(const QImage& picture) {
   auto it = scaledCache_.find(&picture);
   if (it == scaledCache_.end()) {
     const int size = cellSize();
-    it = scaledCache_.insert(&picture, QPixmap::fromImage(picture.scaled(
-                                           size, size, Qt::IgnoreAspectRatio,
-                                           size < 32 ? Qt::SmoothTransformation : Qt::FastTransformation)));
+    it = scaledCache_.insert(&picture,
+                             QPixmap::fromImage(picture.scaled(
+                                 size, size, Qt::IgnoreAspectRatio,
+                                 size < 32 ? Qt::SmoothTransformation : Qt::FastTransformation)));
   }
   return *it;
 }
@@ -269,12 +275,23 @@ void MAPGRID::mouseDoubleClickEvent(QMouseEvent* event) {
 void MAPGRID::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: openSelected(); return;
-    case Qt::Key_Left: selectCell(column_ - 1, row_); return;
-    case Qt::Key_Right: selectCell(column_ + 1, row_); return;
-    case Qt::Key_Up: selectCell(column_, row_ - 1); return;
-    case Qt::Key_Down: selectCell(column_, row_ + 1); return;
-    default: QAbstractScrollArea::keyPressEvent(event);
+    case Qt::Key_Enter:
+      openSelected();
+      return;
+    case Qt::Key_Left:
+      selectCell(column_ - 1, row_);
+      return;
+    case Qt::Key_Right:
+      selectCell(column_ + 1, row_);
+      return;
+    case Qt::Key_Up:
+      selectCell(column_, row_ - 1);
+      return;
+    case Qt::Key_Down:
+      selectCell(column_, row_ + 1);
+      return;
+    default:
+      QAbstractScrollArea::keyPressEvent(event);
   }
 }
 

@@ -18,8 +18,7 @@ QValidator::State NameValidator::validate(QString& input, int&) const {
   return Acceptable;
 }
 
-Tnameform::Tnameform(const Options* options, QWidget* parent)
-    : QDialog(parent), options_(options) {
+Tnameform::Tnameform(const Options* options, QWidget* parent) : QDialog(parent), options_(options) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setWindowTitle(QStringLiteral("命名"));
   box_ = new TypingBox(this);

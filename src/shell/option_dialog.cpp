@@ -22,8 +22,7 @@ QVBoxLayout* addPage(QTabWidget* pages, const QString& caption) {
 }
 }  // namespace
 
-QCheckBox* Toptionform::addCheck(QVBoxLayout* page, const QString& caption,
-                                 bool Options::*option) {
+QCheckBox* Toptionform::addCheck(QVBoxLayout* page, const QString& caption, bool Options::*option) {
   auto* box = new QCheckBox(caption);
   box->setChecked(base_.*option);
   page->addWidget(box);

@@ -84,7 +84,8 @@ QImage PictureBook::dimmed(const QImage& normal) {
   QImage out = normal.convertToFormat(QImage::Format_ARGB32);
   for (int y = 0; y < out.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-    for (int x = 0; x < out.width(); ++x) line[x] &= 0xFFC0A0A0u;  // alpha, red 192, green 160, blue 160
+    for (int x = 0; x < out.width(); ++x)
+      line[x] &= 0xFFC0A0A0u;  // alpha, red 192, green 160, blue 160
   }
   return out;
 }

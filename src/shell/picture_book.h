@@ -31,10 +31,10 @@ class PictureBook {
   const QImage& title() const { return title_; }
   const QImage& splash() const { return splash_; }
   const QImage& ending() const { return ending_; }
-  const QImage& season(int season) const;           // 0 spring .. 3 winter
-  const QImage& machineType(int type) const;        // 105 x 105, types 0..9
-  const QImage& machineIcon(int type) const;        // 20 x 20, types 0..9
-  const QImage& storeIcon(int state) const;         // 32 x 32, states 0..3
+  const QImage& season(int season) const;     // 0 spring .. 3 winter
+  const QImage& machineType(int type) const;  // 105 x 105, types 0..9
+  const QImage& machineIcon(int type) const;  // 20 x 20, types 0..9
+  const QImage& storeIcon(int state) const;   // 32 x 32, states 0..3
   const QImage& appIcon() const { return appIcon_; }
 
   // The dimmed form: every pixel ANDed with red 192, green 160, blue 160 (alpha kept).

@@ -26,8 +26,8 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 const Options& QtFrontend::options() const { return main_.options(); }
 
-bool QtFrontend::message(std::string_view title, std::string_view body, bool showCash,
-                         bool confirm, int face) {
+bool QtFrontend::message(std::string_view title, std::string_view body, bool showCash, bool confirm,
+                         int face) {
   return main_.messageDialog().ShowMessageDialog(text(title), text(body), showCash, confirm, face);
 }
 
@@ -54,9 +54,9 @@ void QtFrontend::cashChanged() {
 void QtFrontend::cityChanged() {
   main_.map().viewport()->update();
   const SubWindows& w = main_.subWindows();
-  for (DataWindow* d : {static_cast<DataWindow*>(w.kaishaform),
-                        static_cast<DataWindow*>(w.chikudata), static_cast<DataWindow*>(w.allmap),
-                        static_cast<DataWindow*>(w.chipform)})
+  for (DataWindow* d :
+       {static_cast<DataWindow*>(w.kaishaform), static_cast<DataWindow*>(w.chikudata),
+        static_cast<DataWindow*>(w.allmap), static_cast<DataWindow*>(w.chipform)})
     if (d && d->isVisible()) d->refresh();
 }
 

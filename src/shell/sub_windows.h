@@ -170,12 +170,8 @@ struct SubWindowMakers {
   std::function<Tkaishaform*(TMain&)> kaishaform = [](TMain& m) { return new Tkaishaform(m); };
   std::function<Tidouform*(TMain&)> idouform = [](TMain& m) { return new Tidouform(m); };
   std::function<Tsindaiform*(TMain&)> sindaiform = [](TMain& m) { return new Tsindaiform(m); };
-  std::function<Tentempoform*(TMain&)> entempoform = [](TMain& m) {
-    return new Tentempoform(m);
-  };
-  std::function<Tjissekiform*(TMain&)> jissekiform = [](TMain& m) {
-    return new Tjissekiform(m);
-  };
+  std::function<Tentempoform*(TMain&)> entempoform = [](TMain& m) { return new Tentempoform(m); };
+  std::function<Tjissekiform*(TMain&)> jissekiform = [](TMain& m) { return new Tjissekiform(m); };
   std::function<Tminilist*(TMain&)> minilist = [](TMain& m) { return new Tminilist(m); };
 };
 
@@ -197,8 +193,8 @@ struct SubWindows {
     return {allmap, chikudata, tempoform, ddaidata, chipform, kaishaform, entempoform};
   }
   std::vector<DataWindow*> all() const {
-    return {allmap,     chikudata,  chipform,   tempoform,   ddaidata,   kaishaform,
-            idouform,   sindaiform, entempoform, jissekiform, minilist};
+    return {allmap,   chikudata,  chipform,    tempoform,   ddaidata, kaishaform,
+            idouform, sindaiform, entempoform, jissekiform, minilist};
   }
 };
 

@@ -6,7 +6,7 @@
 namespace gm {
 
 namespace {
-constexpr int kSlat = 8;       // height of one slat of the picture, in pixels
+constexpr int kSlat = 8;        // height of one slat of the picture, in pixels
 constexpr int kSlatTime = 300;  // how long one slat takes to open
 }  // namespace
 
@@ -32,8 +32,7 @@ void TitleView::paintEvent(QPaintEvent*) {
     QSize size = title_.size().expandedTo(QSize(1, 1));
     if (size.width() > width() || size.height() > height())
       size.scale(this->size().expandedTo(QSize(1, 1)), Qt::KeepAspectRatio);
-    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2),
-                       size);
+    const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
     if (first) {
       clock_.start();
       tick_.start();

@@ -43,7 +43,9 @@ void TypingBox::setText(const QString& text) {
   text_ = QString::fromStdString(toFullWidth(text.toStdString()));
 }
 
-void TypingBox::setDelay(int waittime) { delay_ = waittime < 0 ? 0 : (waittime > 50 ? 50 : waittime); }
+void TypingBox::setDelay(int waittime) {
+  delay_ = waittime < 0 ? 0 : (waittime > 50 ? 50 : waittime);
+}
 
 void TypingBox::start() {
   emit flowStarted();

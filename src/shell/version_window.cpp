@@ -30,7 +30,8 @@ VersionWindow::VersionWindow(const QImage& icon, QWidget* parent) : QDialog(pare
   texts->addWidget(name);
   texts->addWidget(new QLabel(versionText()));
   texts->addWidget(new QLabel(QStringLiteral("ぱちんこホール経営シミュレーション")));
-  texts->addWidget(new QLabel(QStringLiteral("企画・プログラム・絵・音楽  Gindamaya97 開発チーム")));
+  texts->addWidget(
+      new QLabel(QStringLiteral("企画・プログラム・絵・音楽  Gindamaya97 開発チーム")));
   auto* top = new QHBoxLayout;
   top->addWidget(picture, 0, Qt::AlignTop);
   top->addLayout(texts, 1);

@@ -28,8 +28,8 @@ void SeasonGauge::paintEvent(QPaintEvent*) {
   const QRect inner = rect().adjusted(2, 2, -2, -2);
   const QRect bar(inner.left(), inner.top(), inner.width() * progress_ / 100, inner.height());
   if (!picture_.isNull())
-    p.drawTiledPixmap(bar, QPixmap::fromImage(picture_.scaledToHeight(
-                               qMax(1, inner.height()), Qt::SmoothTransformation)));
+    p.drawTiledPixmap(bar, QPixmap::fromImage(picture_.scaledToHeight(qMax(1, inner.height()),
+                                                                      Qt::SmoothTransformation)));
   else
     p.fillRect(bar, QColor(0, 128, 255));
   p.setPen(Qt::gray);

@@ -1,4 +1,5 @@
-// The store-naming dialog, the help index and the option dialog.
+// The store-naming dialog, the help index, the option dialog, the wait window and the data
+// folder.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -10,9 +11,12 @@
 #include <QTemporaryDir>
 
 #include "base/options.h"
+#include "shell/data_folder.h"
 #include "shell/help_index.h"
 #include "shell/name_dialog.h"
 #include "shell/option_dialog.h"
+#include "shell/picture_book.h"
+#include "shell/wait_window.h"
 #include "shell_test_support.h"
 
 namespace gm {
@@ -97,6 +101,36 @@ TEST(OptionDialog, ShowsTheOptionsAndHandsBackTheEditedValues) {
   EXPECT_TRUE(edited.coming);
   EXPECT_EQ(edited.waittime, 3);
   EXPECT_TRUE(edited.kaitenhoukoku);
+}
+
+}  // namespace
+}  // namespace gm
+
+namespace gm {
+namespace {
+
+TEST(WaitWindow, NamesTheCityAndFillsInTenSteps) {
+  static const PictureBook book(dataPath(QStringLiteral("pictures")));
+  QWidget mainWindow;
+  mainWindow.move(40, 30);
+  Twaitform wait(book);
+  wait.Begin(QStringLiteral("銀玉市"), 7, &mainWindow);
+  EXPECT_EQ(wait.label(), QStringLiteral("銀玉市開発中．．．"));
+  EXPECT_TRUE(wait.isVisible());
+  EXPECT_EQ(wait.progress(), 0);
+  for (int i = 0; i < 12; ++i) wait.Step();
+  EXPECT_EQ(wait.progress(), 100) << "the gauge stops at its end";
+  wait.End();
+  EXPECT_FALSE(wait.isVisible());
+}
+
+TEST(DataFolder, TheEnvironmentOverridesTheExecutablesFolder) {
+  const QByteArray before = qgetenv("GINDAMAYA97_DATA");
+  qputenv("GINDAMAYA97_DATA", "/somewhere/data/");
+  EXPECT_EQ(dataFolder(), QStringLiteral("/somewhere/data"));
+  EXPECT_EQ(dataPath(QStringLiteral("help/index.html")),
+            QStringLiteral("/somewhere/data/help/index.html"));
+  qputenv("GINDAMAYA97_DATA", before);
 }
 
 }  // namespace

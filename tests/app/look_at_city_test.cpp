@@ -37,8 +37,8 @@ TEST(ManualLook, DISABLED_LookAtCity) {
     main.beginPlay();
     main.menuItem(QStringLiteral("vmhospitalmenu"))->trigger();
     if (qEnvironmentVariableIsSet("GM_LOOK_MESSAGE"))
-      main.ShowMessageDialog(QStringLiteral("資金不足"), QStringLiteral("資金が足りません。ABC 123"),
-                             true, true, kFaceCry);
+      main.ShowMessageDialog(QStringLiteral("資金不足"),
+                             QStringLiteral("資金が足りません。ABC 123"), true, true, kFaceCry);
   });
   const int seconds = qEnvironmentVariableIntValue("GM_LOOK_SECONDS");
   QTimer::singleShot((seconds > 0 ? seconds : 20) * 1000, qApp, &QApplication::quit);

@@ -30,14 +30,41 @@ class RecordingSound : public SoundPlayer {
   void setMainCueAllowed(bool allowed) override { mainAllowed.push_back(allowed); }
 };
 
-const char* const kGameItems[] = {
-    "savemenu",     "overwritesavemenu", "kaishamenu",    "tempomenu",      "chikumenu",
-    "mapmenu",      "jissekimenu",       "reserchmenu",   "daibuymenu",     "jinjimenu",
-    "endmenu",      "vmallmenu",         "vmplrmenu",     "vmsigaimenu",    "vmhankagaimenu",
-    "vmofficemenu", "vmschoolmenu",      "vmhospitalmenu", "vmpolicemenu",  "vmspacemenu",
-    "sk32",         "sk24",              "sk16",          "sk12",           "sk8",
-    "sk4",          "kaishapop",         "tempopop",      "chikupop",       "mappop",
-    "jissekipop",   "reserchpop",        "daibuypop",     "jinjipop",       "endpop"};
+const char* const kGameItems[] = {"savemenu",
+                                  "overwritesavemenu",
+                                  "kaishamenu",
+                                  "tempomenu",
+                                  "chikumenu",
+                                  "mapmenu",
+                                  "jissekimenu",
+                                  "reserchmenu",
+                                  "daibuymenu",
+                                  "jinjimenu",
+                                  "endmenu",
+                                  "vmallmenu",
+                                  "vmplrmenu",
+                                  "vmsigaimenu",
+                                  "vmhankagaimenu",
+                                  "vmofficemenu",
+                                  "vmschoolmenu",
+                                  "vmhospitalmenu",
+                                  "vmpolicemenu",
+                                  "vmspacemenu",
+                                  "sk32",
+                                  "sk24",
+                                  "sk16",
+                                  "sk12",
+                                  "sk8",
+                                  "sk4",
+                                  "kaishapop",
+                                  "tempopop",
+                                  "chikupop",
+                                  "mappop",
+                                  "jissekipop",
+                                  "reserchpop",
+                                  "daibuypop",
+                                  "jinjipop",
+                                  "endpop"};
 const char* const kAlwaysItems[] = {"newmenu",          "loadmenu",      "optionmenu", "closemenu",
                                     "helpcontentsmenu", "helptopicmenu", "versionmenu"};
 
@@ -112,7 +139,8 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndTags) {
   EXPECT_EQ(bar, (QStringList{"営業(&F)", "資料(&G)", "一般行動(&D)", "区画強調(&V)", "縮尺(&U)",
                               "ﾍﾙﾌﾟ(&H)"}));
   QStringList popup;
-  for (QAction* a : main->mapPopup()->actions()) popup << (a->isSeparator() ? "-" : a->objectName());
+  for (QAction* a : main->mapPopup()->actions())
+    popup << (a->isSeparator() ? "-" : a->objectName());
   EXPECT_EQ(popup, (QStringList{"kaishapop", "tempopop", "chikupop", "mappop", "jissekipop",
                                 "reserchpop", "-", "daibuypop", "jinjipop", "-", "endpop"}));
 }

@@ -72,7 +72,7 @@ TEST(RightDrag, EqualDistancesScrollHorizontallyAndComingSetsTheDirection) {
 
 TEST(Centring, PutsTheCellInTheMiddleWithoutLeavingTheMap) {
   EXPECT_EQ(centredFirst(25, 10, 50), 20);
-  EXPECT_EQ(centredFirst(5, 10, 50), 0);   // equal to the half: stays at the edge
+  EXPECT_EQ(centredFirst(5, 10, 50), 0);  // equal to the half: stays at the edge
   EXPECT_EQ(centredFirst(6, 10, 50), 1);
   EXPECT_EQ(centredFirst(48, 10, 50), 40);  // no further than the last page
   EXPECT_EQ(centredFirst(3, 10, 5), 0);     // the whole map fits
@@ -97,8 +97,7 @@ TEST(CellPictures, StoresLevelsAndDimmingFollowTheBlock) {
   // The player's store: the first slot in use on the block, slot 1 when none.
   w->block(0, 1).kind = 19;
   w->kaichou.slot(1).joutai = kSuspended;
-  EXPECT_EQ(cellPicture(*w, 1, 0, all),
-            (CellPicture{PictureSet::OwnStore, 19, kSuspended, false}));
+  EXPECT_EQ(cellPicture(*w, 1, 0, all), (CellPicture{PictureSet::OwnStore, 19, kSuspended, false}));
   Ttempo& second = w->kaichou.slot(7);
   second.used = true;
   second.blockX = 1;

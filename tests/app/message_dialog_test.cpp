@@ -59,27 +59,33 @@ TEST_F(MessageDialog, ButtonsCashLineAndFaceFollowTheArguments) {
   bool cancelShown = true, cashShown = false;
   QString ok, cash;
   int face = -1;
-  show("報告", false, [&](QWidget*) {
-    cancelShown = dialog->cancelButton()->isVisible();
-    ok = dialog->okButton()->text();
-    cashShown = dialog->cashLabel()->isVisible();
-    cash = dialog->cashLabel()->text();
-    face = dialog->visibleFace();
-    dialog->okButton()->click();
-  }, true, 3);
+  show(
+      "報告", false,
+      [&](QWidget*) {
+        cancelShown = dialog->cancelButton()->isVisible();
+        ok = dialog->okButton()->text();
+        cashShown = dialog->cashLabel()->isVisible();
+        cash = dialog->cashLabel()->text();
+        face = dialog->visibleFace();
+        dialog->okButton()->click();
+      },
+      true, 3);
   EXPECT_FALSE(cancelShown);
   EXPECT_EQ(ok, QStringLiteral("了解(&R)"));
   EXPECT_TRUE(cashShown);
   EXPECT_EQ(cash, QStringLiteral("資金  1,234,568"));
   EXPECT_EQ(face, 3);
 
-  show("確認", true, [&](QWidget*) {
-    cancelShown = dialog->cancelButton()->isVisible();
-    ok = dialog->okButton()->text();
-    cashShown = dialog->cashLabel()->isVisible();
-    face = dialog->visibleFace();
-    dialog->okButton()->click();
-  }, false, 9);
+  show(
+      "確認", true,
+      [&](QWidget*) {
+        cancelShown = dialog->cancelButton()->isVisible();
+        ok = dialog->okButton()->text();
+        cashShown = dialog->cashLabel()->isVisible();
+        face = dialog->visibleFace();
+        dialog->okButton()->click();
+      },
+      false, 9);
   EXPECT_TRUE(cancelShown);
   EXPECT_EQ(ok, QStringLiteral("実行(&R)"));
   EXPECT_FALSE(cashShown);
@@ -133,7 +139,10 @@ TEST(Caption, BonusSeasonInJuneAndDecemberAndCashInThousands) {
 TEST(TypingBoxFlow, TypesFullWidthFinishesOnClickAndThenAsksToGoOn) {
   TypingBox box;
   int started = 0, ended = 0, advanced = 0;
-  QObject::connect(&box, &TypingBox::flowStarted, [&] { ++started; box.setDelay(50); });
+  QObject::connect(&box, &TypingBox::flowStarted, [&] {
+    ++started;
+    box.setDelay(50);
+  });
   QObject::connect(&box, &TypingBox::flowEnded, [&] { ++ended; });
   QObject::connect(&box, &TypingBox::advanced, [&] { ++advanced; });
   box.setText(QStringLiteral("ABC ﾃﾞｰﾀ"));
