@@ -6,6 +6,7 @@
 #include "shell/data_folder.h"
 #include "shell/main_window.h"
 #include "shell/splash_window.h"
+#include "ui/program_assembly.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -19,7 +20,7 @@ int main(int argc, char* argv[]) {
   QApplication::processEvents();
 
   gm::TMain main;
-  main.createSubWindows();
+  gm::assembleProgram(main);
   main.show();
   splash.release();
   return QApplication::exec();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "shell/ending_window.h"
 #include "shell/main_window.h"
 #include "shell/map_view.h"
 #include "shell/message_dialog.h"
@@ -68,6 +69,7 @@ std::optional<std::string> QtFrontend::askStoreName(std::string_view proposed) {
 }
 
 std::optional<int64_t> QtFrontend::askSalePrice(int landPrice) {
+  if (salePriceAsker_) return salePriceAsker_(landPrice);
   QInputDialog dialog;
   dialog.setWindowTitle(QStringLiteral("売却金額"));
   dialog.setInputMode(QInputDialog::IntInput);
@@ -89,19 +91,16 @@ void QtFrontend::showResultsReport(int month) {
 void QtFrontend::showResearch() { main_.runResearch(); }
 
 void QtFrontend::showEnding(std::string_view body) {
-  QDialog dialog;
-  dialog.setWindowTitle(QStringLiteral("Gindamaya97"));
-  auto* picture = new QLabel(&dialog);
-  picture->setPixmap(QPixmap::fromImage(main_.pictures().ending()));
-  auto* words = new QLabel(text(body), &dialog);
-  words->setWordWrap(true);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(picture);
-  layout->addWidget(words);
-  layout->addWidget(buttons);
-  dialog.exec();
+  showEndingWindow(&main_, text(body), main_.pictures(), main_.sound(), main_.options().waittime);
+}
+
+void QtFrontend::gameShutDown() {
+  main_.hideDataWindows();
+  // Every item first, then the game items off: only new game, load, options, quit, help and
+  // version stay usable. The map keeps the last month's city but takes no input.
+  main_.setMonthProcessing(false);
+  main_.setGameMenusEnabled(false);
+  main_.map().setEnabled(false);
 }
 
 }  // namespace gm

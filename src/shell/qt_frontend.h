@@ -3,6 +3,8 @@
 // and the data windows, and order questions to their dialogs.
 #pragma once
 
+#include <functional>
+
 #include "base/frontend.h"
 
 namespace gm {
@@ -33,9 +35,16 @@ class QtFrontend : public Frontend {
   void showResultsReport(int month) override;
   void showResearch() override;
   void showEnding(std::string_view text) override;
+  void gameShutDown() override;
+
+  // The sale-price window lives with the management windows; the program installs it here.
+  void setSalePriceAsker(std::function<std::optional<int64_t>(int)> ask) {
+    salePriceAsker_ = std::move(ask);
+  }
 
  private:
   TMain& main_;
+  std::function<std::optional<int64_t>(int)> salePriceAsker_;
 };
 
 }  // namespace gm

@@ -1,0 +1,28 @@
+// Wiring of the main window's orders to the new-game order and the month-end driver.
+#include "shell/game_orders.h"
+
+#include <QObject>
+
+#include "shell/main_window.h"
+#include "shell/month_end_driver.h"
+#include "shell/new_game_order.h"
+#include "world/world.h"
+
+namespace gm {
+
+bool runNewGame(TMain& main) {
+  std::unique_ptr<tworld> fresh = runNewGameOrder(&main, main.world().rng(), &main.options());
+  if (!fresh) return false;
+  // The old game's windows go, and every window forgets what pointed into the old world.
+  main.hideDataWindows();
+  main.replaceWorld(std::move(fresh));
+  main.beginPlay();
+  return true;
+}
+
+void connectGameOrders(TMain& main) {
+  QObject::connect(&main, &TMain::newGameRequested, &main, [&main] { runNewGame(main); });
+  QObject::connect(&main, &TMain::endMonthRequested, &main, [&main] { runMonthEnd(main); });
+}
+
+}  // namespace gm

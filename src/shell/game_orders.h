@@ -1,0 +1,14 @@
+// The orders the main window hands out: a new game and the month's end.
+#pragma once
+
+namespace gm {
+
+class TMain;
+
+// Runs the new-game order; on success the fresh world replaces the old one and play begins.
+// Returns whether a new game started.
+bool runNewGame(TMain& main);
+// Connects the main window's order signals (new game, end of the month) to their orders.
+void connectGameOrders(TMain& main);
+
+}  // namespace gm

@@ -1,0 +1,53 @@
+// The program's composition: which window class stands behind each start-up window, and which
+// dialog behind each order.
+#include "ui/program_assembly.h"
+
+#include <QStatusBar>
+#include <memory>
+
+#include "shell/data_folder.h"
+#include "shell/fluid_sound_player.h"
+#include "shell/game_orders.h"
+#include "shell/main_window.h"
+#include "shell/mini_map.h"
+#include "shell/qt_frontend.h"
+#include "shell/research_window.h"
+#include "shell/results_report.h"
+#include "ui/block_window.h"
+#include "ui/maker_window.h"
+#include "ui/new_model_window.h"
+#include "ui/rival_store_window.h"
+#include "ui/sale_window.h"
+#include "ui/store_window.h"
+#include "world/world.h"
+
+namespace gm {
+
+void assembleProgram(TMain& main) {
+  SubWindowMakers makers;
+  makers.allmap = [](TMain& m) {
+    auto* w = new MiniMap(m);
+    QObject::connect(w, &MiniMap::blockChosen, &m, &TMain::centreOn);
+    return w;
+  };
+  makers.chipform = [](TMain& m) { return new BlockWindow(m); };
+  makers.tempoform = [](TMain& m) { return new StoreWindow(m); };
+  makers.entempoform = [](TMain& m) { return new RivalStoreWindow(m); };
+  makers.sindaiform = [](TMain& m) { return new NewModelForm(m); };
+  makers.jissekiform = [](TMain& m) { return new ResultsReportWindow(m); };
+  main.createSubWindows(makers);
+
+  auto sound = std::make_unique<FluidSoundPlayer>(dataFolder(), main.options().playmusic, &main);
+  const QString silentReason = sound->unavailableReason();
+  main.setSoundPlayer(std::move(sound));
+  if (!silentReason.isEmpty()) main.statusBar()->showMessage(silentReason);
+
+  main.setResearchRunner([](TMain& m) { showResearchWindow(&m, m.world()); });
+  main.setMachinePurchaseRunner(runMakerVisit);
+  main.frontend().setSalePriceAsker([&main](int landPrice) {
+    return askSalePrice(&main, landPrice, main.world().kaichou.sikin);
+  });
+  connectGameOrders(main);
+}
+
+}  // namespace gm
