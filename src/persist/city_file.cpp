@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "base/rating.h"
 #include "base/text.h"
 #include "persist/byte_io.h"
 
@@ -50,6 +51,14 @@ CityReadResult DecodeCityRecord(std::string_view bytes) {
         result.error = "都市ファイルに不明な区画があります。";
         return result;
       }
+  // The selection dialog shows these values as they are, so they are brought into the ranges the
+  // world's setters keep them in (a hand-made file must not show "-242時間" or "255 ％").
+  c.housingPolicy = clamp100(c.housingPolicy);
+  c.commercePolicy = clamp100(c.commercePolicy);
+  c.businessPolicy = clamp100(c.businessPolicy);
+  c.taxRate = static_cast<int>(clampValue(c.taxRate, 5, 50));
+  c.unionHourCut = static_cast<int>(clampValue(c.unionHourCut, 0, 6));
+  c.unionDayCut = static_cast<int>(clampValue(c.unionDayCut, 0, 8));
   if (c.maxPachinkoRate > 6) c.maxPachinkoRate = 6;
   if (c.maxSlotRate > 3) c.maxSlotRate = 3;
   result.ok = true;

@@ -33,12 +33,12 @@ TEST(CityFileRecord, LayoutOffsetsAndRoundTrip) {
   std::string bytes = EncodeCityRecord(sampleCity());
   ASSERT_EQ(bytes.size(), kCityRecordSize);
   EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 8);  // "テスト市" is 8 Shift-JIS bytes
-  EXPECT_EQ(bytes[33], 20);                             // first extent
-  EXPECT_EQ(bytes[34], 40);                             // second extent
-  EXPECT_EQ(bytes[36], 55);                             // housing policy, little-endian int32
-  EXPECT_EQ(bytes[48], 12);                             // tax
-  EXPECT_EQ(bytes[307], 21);                            // kind [0][0]
-  EXPECT_EQ(bytes[307 + 19 * 50 + 39], 10);             // kind [19][39]
+  EXPECT_EQ(bytes[33], 20);                            // first extent
+  EXPECT_EQ(bytes[34], 40);                            // second extent
+  EXPECT_EQ(bytes[36], 55);                            // housing policy, little-endian int32
+  EXPECT_EQ(bytes[48], 12);                            // tax
+  EXPECT_EQ(bytes[307], 21);                           // kind [0][0]
+  EXPECT_EQ(bytes[307 + 19 * 50 + 39], 10);            // kind [19][39]
   EXPECT_EQ(bytes[2807], 2);
   EXPECT_EQ(bytes[2808], 4);
   EXPECT_EQ(bytes[2809], 1);
@@ -74,6 +74,27 @@ TEST(CityFileRecord, ShortAndImpossibleRecordsAreRefused) {
   ASSERT_TRUE(r.ok);
   EXPECT_LE(r.city.name.size(), 32u * 3);
   EXPECT_FALSE(ReadCityFile("/nonexistent/city.pmp").ok);
+}
+
+TEST(CityFileRecord, OutOfRangeValuesAreBroughtIntoTheirRanges) {
+  std::string bytes = EncodeCityRecord(sampleCity());
+  bytes[36] = static_cast<char>(0xFF);  // housing policy -1 (all four bytes 0xFF)
+  bytes[37] = static_cast<char>(0xFF);
+  bytes[38] = static_cast<char>(0xFF);
+  bytes[39] = static_cast<char>(0xFF);
+  bytes[48] = static_cast<char>(255);  // tax
+  bytes[49] = static_cast<char>(200);  // union hour cut
+  bytes[50] = static_cast<char>(9);    // union day cut
+  bytes[2808] = 9;
+  bytes[2809] = 9;
+  CityReadResult r = DecodeCityRecord(bytes);
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_EQ(r.city.housingPolicy, 0);
+  EXPECT_EQ(r.city.taxRate, 50);
+  EXPECT_EQ(r.city.unionHourCut, 6);
+  EXPECT_EQ(r.city.unionDayCut, 8);
+  EXPECT_EQ(r.city.maxPachinkoRate, 6);
+  EXPECT_EQ(r.city.maxSlotRate, 3);
 }
 
 TEST(CityFileRecord, SizeClassesByCellCount) {

@@ -175,5 +175,32 @@ TEST_F(MonthEnd, StepAAdvancesTheMonthAndRecordsTheBusinessDays) {
             port.events.end());
 }
 
+TEST_F(MonthEnd, RivalOpeningsCostEveryStoreSomeFame) {
+  placeStore(1, 1, kOpen);
+  Ttempo& second = world->kaichou.slot(2);
+  second.used = true;
+  second.chimei = 60;
+  world->month = 5;
+  port.opts.kaitenhoukoku = false;
+  // Six rival stores finish this month; the loss is capped as if five had opened.
+  for (int k = 1; k <= 6; ++k) {
+    TEntempo& e = world->rivals.Tenpo(k);
+    e.used = true;
+    e.owner = 0;
+    e.joutai = kRivalBuilding;
+    e.kanseiMonth = 5;
+    e.blockRow = 8;
+    e.blockColumn = k;
+  }
+  MonthStepB(*world);
+  const int first = 50 - world->kaichou.slot(1).chimei;
+  const int other = 60 - world->kaichou.slot(2).chimei;
+  for (int loss : {first, other}) {
+    EXPECT_GE(loss, 2);
+    EXPECT_LE(loss, 5 * 9 + 2);
+    EXPECT_EQ((loss - 2) % 5, 0) << "the loss is min(n, 5) x RandInt(10) + 2";
+  }
+}
+
 }  // namespace
 }  // namespace gm
