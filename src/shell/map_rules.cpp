@@ -81,22 +81,6 @@ bool selectableBlock(const tworld& world, int column, int row) {
   return world.block(row, column).kind != 0;
 }
 
-int storeSlotAt(const tkaichou& company, int row, int column) {
-  for (int n = 1; n <= kStoreSlots; ++n) {
-    const Ttempo& t = company.slot(n);
-    if (t.used && t.blockY == row && t.blockX == column) return n;
-  }
-  return 1;
-}
-
-int rivalStoreAt(const Tenkaichou& rivals, int row, int column) {
-  for (int k = 1; k <= kRivalStoreSlots; ++k) {
-    const TEntempo& t = rivals.Tenpo(k);
-    if (t.used && t.blockRow == row && t.blockColumn == column) return k;
-  }
-  return 0;
-}
-
 CellPicture cellPicture(const tworld& world, int column, int row, const HighlightSet& highlight) {
   const Tchip& block = world.block(row, column);
   const int k = block.kind;
@@ -106,11 +90,12 @@ CellPicture cellPicture(const tworld& world, int column, int row, const Highligh
     pic.dimmed = !highlight.contains(k);
     if (k == 19) {
       pic.set = PictureSet::OwnStore;
-      pic.index = world.kaichou.slot(storeSlotAt(world.kaichou, row, column)).joutai;
+      pic.index = world.kaichou.slot(world.kaichou.TempoAt(row, column)).joutai;
     } else if (k == 20) {
       pic.set = PictureSet::RivalStore;
-      const int rec = rivalStoreAt(world.rivals, row, column);
-      pic.index = rec ? world.rivals.Tenpo(rec).joutai : 0;
+      // A record that has been freed keeps no state worth drawing.
+      const TEntempo& t = world.rivals.Tenpo(world.rivals.TenpoAt(row, column));
+      pic.index = t.used ? t.joutai : 0;
     } else {
       pic.set = PictureSet::Level;
       pic.index = block.DevelopmentLevel() & 0x7f;

@@ -10,8 +10,6 @@
 namespace gm {
 
 class tworld;
-class tkaichou;
-class Tenkaichou;
 
 inline constexpr int kScaleCount = 6;
 // Cell size in pixels of scale index 0..5 (1/1, 3/4, 1/2, 3/8, 1/4, 1/8); out of range reads 0.
@@ -55,12 +53,8 @@ int centredFirst(int c, int visible, int count);
 // A block can be selected when it lies inside the city and its kind is not 0.
 bool selectableBlock(const tworld& world, int column, int row);
 
-// The player's store on a block: the first slot 1..50 in use standing there, 1 when none.
-int storeSlotAt(const tkaichou& company, int row, int column);
-// The rival store on a block: the first record 1..50 in use standing there, 0 when none.
-int rivalStoreAt(const Tenkaichou& rivals, int row, int column);
-
-// Which picture a cell shows.
+// Which picture a cell shows. The stores on blocks of kinds 19 and 20 are found as the company
+// finds them (`tkaichou::TempoAt`, `Tenkaichou::TenpoAt`), so map and game never disagree.
 enum class PictureSet { Kind, Level, OwnStore, RivalStore };
 struct CellPicture {
   PictureSet set = PictureSet::Kind;

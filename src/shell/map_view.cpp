@@ -198,11 +198,8 @@ void MAPGRID::centreOn(int column, int row) {
 void MAPGRID::openSelected() {
   if (!world_ || !world_->onMap(row_, column_)) return;
   const int kind = world_->block(row_, column_).kind;
-  if (kind == 19) emit storeRequested(storeSlotAt(world_->kaichou, row_, column_));
-  if (kind == 20) {
-    const int record = rivalStoreAt(world_->rivals, row_, column_);
-    emit rivalStoreRequested(record ? record : 1);
-  }
+  if (kind == 19) emit storeRequested(world_->kaichou.TempoAt(row_, column_));
+  if (kind == 20) emit rivalStoreRequested(world_->rivals.TenpoAt(row_, column_));
 }
 
 void MAPGRID::redrawChangedBlocks(bool force) {

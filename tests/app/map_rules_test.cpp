@@ -103,20 +103,25 @@ TEST(CellPictures, StoresLevelsAndDimmingFollowTheBlock) {
   second.blockX = 1;
   second.blockY = 0;
   second.joutai = kOpen;
-  EXPECT_EQ(storeSlotAt(w->kaichou, 0, 1), 7);
-  EXPECT_EQ(storeSlotAt(w->kaichou, 1, 0), 1);
   EXPECT_EQ(cellPicture(*w, 1, 0, all).index, kOpen);
 
-  // A rival store: state 0 when no record stands there.
+  // A rival store: the record standing there, else record 1, drawn as state 0 while free.
   w->block(1, 1).kind = 20;
+  w->rivals.Tenpo(1).joutai = kRivalOpen;  // a left-over state of a freed record
   EXPECT_EQ(cellPicture(*w, 1, 1, all), (CellPicture{PictureSet::RivalStore, 20, 0, false}));
   TEntempo& rival = w->rivals.Tenpo(4);
   rival.used = true;
   rival.blockRow = 1;
   rival.blockColumn = 1;
   rival.joutai = kRivalBuilding;
-  EXPECT_EQ(rivalStoreAt(w->rivals, 1, 1), 4);
   EXPECT_EQ(cellPicture(*w, 1, 1, all).index, kRivalBuilding);
+  // A rival block whose store is gone shows record 1 when that one is in use elsewhere.
+  w->block(2, 1).kind = 20;
+  TEntempo& first = w->rivals.Tenpo(1);
+  first.used = true;
+  first.blockRow = 0;
+  first.blockColumn = 2;
+  EXPECT_EQ(cellPicture(*w, 1, 2, all).index, kRivalOpen);
 
   // Housing shows its development level.
   Tchip& housing = w->block(2, 2);

@@ -82,6 +82,13 @@ TEST_F(MapView, DoubleClickOpensOnlyStores) {
   map->openSelected();
   ASSERT_EQ(rival.size(), 1u);
   EXPECT_EQ(rival.args[0].first, 1) << "record 1 when no rival record stands there";
+  TEntempo& t = world->rivals.Tenpo(3);
+  t.used = true;
+  t.blockRow = 2;
+  t.blockColumn = 2;
+  map->openSelected();
+  ASSERT_EQ(rival.size(), 2u);
+  EXPECT_EQ(rival.args[1].first, 3);
 }
 
 TEST_F(MapView, CentringScrollsWithoutRaisingTheSelection) {
