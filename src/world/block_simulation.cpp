@@ -489,8 +489,8 @@ void develop(StepContext& x, int& housing, int& commerce, int& business) {
       }
       break;
     case 4: {
-      // A police station goes where there is none, the block feels less safe than the city (or
-      // the nearest station is far), and a road leads to it.
+      // A police station goes where there is none within three blocks, where the block feels
+      // less safe than the city or no police stand within six, and where a road leads to it.
       bool noPolice = !x.hasKind(26, 3);
       bool wanted = noPolice && (b.AverageSecurityWithin(*x.in.grid, x.in.width, x.in.height, 2) <=
                                      x.in.citySecurity ||

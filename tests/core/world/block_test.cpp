@@ -91,6 +91,49 @@ TEST(Block, JitterMovesByADrawOnlyFromSixtyUp) {
   }
 }
 
+// A new kind's starting values come from the game's generator in one fixed order: the four
+// influences, the fan rate (kept as drawn), population + 1, security, land price and unrest,
+// each through its setter. The kinds cover an empty capacity, Jitter's extra draw from 60 up
+// (station people, police security) and the plain single-draw jitters.
+TEST(Block, InitKindDrawsInItsOrder) {
+  for (int kind : {1, 15, 21, 24, 26}) {
+    const KindInfo& info = kindInfo(kind);
+    for (uint32_t seed = 1; seed <= 25; ++seed) {
+      SCOPED_TRACE(testing::Message() << "kind " << kind << ", seed " << seed);
+      Random rng(seed), probe(seed);
+      Tchip b;
+      b.Create(2, 3);
+      b.InitKind(kind, rng);
+
+      Tchip expected;
+      expected.Create(2, 3);
+      expected.kind = static_cast<uint8_t>(kind);
+      expected.growthInfluence = probe.randInt(65535);
+      expected.securityInfluence = probe.randInt(65535);
+      expected.priceInfluence = probe.randInt(65535);
+      expected.unrestInfluence = probe.randInt(65535);
+      expected.fanRate = Jitter(info.startFanRate, probe);
+      expected.SetPopulation(Jitter(info.startPopulation, probe) + 1);
+      expected.SetSecurity(Jitter(info.startSecurity, probe));
+      expected.SetLandPrice(Jitter(info.startLandPrice, probe));
+      expected.SetUnrest(Jitter(info.startUnrest, probe));
+
+      EXPECT_EQ(b.kind, expected.kind);
+      EXPECT_EQ(b.growthInfluence, expected.growthInfluence);
+      EXPECT_EQ(b.securityInfluence, expected.securityInfluence);
+      EXPECT_EQ(b.priceInfluence, expected.priceInfluence);
+      EXPECT_EQ(b.unrestInfluence, expected.unrestInfluence);
+      EXPECT_EQ(b.fanRate, expected.fanRate);
+      EXPECT_EQ(b.population, expected.population);
+      EXPECT_EQ(b.security, expected.security);
+      EXPECT_EQ(b.landPrice, expected.landPrice);
+      EXPECT_EQ(b.unrest, expected.unrest);
+      EXPECT_EQ(rng.draws(), probe.draws());
+      EXPECT_EQ(rng.seed(), probe.seed());
+    }
+  }
+}
+
 TEST(Block, FanCountAndOwnerLabel) {
   Tchip b;
   b.kind = 21;
