@@ -1,9 +1,12 @@
 // The bare frames of the start-up windows.
 #include "shell/sub_windows.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "base/money.h"
@@ -65,6 +68,35 @@ void DataWindow::refresh() { update(); }
 
 void DataWindow::setSummary(const QString& s) { summary_->setText(s); }
 
+QPushButton* DataWindow::addOrderButton(const QString& caption, const QString& name) {
+  if (!orders_) {
+    orders_ = new QHBoxLayout;
+    orders_->addStretch();
+    static_cast<QVBoxLayout*>(layout())->addLayout(orders_);
+  }
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  button->setAutoDefault(false);  // Enter in a page must not end the month
+  orders_->addWidget(button);
+  return button;
+}
+
+QPushButton* DataWindow::addMenuOrder(const QString& caption, const QString& name,
+                                      const QString& menuItem) {
+  QPushButton* button = addOrderButton(caption, name);
+  connect(button, &QPushButton::clicked, this, [this, menuItem] {
+    if (QAction* item = main_.menuItem(menuItem)) item->trigger();
+  });
+  return button;
+}
+
+void DataWindow::addCommonOrders() {
+  addMenuOrder(QStringLiteral("人事(&S)"), QStringLiteral("jinjibtn"), QStringLiteral("jinjimenu"));
+  addMenuOrder(QStringLiteral("命令終了(&X)"), QStringLiteral("endbtn"), QStringLiteral("endmenu"));
+  addMenuOrder(QStringLiteral("新台購入(&B)"), QStringLiteral("daibuybtn"),
+               QStringLiteral("daibuymenu"));
+}
+
 Tallmap::Tallmap(TMain& main)
     : DataWindow(main, QStringLiteral("地図"), QStringLiteral("allmap"), &Options::allmapfront) {}
 
@@ -109,7 +141,10 @@ Tddaidata::Tddaidata(TMain& main)
 
 Tkaishaform::Tkaishaform(TMain& main)
     : DataWindow(main, QStringLiteral("ﾕﾆｵﾝﾏﾈｰｼﾞｬ"), QStringLiteral("kaishaform"),
-                 &Options::kaishaformfront) {}
+                 &Options::kaishaformfront) {
+  addCommonOrders();
+  addMenuOrder(QStringLiteral("ﾘｽﾄ(&L)"), QStringLiteral("listbtn"), QStringLiteral("tempomenu"));
+}
 
 void Tkaishaform::refresh() {
   const tkaichou& k = world().kaichou;

@@ -16,7 +16,9 @@
 #include "base/frontend.h"
 #include "base/options.h"
 
+class QHBoxLayout;
 class QLabel;
+class QPushButton;
 
 namespace gm {
 
@@ -55,12 +57,21 @@ class DataWindow : public QDialog {
  protected:
   // The frame's own text line until the full window replaces it.
   void setSummary(const QString& text);
+  // A button in the row under the window's pages; the row is laid out below whatever the window
+  // holds when the first button is added.
+  QPushButton* addOrderButton(const QString& caption, const QString& name);
+  // A button that gives the order of the main window's menu item `menuItem` (e.g. "endmenu"),
+  // so that the order is carried out, refused or unavailable exactly as from the menu.
+  QPushButton* addMenuOrder(const QString& caption, const QString& name, const QString& menuItem);
+  // The buttons every window with orders has: personnel, end of the month, machine purchase.
+  void addCommonOrders();
 
  private:
   TMain& main_;
   bool Options::*stayOnTop_;
   FormPlacement* placement_;
   QLabel* summary_;
+  QHBoxLayout* orders_ = nullptr;
 };
 
 class Tallmap : public DataWindow {

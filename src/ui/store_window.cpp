@@ -2,8 +2,10 @@
 #include "ui/store_window.h"
 
 #include <QLayout>
+#include <QPushButton>
 #include <QTabWidget>
 
+#include "shell/main_window.h"
 #include "world/world.h"
 
 namespace gm {
@@ -13,6 +15,11 @@ StoreWindow::StoreWindow(TMain& main) : Ttempoform(main) {
   status_ = new StoreStatusPage(pages_);
   pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
   layout()->addWidget(pages_);
+
+  addCommonOrders();
+  connect(addOrderButton(QStringLiteral("次店(&Q)"), QStringLiteral("nextbtn")),
+          &QPushButton::clicked, this, &StoreWindow::showNextStore);
+  addMenuOrder(QStringLiteral("ﾘｽﾄ(&L)"), QStringLiteral("listbtn"), QStringLiteral("tempomenu"));
 }
 
 int StoreWindow::shownSlot() const { return hasStore_ ? findStore(world().kaichou, shown_) : 0; }
@@ -23,6 +30,18 @@ void StoreWindow::showStore(int slot) {
     hasStore_ = true;
   }
   Ttempoform::showStore(slot);
+}
+
+void StoreWindow::showNextStore() {
+  const tkaichou& k = world().kaichou;
+  const int current = shownSlot() != 0 ? shownSlot() : slot();
+  for (int step = 1; step < kStoreSlots; ++step) {
+    const int n = (current - 1 + step) % kStoreSlots + 1;
+    if (!k.slot(n).used) continue;
+    showStore(n);
+    mainWindow().centreOn(k.slot(n).blockX, k.slot(n).blockY);
+    return;
+  }
 }
 
 void StoreWindow::refresh() {

@@ -1,5 +1,6 @@
-// The store window ("店舗データ", `Ttempoform`) with its pages; it follows its store by name and
-// block, so it keeps showing the same store after the company's slots have moved.
+// The store window ("店舗データ", `Ttempoform`) with its pages and, below them, the orders the
+// main window also gives plus the walk to the next store. It follows its store by name and block,
+// so it keeps showing the same store after the company's slots have moved.
 #pragma once
 
 #include "shell/sub_windows.h"
@@ -22,6 +23,9 @@ class StoreWindow : public Ttempoform {
 
   // The slot 1..50 of the store shown, 0 when it is gone.
   int shownSlot() const;
+  // "次店(&Q)": the next store in use after the one shown, wrapping from the last slot to the
+  // first; its block is selected on the map. With no other store nothing changes.
+  void showNextStore();
   StoreStatusPage* statusPage() const { return status_; }
 
  private:
