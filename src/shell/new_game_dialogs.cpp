@@ -164,8 +164,12 @@ Difficulty Tnewform::difficulty() const {
 void Tnewform::fillList() {
   const QSignalBlocker quiet(pmplist_);
   pmplist_->clear();
-  for (const CityListEntry& e : ListCityFiles(folder_.toStdString()).cities)
-    pmplist_->addItem(q(e.fileName));
+  const CityList list = ListCityFiles(folder_.toStdString());
+  for (const CityListEntry& e : list.cities) pmplist_->addItem(q(e.fileName));
+  QStringList lines;
+  for (const auto& [file, reason] : list.refused)
+    lines << q(file) + QStringLiteral("：") + q(reason);
+  refused_ = lines.join(QLatin1Char('\n'));
 }
 
 void Tnewform::showEvent(QShowEvent* event) {
@@ -187,6 +191,12 @@ void Tnewform::firstActivation() {
     pmplist_->setCurrentRow(0);
     pmplistClick();
   }
+  // A city file the player copied in and cannot find in the list would otherwise be a mystery.
+  if (!refused_.isEmpty() && warnOfRefusedCities)
+    QMessageBox::warning(
+        this, windowTitle(),
+        QStringLiteral("次の都市ファイルは読み込めないため、一覧に載せていません。\n\n") +
+            refused_);
 }
 
 void Tnewform::pmplistClick() {

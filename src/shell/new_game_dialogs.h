@@ -41,6 +41,11 @@ class Tnewform : public QDialog {
   // Shows the selected list item's city (`pmplistClick`).
   void pmplistClick();
 
+  // The city files left out of the list, one line each with the reason; empty when none. On the
+  // first show a warning box lists them, unless `warnOfRefusedCities` is cleared (tests).
+  const QString& refusedCities() const { return refused_; }
+  static inline bool warnOfRefusedCities = true;
+
   QListWidget* pmplist() const { return pmplist_; }
   TypingBox* promptBox() const { return prompt_; }
   TypingBox* descriptionBox() const { return description_; }
@@ -62,6 +67,7 @@ class Tnewform : public QDialog {
   QString folder_;
   const Options* options_;
   std::string chosenFile_;
+  QString refused_;
   bool activated_ = false;
   QListWidget* pmplist_;
   TypingBox* prompt_;

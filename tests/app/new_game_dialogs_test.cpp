@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -145,6 +146,49 @@ TEST(CitySelection, AnEmptyFolderLeavesNothingToChoose) {
   EXPECT_TRUE(dialog.okButton()->isEnabled());
   dialog.hide();
   fs::remove_all(empty);
+}
+
+TEST(CitySelection, RefusedCityFilesAreReportedOnceAndLeftOut) {
+  CityFolder files("refused");
+  std::ofstream(files.path() / "kowareta.pmp", std::ios::binary) << std::string(100, '\1');
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  test::whenModal([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    icon = box->icon();
+    box->accept();
+  });
+  Tnewform dialog(files.folder(), nullptr);
+  dialog.show();
+  waitFor(100);
+  EXPECT_EQ(title, "新規出店");
+  EXPECT_EQ(icon, QMessageBox::Warning);
+  EXPECT_TRUE(text.endsWith("\nkowareta.pmp：都市ファイルが短すぎます（100 バイト）。"))
+      << text.toStdString();
+  ASSERT_EQ(dialog.pmplist()->count(), 2);
+  EXPECT_EQ(dialog.chosenFile(), (files.path() / "nagaoka.pmp").string());
+
+  // Showing the dialog again lists afresh without a second box.
+  dialog.hide();
+  int boxes = 0;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      ++boxes;
+      box->reject();
+    }
+  });
+  watch.start(5);
+  dialog.show();
+  waitFor(100);
+  watch.stop();
+  EXPECT_EQ(boxes, 0);
+  EXPECT_EQ(dialog.pmplist()->count(), 2);
+  EXPECT_TRUE(dialog.refusedCities().startsWith("kowareta.pmp："));
+  dialog.hide();
 }
 
 TEST(CompanyFounding, OkAndCancelWaitUntilTheRollingStops) {
