@@ -2,6 +2,7 @@
 // dialog behind each order.
 #include "ui/program_assembly.h"
 
+#include <QLabel>
 #include <QStatusBar>
 #include <memory>
 
@@ -40,7 +41,12 @@ void assembleProgram(TMain& main) {
   auto sound = std::make_unique<FluidSoundPlayer>(dataFolder(), main.options().playmusic, &main);
   const QString silentReason = sound->unavailableReason();
   main.setSoundPlayer(std::move(sound));
-  if (!silentReason.isEmpty()) main.statusBar()->showMessage(silentReason);
+  // A permanent label: a status message would vanish as soon as a menu item shows its own.
+  if (!silentReason.isEmpty()) {
+    auto* notice = new QLabel(silentReason, main.statusBar());
+    notice->setObjectName(QStringLiteral("soundNotice"));
+    main.statusBar()->addPermanentWidget(notice);
+  }
 
   main.setResearchRunner([](TMain& m) { showResearchWindow(&m, m.world()); });
   main.setMachinePurchaseRunner(runMakerVisit);

@@ -3,7 +3,10 @@
 // desktop entry (and so sees no terminal) finds it.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 
 #include "shell/fluid_sound_player.h"
 #include "shell/main_window.h"
@@ -21,7 +24,14 @@ TEST(SoundNotice, ASilentPlayerLeavesItsReasonInTheStatusBar) {
   const QString reason = player->unavailableReason();
   if (reason.isEmpty()) GTEST_SKIP() << "this machine can play music; there is nothing to tell";
   EXPECT_TRUE(reason.startsWith(QStringLiteral("音楽なし：")));
-  EXPECT_EQ(main.statusBar()->currentMessage(), reason);
+  auto* notice = main.statusBar()->findChild<QLabel*>(QStringLiteral("soundNotice"));
+  ASSERT_NE(notice, nullptr);
+  EXPECT_EQ(notice->text(), reason);
+  // A menu item's (empty) status tip must not wipe the notice.
+  QStatusTipEvent tip{QString()};
+  QCoreApplication::sendEvent(&main, &tip);
+  EXPECT_EQ(notice->text(), reason);
+  EXPECT_FALSE(notice->isHidden());
 }
 
 }  // namespace
