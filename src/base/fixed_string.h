@@ -35,7 +35,9 @@ class FixedString {
   std::size_t size() const { return size_; }
   void clear() { size_ = 0; }
 
-  friend bool operator==(const FixedString& a, const FixedString& b) { return a.view() == b.view(); }
+  friend bool operator==(const FixedString& a, const FixedString& b) {
+    return a.view() == b.view();
+  }
   friend bool operator==(const FixedString& a, std::string_view b) { return a.view() == b; }
 
  private:

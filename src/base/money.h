@@ -3,8 +3,8 @@
 // (factors, ratios, morale and skill), so that no floating-point value ever reaches game state.
 #pragma once
 
-#include <cstdint>
 #include <compare>
+#include <cstdint>
 #include <string>
 
 namespace gm {
@@ -32,8 +32,14 @@ class Money {
   constexpr Money operator-() const { return Money(-raw_); }
   constexpr Money operator+(Money o) const { return Money(raw_ + o.raw_); }
   constexpr Money operator-(Money o) const { return Money(raw_ - o.raw_); }
-  constexpr Money& operator+=(Money o) { raw_ += o.raw_; return *this; }
-  constexpr Money& operator-=(Money o) { raw_ -= o.raw_; return *this; }
+  constexpr Money& operator+=(Money o) {
+    raw_ += o.raw_;
+    return *this;
+  }
+  constexpr Money& operator-=(Money o) {
+    raw_ -= o.raw_;
+    return *this;
+  }
   // Products and quotients are rounded to four decimals, ties to even.
   Money operator*(Money o) const;
   Money operator/(Money o) const;  // 0 when dividing by zero

@@ -10,10 +10,11 @@ namespace gm {
 
 namespace {
 constexpr std::array<std::string_view, kLawCount> kLawNames = {
-    "営業時間の規制緩和",         "換金行為の規制緩和",     "換金行為の全面規制",
-    "有価証券商品の交換の認可",   "景品限度額の引き上げ",   "景品限度額の引き下げ",
-    "月毎営業日数規制",           "ぱちんこ税の導入",       "機械台製造販売の自由化",
-    "機械台の製造者責任を義務付け",
+    "営業時間の規制緩和",     "換金行為の規制緩和",
+    "換金行為の全面規制",     "有価証券商品の交換の認可",
+    "景品限度額の引き上げ",   "景品限度額の引き下げ",
+    "月毎営業日数規制",       "ぱちんこ税の導入",
+    "機械台製造販売の自由化", "機械台の製造者責任を義務付け",
 };
 constexpr std::array<std::string_view, 7> kPachinkoRates = {
     "2円 20銭", "2円 50銭", "2円 70銭", "3円", "3円 30銭", "3円 60銭", "等価交換"};
@@ -30,7 +31,9 @@ std::string_view lawName(int bit) {
 std::string_view pachinkoRateName(int i) {
   return i >= 0 && i < 7 ? kPachinkoRates[i] : std::string_view();
 }
-std::string_view slotRateName(int i) { return i >= 0 && i < 4 ? kSlotRates[i] : std::string_view(); }
+std::string_view slotRateName(int i) {
+  return i >= 0 && i < 4 ? kSlotRates[i] : std::string_view();
+}
 
 tworld::tworld() : kaichou(*this), rivals(*this), jisseki(*this) {
   maxLandPrice = 600000;
@@ -68,7 +71,9 @@ void tworld::SetHousingPolicy(int64_t v) { housingPolicy = clamp100(v); }
 void tworld::SetCommercePolicy(int64_t v) { commercePolicy = clamp100(v); }
 void tworld::SetBusinessPolicy(int64_t v) { businessPolicy = clamp100(v); }
 void tworld::SetTaxRate(int64_t v) { taxRate = static_cast<int32_t>(clampValue(v, 5, 50)); }
-void tworld::SetUnionHourCut(int64_t v) { unionHourCut = static_cast<int32_t>(clampValue(v, 0, 6)); }
+void tworld::SetUnionHourCut(int64_t v) {
+  unionHourCut = static_cast<int32_t>(clampValue(v, 0, 6));
+}
 void tworld::SetUnionDayCut(int64_t v) { unionDayCut = static_cast<int32_t>(clampValue(v, 0, 8)); }
 
 }  // namespace gm

@@ -23,16 +23,16 @@ namespace gm {
 
 // Law bits of `laws`.
 enum LawBit : uint16_t {
-  kLawLongHours = 1 << 0,         // "営業時間の規制緩和"
-  kLawExchangeEased = 1 << 1,     // "換金行為の規制緩和"
-  kLawExchangeBanned = 1 << 2,    // "換金行為の全面規制"
-  kLawSecurities = 1 << 3,        // "有価証券商品の交換の認可"
-  kLawPrizeLimitUp = 1 << 4,      // "景品限度額の引き上げ"
-  kLawPrizeLimitDown = 1 << 5,    // "景品限度額の引き下げ"
-  kLawClosedDays = 1 << 6,        // "月毎営業日数規制"
-  kLawPachinkoTax = 1 << 7,       // "ぱちんこ税の導入"
-  kLawFreeManufacture = 1 << 8,   // "機械台製造販売の自由化"
-  kLawMakerLiability = 1 << 9,    // "機械台の製造者責任を義務付け"
+  kLawLongHours = 1 << 0,        // "営業時間の規制緩和"
+  kLawExchangeEased = 1 << 1,    // "換金行為の規制緩和"
+  kLawExchangeBanned = 1 << 2,   // "換金行為の全面規制"
+  kLawSecurities = 1 << 3,       // "有価証券商品の交換の認可"
+  kLawPrizeLimitUp = 1 << 4,     // "景品限度額の引き上げ"
+  kLawPrizeLimitDown = 1 << 5,   // "景品限度額の引き下げ"
+  kLawClosedDays = 1 << 6,       // "月毎営業日数規制"
+  kLawPachinkoTax = 1 << 7,      // "ぱちんこ税の導入"
+  kLawFreeManufacture = 1 << 8,  // "機械台製造販売の自由化"
+  kLawMakerLiability = 1 << 9,   // "機械台の製造者責任を義務付け"
 };
 inline constexpr int kLawCount = 10;
 std::string_view lawName(int bit);
@@ -44,12 +44,12 @@ std::string_view slotRateName(int index);
 // The blocks' kind counts of `CountKinds` (the district screen's block table).
 struct KindCounts {
   int total = 0;
-  int vacantCitizens = 0;  // kind 1
-  int vacantPlayer = 0;    // kind 2
-  int vacantRival = 0;     // kind 3
-  int roads = 0;           // kinds 4..14
-  int stations = 0;        // kinds 15..16
-  int railways = 0;        // kinds 17..18
+  int vacantCitizens = 0;           // kind 1
+  int vacantPlayer = 0;             // kind 2
+  int vacantRival = 0;              // kind 3
+  int roads = 0;                    // kinds 4..14
+  int stations = 0;                 // kinds 15..16
+  int railways = 0;                 // kinds 17..18
   std::array<int, 10> buildings{};  // kinds 19..28
 };
 

@@ -84,7 +84,9 @@ class ScriptedFrontend : public Frontend {
     events.push_back("results-report:" + std::to_string(month));
   }
   void showResearch() override { events.push_back("research"); }
-  void showEnding(std::string_view text) override { events.push_back("ending:" + std::string(text)); }
+  void showEnding(std::string_view text) override {
+    events.push_back("ending:" + std::string(text));
+  }
 
   // Titles of the messages shown so far, in order.
   std::vector<std::string> titles() const {

@@ -11,7 +11,7 @@ TEST(Text, ShiftJisRoundTripAndUnencodableText) {
   EXPECT_EQ(sjis->size(), 8u + 2u + 1u + 1u);  // four kana, a full-width A, "1", a half-width kana
   EXPECT_EQ(fromShiftJis(*sjis), "パチンコＡ1ｱ");
   EXPECT_FALSE(toShiftJis("\xF0\x9F\x98\x80").has_value());  // an emoji has no Shift-JIS form
-  EXPECT_FALSE(isShiftJisEncodable("caf\xC3\xA9"));           // é neither
+  EXPECT_FALSE(isShiftJisEncodable("caf\xC3\xA9"));          // é neither
   // A lone lead byte is not valid Shift-JIS; it is replaced, not dropped silently.
   EXPECT_EQ(fromShiftJis(std::string("A\x82", 2)), "A?");
 }
@@ -36,8 +36,8 @@ TEST(Text, CutsNeverSplitACharacter) {
 TEST(Text, FullWidthConversion) {
   EXPECT_EQ(toFullWidth("ABC xyz 019"), "ＡＢＣ ｘｙｚ ０１９");  // spaces stay
   EXPECT_EQ(toFullWidth("!?#(~)"), "！？＃（～）");
-  EXPECT_EQ(toFullWidth("ｶﾞｷﾞﾊﾟｳﾞ"), "ガギパヴ");       // marks merge into the kana
-  EXPECT_EQ(toFullWidth("ｱﾞﾏﾟ"), "ア゛マ゜");           // no combined kana: marks converted alone
+  EXPECT_EQ(toFullWidth("ｶﾞｷﾞﾊﾟｳﾞ"), "ガギパヴ");  // marks merge into the kana
+  EXPECT_EQ(toFullWidth("ｱﾞﾏﾟ"), "ア゛マ゜");      // no combined kana: marks converted alone
   EXPECT_EQ(toFullWidth("ﾃﾞｰﾀ､ｵﾜﾘ｡･"), "データ、オワリ。・");
   EXPECT_EQ(toFullWidth("全角はそのまま"), "全角はそのまま");
   EXPECT_EQ(toFullWidth("ＡＢＣ"), "ＡＢＣ");
