@@ -50,18 +50,18 @@ struct RivalProfile {
   std::string_view name;
   int64_t startCash;
   int maxTenpo;
-  int64_t yobi;        // reserve kept back when building
-  int64_t yobi2;       // reserve when short of cash
-  int mitudoMin;       // occupancy a block's surroundings must beat
-  int chianMin;        // security the surroundings must beat
-  int64_t kiboMinRaw;  // average size + 1 below which the chain counts as small (x 10,000)
-  int newStoreOdds;    // 1 in n for another small store while the chain is small
-  int rebuildAfter;    // months since the last construction before a rebuild (more than)
-  int closeAfter;      // months of age before a store may be closed (more than)
-  int spendBase;       // spend per customer, yen
-  int costCut;         // bound of the monthly cost reduction
-  int satisfaction;    // bound of the monthly satisfaction draw
-  int fanInfluence;    // bound of the fan-rate rise around an open store
+  int64_t yobi;      // reserve kept back when building
+  int64_t yobi2;     // reserve when short of cash
+  int mitudoMin;     // occupancy a block's surroundings must beat
+  int chianMin;      // security the surroundings must beat
+  int64_t kiboMin;   // average size + 1 below which the chain counts as small (x 10,000)
+  int newStoreOdds;  // 1 in n for another small store while the chain is small
+  int rebuildAfter;  // months since the last construction before a rebuild (more than)
+  int closeAfter;    // months of age before a store may be closed (more than)
+  int spendBase;     // spend per customer, yen
+  int costCut;       // bound of the monthly cost reduction
+  int satisfaction;  // bound of the monthly satisfaction draw
+  int fanInfluence;  // bound of the fan-rate rise around an open store
   RivalNewStoreBounds newStore;
   RivalSaleBounds sale;
   RivalRebuildBounds rebuild;

@@ -21,8 +21,10 @@ bool isColdMonth(int calendarMonth) { return calendarMonth >= 11 || calendarMont
 void Tenkaichou::Jiken() { Jiken(world().blocks, world().month); }
 
 void Tenkaichou::Jiken(BlockGrid& blocks, int month) {
-  // The first months are left in peace so that a new game starts on even terms.
-  if (month <= 7 || rivalNashi) return;
+  // The first months are left in peace so that a new game starts on even terms. A game without
+  // rivals still makes January's draws (they are made whatever the rival's state), so that its
+  // random sequence is the one every game follows.
+  if (month <= 7) return;
   Random& rng = world().rng();
   Frontend& ui = world().ui();
   const int calendarMonth = CalendarMonth(month);

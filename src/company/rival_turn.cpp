@@ -25,7 +25,7 @@ constexpr int kRivalParkingKind = 28;
 
 bool isPurchasable(int kind) { return kind == 1 || kind == 21 || kind == 24 || kind == 25; }
 
-struct Initiative {
+struct TInitiative {
   int rival;
   int priority;
 };
@@ -120,7 +120,7 @@ class BlockWalk {
   Money& cash() { return rivals_.shikin[r_]; }
   bool mine(const Tchip& b, int kind) const { return b.kind == kind && b.owner == r_; }
   bool hasStores() const { return h_.storesOf[r_] > 0; }
-  bool smallChain() const { return h_.scale < Money::fromRaw(p_.kiboMinRaw); }
+  bool smallChain() const { return h_.scale < Money::fromRaw(p_.kiboMin); }
 
   Surroundings survey(const Tchip& b) const {
     const int w = columns_, h = rows_;
@@ -361,9 +361,9 @@ void Tenkaichou::Katsudou(BlockGrid& blocks, int month, int slotLimit, int pachi
                           uint16_t flags, std::string_view cityName, int columns, int rows) {
   Random& rng = world().rng();
 
-  std::array<Initiative, kRivalCount> order{};
+  std::array<TInitiative, kRivalCount> order{};
   for (int i = 0; i < kRivalCount; ++i) order[i] = {i, rng.randInt(100)};
-  insertionSortStable(order.begin(), order.end(), [](const Initiative& a, const Initiative& b) {
+  insertionSortStable(order.begin(), order.end(), [](const TInitiative& a, const TInitiative& b) {
     return a.priority > b.priority;
   });
 
@@ -380,7 +380,7 @@ void Tenkaichou::Katsudou(BlockGrid& blocks, int month, int slotLimit, int pachi
     return a.population > b.population;
   });
 
-  for (const Initiative& turn : order) {
+  for (const TInitiative& turn : order) {
     if (Sentaku(turn.rival)) {
       if (count == 0) continue;
       BlockWalk walk(*this, blocks, month, slotLimit, pachinkoLimit, flags, columns, rows,

@@ -46,8 +46,8 @@ TEST(RivalConstants, EveryRivalKeepsItsReservesAndBoundsConsistent) {
     EXPECT_LT(p.yobi + kRivalStoreCost[0], p.startCash) << "a new rival can afford a store";
     EXPECT_GE(p.maxTenpo, 25);
     EXPECT_LE(p.maxTenpo, kRivalStoreSlots);
-    EXPECT_GT(p.kiboMinRaw, Money::fromInt(1).raw());
-    EXPECT_LT(p.kiboMinRaw, Money::fromInt(5).raw());
+    EXPECT_GT(p.kiboMin, Money::fromInt(1).raw());
+    EXPECT_LT(p.kiboMin, Money::fromInt(5).raw());
     EXPECT_GT(p.mitudoMin, p.chianMin);
     // A new store's ratings stay inside 0..100 whatever the draws.
     EXPECT_LE(11 + 12 + p.start.chimei - 1, 100);
@@ -70,8 +70,8 @@ TEST(RivalConstants, EveryRivalKeepsItsReservesAndBoundsConsistent) {
     }
   }
   // A few values from each table, so that a shifted column shows.
-  EXPECT_EQ(rivalProfile(0).kiboMinRaw, 25000);
-  EXPECT_EQ(rivalProfile(4).kiboMinRaw, 38000);
+  EXPECT_EQ(rivalProfile(0).kiboMin, 25000);
+  EXPECT_EQ(rivalProfile(4).kiboMin, 38000);
   EXPECT_EQ(rivalProfile(3).start.pkankin, 6);
   EXPECT_EQ(rivalProfile(2).start.skankin, 0);
   EXPECT_EQ(rivalProfile(4).drift.fall[3], 5);
@@ -345,7 +345,6 @@ TEST(Rivals, WithoutRivalsNobodyEntersActsClosesOrLeaves) {
   for (int m = 25; m < 25 + 24; ++m) {  // two years from a January
     city.world->month = m;
     city.katsudou();
-    r.Jiken(city.world->blocks, m);
     city.kessan();
   }
   EXPECT_TRUE(city.port.messages.empty());
@@ -356,6 +355,17 @@ TEST(Rivals, WithoutRivalsNobodyEntersActsClosesOrLeaves) {
   EXPECT_EQ(r.Tenpo(k).joutai, kRivalOpen);
   EXPECT_EQ(city.at(5, 5).kind, 20);
   EXPECT_EQ(city.at(5, 6).kind, 3);
+}
+
+TEST(Rivals, WithoutRivalsJanuaryStillMakesItsFiveDraws) {
+  RivalCity city(10, 10, kPolice);
+  city.rivals().rivalNashi = true;
+  city.rng().setSeed(11);
+  Random replay(11);
+  city.rivals().Jiken(city.world->blocks, 25);  // January of year 3
+  for (int i = 0; i < kRivalCount; ++i) replay.randInt(rivalProfile(i).incidents.taxEvasion);
+  EXPECT_EQ(city.rng().seed(), replay.seed());
+  EXPECT_TRUE(city.port.messages.empty());
 }
 
 }  // namespace
