@@ -22,6 +22,9 @@ constexpr std::array<MachineTypeInfo, kMachineTypeCount> kTypes = {{
     {"CRパチスロ", 450, 15, 50, 3000},
 }};
 
+constexpr std::array<std::string_view, 4> kBusinessForms = {"無制限", "ﾗｯｷｰﾅﾝﾊﾞｰ", "定量制",
+                                                            "一回交換"};
+
 // Slot machines wear out their welcome later than pachinko boards, so makers accept them back
 // on a floor for longer.
 constexpr int kPachinkoValidityMonths = 30;
@@ -40,6 +43,10 @@ Money perMachineDay(Money value, int32_t days) {
 }
 
 }  // namespace
+
+std::string_view businessFormName(int keitai) {
+  return kBusinessForms[keitai >= 0 && keitai < 4 ? keitai : 0];
+}
 
 const MachineTypeInfo& machineTypeInfo(int type) {
   return kTypes[type >= 0 && type < kMachineTypeCount ? type : 0];

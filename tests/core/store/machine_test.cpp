@@ -26,6 +26,16 @@ tdai makeModel(int type, int releaseMonth) {
   return m;
 }
 
+TEST(MachineRecord, BusinessFormAndIllegalityTexts) {
+  EXPECT_EQ(businessFormName(0), "無制限");
+  EXPECT_EQ(businessFormName(1), "ﾗｯｷｰﾅﾝﾊﾞｰ");
+  EXPECT_EQ(businessFormName(2), "定量制");
+  EXPECT_EQ(businessFormName(3), "一回交換");
+  EXPECT_EQ(businessFormName(9), "無制限");
+  EXPECT_EQ(illegalityText(true), "有り");
+  EXPECT_EQ(illegalityText(false), "無し");
+}
+
 TEST(MachineRecord, FillRecordStartsAFreshIslandOfTheModel) {
   Tddai d;
   d.ihou = true;  // leftovers of an earlier island must not survive
