@@ -1,6 +1,7 @@
 // The maker visit: lists, the maker's standing and the appraisal dialogue.
 #include "ui/maker_window.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -12,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "base/frontend.h"
+#include "base/options.h"
 #include "shell/main_window.h"
 #include "shell/picture_book.h"
 #include "shell/typing_box.h"
@@ -33,8 +35,9 @@ constexpr std::array<Tmakerform::Column, 4> kRatingColumns = {
 
 }  // namespace
 
-Tmakerform::Tmakerform(tworld& world, const PictureBook* pictures, QWidget* parent)
-    : QDialog(parent), world_(world), pictures_(pictures) {
+Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictures,
+                       QWidget* parent)
+    : QDialog(parent), world_(world), options_(options), pictures_(pictures) {
   setWindowTitle(QStringLiteral("新台購入"));
   setObjectName(QStringLiteral("makerform"));
 
@@ -62,6 +65,8 @@ Tmakerform::Tmakerform(tworld& world, const PictureBook* pictures, QWidget* pare
   models_->setMinimumWidth(640);
 
   talk_ = new TypingBox(this);
+  skip_ = new QCheckBox(QStringLiteral("鑑定ｽｷｯﾌﾟ(&S)"), this);
+  skip_->setChecked(options_.kanteiskip);
 
   buy_ = new QPushButton(QStringLiteral("購入(&B)"), this);
   buy_->setEnabled(false);
@@ -69,6 +74,7 @@ Tmakerform::Tmakerform(tworld& world, const PictureBook* pictures, QWidget* pare
   close_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
   for (QPushButton* b : {buy_, close_}) b->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(skip_);
   buttons->addStretch(1);
   buttons->addWidget(buy_);
   buttons->addWidget(close_);
@@ -83,6 +89,7 @@ Tmakerform::Tmakerform(tworld& world, const PictureBook* pictures, QWidget* pare
   layout->addLayout(right, 1);
 
   connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(skip_, &QCheckBox::toggled, this, [this](bool on) { options_.kanteiskip = on; });
   connect(makers_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row < 0) return;
     chooseMaker(makers_->item(row)->data(kSlotRole).toInt());
@@ -180,7 +187,7 @@ void Tmakerform::modelClicked(int slot) {
   if (appraising() || maker_ < 0 || slot < 0 || slot >= 5) return;
   tdai& d = world_.makers[maker_].models[slot];
   if (!d.onSale || !d.unappraised) return;
-  if (world_.options().kanteiskip) {
+  if (options_.kanteiskip) {
     appraise(d);
     if (QTreeWidgetItem* row = modelRow(slot)) fillModelRow(row, slot);
     return;
@@ -237,7 +244,7 @@ void Tmakerform::done(int result) {
 }
 
 void runMakerVisit(TMain& main) {
-  Tmakerform form(main.world(), &main.pictures(), &main);
+  Tmakerform form(main.world(), main.options(), &main.pictures(), &main);
   form.exec();
 }
 

@@ -1,6 +1,7 @@
 // The maker visit ("新台購入", `Tmakerform`): the makers in the market with the company's standing
-// with each, the chosen maker's models on sale, and the appraisal of a model the player has not
-// looked at yet. The window is modal; the maker's music plays while it is shown.
+// with each, the chosen maker's models on sale, the appraisal of a model the player has not
+// looked at yet, and the appraisal skip option. The window is modal; the maker's music plays
+// while it is shown.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 
 #include "store/appraisal.h"
 
+class QCheckBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -18,6 +20,7 @@ class QTreeWidgetItem;
 namespace gm {
 
 class PictureBook;
+struct Options;
 class TMain;
 class TypingBox;
 class tworld;
@@ -41,8 +44,10 @@ class Tmakerform : public QDialog {
     kColumnCount
   };
 
-  // `pictures` may be null: the lists then go without icons.
-  Tmakerform(tworld& world, const PictureBook* pictures, QWidget* parent = nullptr);
+  // `options` are the player's options, which the skip check box edits in place (the world's
+  // port reads the same ones). `pictures` may be null: the lists then go without icons.
+  Tmakerform(tworld& world, Options& options, const PictureBook* pictures,
+             QWidget* parent = nullptr);
   ~Tmakerform() override;
 
   // The maker shown, 0..10; -1 when no maker is in the market.
@@ -59,6 +64,7 @@ class Tmakerform : public QDialog {
   QLabel* discountLabel() const { return discount_; }
   TypingBox* typingBox() const { return talk_; }
   QPushButton* buyButton() const { return buy_; }
+  QCheckBox* skipBox() const { return skip_; }
   // The row of the model list that shows slot 0..4; null when that slot is not listed.
   QTreeWidgetItem* modelRow(int slot) const;
 
@@ -77,6 +83,7 @@ class Tmakerform : public QDialog {
   void endDialogue(bool appraised);
 
   tworld& world_;
+  Options& options_;
   const PictureBook* pictures_;
   int maker_ = -1;
   bool cuePlaying_ = false;
@@ -91,6 +98,7 @@ class Tmakerform : public QDialog {
   QLabel* discount_;
   QTreeWidget* models_;
   TypingBox* talk_;
+  QCheckBox* skip_;
   QPushButton* buy_;
   QPushButton* close_;
 };

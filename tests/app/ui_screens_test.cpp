@@ -2,6 +2,7 @@
 // window's status page and the rival-store window, on small hand-made worlds.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -74,7 +75,7 @@ class UiScreensMaker : public ::testing::Test {
 };
 
 TEST_F(UiScreensMaker, ListsMakersInTheMarketWithTheirStandingAndModels) {
-  Tmakerform form(*world, nullptr);
+  Tmakerform form(*world, port.opts, nullptr);
   EXPECT_EQ(form.windowTitle(), QStringLiteral("新台購入"));
   ASSERT_EQ(form.makerList()->count(), 3) << "only makers in the market are visited";
   EXPECT_EQ(form.makerList()->item(1)->text(), QStringLiteral("山共"));
@@ -113,7 +114,7 @@ TEST_F(UiScreensMaker, ListsMakersInTheMarketWithTheirStandingAndModels) {
 }
 
 TEST_F(UiScreensMaker, SortingByARatingCountsUnappraisedModelsAsZero) {
-  Tmakerform form(*world, nullptr);
+  Tmakerform form(*world, port.opts, nullptr);
   form.modelList()->sortByColumn(Tmakerform::kColGambling, Qt::DescendingOrder);
   EXPECT_EQ(form.modelList()->topLevelItem(0)->text(Tmakerform::kColName),
             QStringLiteral("虚空伝説"))
@@ -126,7 +127,7 @@ TEST_F(UiScreensMaker, SortingByARatingCountsUnappraisedModelsAsZero) {
 }
 
 TEST_F(UiScreensMaker, AppraisalTypesTheDialogueLineByLineThenShowsTheRatings) {
-  Tmakerform form(*world, nullptr);
+  Tmakerform form(*world, port.opts, nullptr);
   form.show();
   EXPECT_EQ(port.cues, std::vector<int>{kCueMaker});
 
@@ -165,7 +166,7 @@ TEST_F(UiScreensMaker, AppraisalTypesTheDialogueLineByLineThenShowsTheRatings) {
 
 TEST_F(UiScreensMaker, SkipOptionShowsRatingsAtOnceAndLeavingMidwayKeepsTheModelUnappraised) {
   {
-    Tmakerform form(*world, nullptr);
+    Tmakerform form(*world, port.opts, nullptr);
     form.show();
     form.modelClicked(0);
     ASSERT_TRUE(form.appraising());
@@ -175,12 +176,38 @@ TEST_F(UiScreensMaker, SkipOptionShowsRatingsAtOnceAndLeavingMidwayKeepsTheModel
     EXPECT_TRUE(world->makers[0].models[0].unappraised);
   }
   port.opts.kanteiskip = true;
-  Tmakerform form(*world, nullptr);
+  Tmakerform form(*world, port.opts, nullptr);
   form.modelClicked(0);
   EXPECT_FALSE(form.appraising());
   EXPECT_TRUE(form.typingBox()->fullText().isEmpty()) << "no dialogue with the skip option";
   EXPECT_FALSE(world->makers[0].models[0].unappraised);
   EXPECT_EQ(form.modelRow(0)->text(Tmakerform::kColGambling), QStringLiteral("90"));
+}
+
+TEST_F(UiScreensMaker, SkipBoxStartsFromTheOptionAndChangesIt) {
+  port.opts.kanteiskip = true;
+  {
+    Tmakerform form(*world, port.opts, nullptr);
+    QCheckBox* skip = nullptr;
+    for (QCheckBox* box : form.findChildren<QCheckBox*>())
+      if (box->text() == QStringLiteral("鑑定ｽｷｯﾌﾟ(&S)")) skip = box;
+    ASSERT_NE(skip, nullptr) << "the window has the skip option";
+    EXPECT_EQ(skip, form.skipBox());
+    EXPECT_TRUE(skip->isChecked());
+    skip->click();
+    EXPECT_FALSE(port.opts.kanteiskip);
+    form.show();
+    form.modelClicked(0);
+    EXPECT_TRUE(form.appraising()) << "the appraiser talks once the box is cleared";
+    form.reject();
+  }
+  Tmakerform form(*world, port.opts, nullptr);
+  EXPECT_FALSE(form.skipBox()->isChecked());
+  form.skipBox()->click();
+  EXPECT_TRUE(port.opts.kanteiskip);
+  form.modelClicked(0);
+  EXPECT_FALSE(form.appraising());
+  EXPECT_FALSE(world->makers[0].models[0].unappraised);
 }
 
 TEST_F(UiScreensMaker, MakerListShowsEveryMakerWithItsStateAndModels) {
