@@ -19,6 +19,7 @@
 #include "shell/typing_box.h"
 #include "store/catalogue.h"
 #include "store/maker.h"
+#include "ui/maker_list_window.h"
 #include "ui/screen_text.h"
 #include "ui/sort_key_item.h"
 #include "world/world.h"
@@ -50,6 +51,8 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
   left->addWidget(makers_, 1);
   left->addWidget(friendship_);
   left->addWidget(discount_);
+  makerList_ = new QPushButton(QStringLiteral("メーカー一覧(&L)"), this);
+  left->addWidget(makerList_);
 
   models_ = new QTreeWidget(this);
   models_->setColumnCount(kColumnCount);
@@ -72,7 +75,7 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
   buy_->setEnabled(false);
   buy_->setToolTip(QStringLiteral("選んだ台の購入手続きは、まだ受け付けていません"));
   close_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
-  for (QPushButton* b : {buy_, close_}) b->setAutoDefault(false);
+  for (QPushButton* b : {makerList_, buy_, close_}) b->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(skip_);
   buttons->addStretch(1);
@@ -89,6 +92,7 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
   layout->addLayout(right, 1);
 
   connect(close_, &QPushButton::clicked, this, &QDialog::reject);
+  connect(makerList_, &QPushButton::clicked, this, &Tmakerform::showMakerList);
   connect(skip_, &QCheckBox::toggled, this, [this](bool on) { options_.kanteiskip = on; });
   connect(makers_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row < 0) return;
@@ -200,6 +204,11 @@ void Tmakerform::modelClicked(int slot) {
   models_->setEnabled(false);
   talk_->setFocus();
   typeLine();
+}
+
+void Tmakerform::showMakerList() {
+  Tmakerichiran list(world_, pictures_, this);
+  list.exec();
 }
 
 void Tmakerform::typeLine() {

@@ -1,7 +1,7 @@
 // The maker visit ("新台購入", `Tmakerform`): the makers in the market with the company's standing
 // with each, the chosen maker's models on sale, the appraisal of a model the player has not
-// looked at yet, and the appraisal skip option. The window is modal; the maker's music plays
-// while it is shown.
+// looked at yet, the appraisal skip option and the way to the maker list. The window is modal;
+// the maker's music plays while it is shown.
 #pragma once
 
 #include <QDialog>
@@ -57,6 +57,8 @@ class Tmakerform : public QDialog {
   // appraised, with the appraiser's dialogue unless option `kanteiskip` is on.
   void modelClicked(int slot);
   bool appraising() const { return appraisingSlot_ >= 0; }
+  // The maker list ("メーカー一覧"), modal over this window.
+  void showMakerList();
 
   QListWidget* makerList() const { return makers_; }
   QTreeWidget* modelList() const { return models_; }
@@ -65,6 +67,7 @@ class Tmakerform : public QDialog {
   TypingBox* typingBox() const { return talk_; }
   QPushButton* buyButton() const { return buy_; }
   QCheckBox* skipBox() const { return skip_; }
+  QPushButton* makerListButton() const { return makerList_; }
   // The row of the model list that shows slot 0..4; null when that slot is not listed.
   QTreeWidgetItem* modelRow(int slot) const;
 
@@ -99,6 +102,7 @@ class Tmakerform : public QDialog {
   QTreeWidget* models_;
   TypingBox* talk_;
   QCheckBox* skip_;
+  QPushButton* makerList_;
   QPushButton* buy_;
   QPushButton* close_;
 };

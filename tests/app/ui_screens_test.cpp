@@ -210,6 +210,25 @@ TEST_F(UiScreensMaker, SkipBoxStartsFromTheOptionAndChangesIt) {
   EXPECT_FALSE(world->makers[0].models[0].unappraised);
 }
 
+TEST_F(UiScreensMaker, MakerListButtonOpensTheListModally) {
+  Tmakerform form(*world, port.opts, nullptr);
+  form.show();
+  EXPECT_EQ(form.makerListButton()->text(), QStringLiteral("メーカー一覧(&L)"));
+  QString title;
+  int makers = 0;
+  test::whenModal([&](QWidget* modal) {
+    title = modal->windowTitle();
+    if (auto* list = qobject_cast<Tmakerichiran*>(modal))
+      makers = list->list()->topLevelItemCount();
+    test::clickModalButton(QStringLiteral("閉じる(&C)"));
+  });
+  form.makerListButton()->click();
+  EXPECT_EQ(title, QStringLiteral("メーカー一覧"));
+  EXPECT_EQ(makers, kMakerCount);
+  EXPECT_TRUE(form.isVisible()) << "closing the list leaves the visit open";
+  form.reject();
+}
+
 TEST_F(UiScreensMaker, MakerListShowsEveryMakerWithItsStateAndModels) {
   Tmakerichiran list(*world, nullptr);
   EXPECT_EQ(list.windowTitle(), QStringLiteral("メーカー一覧"));
