@@ -43,7 +43,7 @@ Toptionform::Toptionform(const Options& current, QWidget* parent)
   addCheck(general, QStringLiteral("タイトル画面を演出付きで表示する"), &Options::titleview);
   addCheck(general, QStringLiteral("開始時に資料を開く"), &Options::defopen);
   addCheck(general, QStringLiteral("地図にスクロールバーを表示する"), &Options::showscrollbar);
-  addCheck(general, QStringLiteral("新台の鑑定を省略する"), &Options::kanteiskip);
+  addCheck(general, QStringLiteral("鑑定ｽｷｯﾌﾟ(&S)"), &Options::kanteiskip);
   addCheck(general, QStringLiteral("入替計画で作業計画書を表示する"), &Options::subvisible);
 
   auto* speedBox = new QGroupBox(QStringLiteral("メッセージの速さ"));
@@ -81,8 +81,8 @@ Toptionform::Toptionform(const Options& current, QWidget* parent)
   views->addStretch();
 
   QVBoxLayout* reports = addPage(pages_, QStringLiteral("報告事項"));
-  addCheck(reports, QStringLiteral("営業停止処分の終了"), &Options::teisiokhoukoku);
-  addCheck(reports, QStringLiteral("工事の完了"), &Options::koujiokhoukoku);
+  addCheck(reports, QStringLiteral("営業停止終了"), &Options::teisiokhoukoku);
+  addCheck(reports, QStringLiteral("工事終了"), &Options::koujiokhoukoku);
   addCheck(reports, QStringLiteral("新台の発表と発売"), &Options::sindaihoukoku);
   addCheck(reports, QStringLiteral("新台の販売終了"), &Options::urikirehoukoku);
   addCheck(reports, QStringLiteral("他社の出店工事"), &Options::openhoukoku);

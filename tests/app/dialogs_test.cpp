@@ -91,6 +91,10 @@ TEST(OptionDialog, ShowsTheOptionsAndHandsBackTheEditedValues) {
   EXPECT_TRUE(dialog.reverseRadio()->isChecked());
   EXPECT_EQ(dialog.speed()->value(), 40);
   EXPECT_EQ(dialog.speed()->maximum(), 50);
+  // The check boxes carry the names the game's messages use for the same options.
+  EXPECT_EQ(dialog.checkBox(&Options::teisiokhoukoku)->text(), QStringLiteral("営業停止終了"));
+  EXPECT_EQ(dialog.checkBox(&Options::koujiokhoukoku)->text(), QStringLiteral("工事終了"));
+  EXPECT_EQ(dialog.checkBox(&Options::kanteiskip)->text(), QStringLiteral("鑑定ｽｷｯﾌﾟ(&S)"));
   dialog.checkBox(&Options::tellmsg)->setChecked(false);
   dialog.checkBox(&Options::closehoukoku)->setChecked(false);
   dialog.followRadio()->setChecked(true);
