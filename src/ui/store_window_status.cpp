@@ -20,16 +20,30 @@ namespace gm {
 namespace {
 
 constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kCaptions = {
-    "名称",         "状態",         "規模",          "区画",           "出店した年月",
-    "築年数",       "洗練度",       "知名度",        "満足度",         "男性ｽﾀｯﾌ",
-    "女性ｽﾀｯﾌ",     "必要人数",     "ﾊﾟﾁﾝｺの交換率", "ｽﾛｯﾄの交換率",   "工作",
-    "ﾊﾟﾁﾝｺ",        "ﾊﾟﾁｽﾛ",        "合計",          "客数",           "売上(千円)",
-    "粗利益(千円)", "純利益(千円)", "稼動",          "資産価値(千円)", "受賞"};
+    "名称",   "状態",           "規模",          "区画",         "出店した年月", "築年数",
+    "洗練度", "知名度",         "満足度",        "男性ｽﾀｯﾌ",     "女性ｽﾀｯﾌ",     "ﾓﾗﾙ",
+    "ｽｷﾙ",    "必要人数",       "ﾊﾟﾁﾝｺの交換率", "ｽﾛｯﾄの交換率", "工作",         "ﾊﾟﾁﾝｺ",
+    "ﾊﾟﾁｽﾛ",  "合計",           "客数",          "売上(千円)",   "粗利益(千円)", "純利益(千円)",
+    "稼動",   "資産価値(千円)", "受賞"};
+
+// The hints the player gets over a row; rows that explain themselves have none.
+constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kHints = [] {
+  std::array<std::string_view, StoreStatusPage::kFieldCount> h{};
+  h[StoreStatusPage::kSize] = "店舗の大きさ";
+  h[StoreStatusPage::kOpened] = "出店した年月";
+  h[StoreStatusPage::kRefinement] = "見た目、ﾃﾞｻﾞｲﾝの洗練度";
+  h[StoreStatusPage::kFame] = "有名さ";
+  h[StoreStatusPage::kSatisfaction] = "客の感想";
+  h[StoreStatusPage::kMoral] = "ｽﾀｯﾌの職務意識";
+  h[StoreStatusPage::kSkill] = "ｽﾀｯﾌの職務技能";
+  h[StoreStatusPage::kAssetValue] = "店舗と土地の価値";
+  return h;
+}();
 
 // Where each field stands: group box 0 (the store), 1 (staff and rates), 2 (machines),
 // 3 (last month).
 constexpr std::array<int, StoreStatusPage::kFieldCount> kGroupOf = {
-    0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0};
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0};
 
 constexpr std::array<std::string_view, 4> kGroupTitles = {"店舗", "ｽﾀｯﾌと交換率", "台数",
                                                           "先月の実績"};
@@ -80,10 +94,13 @@ StoreStatusPage::StoreStatusPage(QWidget* parent) : QWidget(parent) {
   for (int f = 0; f < kFieldCount; ++f) {
     QGridLayout* grid = grids[kGroupOf[f]];
     const int row = grid->rowCount();
-    grid->addWidget(new QLabel(qs(kCaptions[f]), this), row, 0);
+    captions_[f] = new QLabel(qs(kCaptions[f]), this);
+    grid->addWidget(captions_[f], row, 0);
     values_[f] = new QLabel(this);
     values_[f]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(values_[f], row, 1);
+    if (!kHints[f].empty())
+      for (QLabel* l : {captions_[f], values_[f]}) l->setToolTip(qs(kHints[f]));
   }
 
   auto* models = new QGroupBox(QStringLiteral("Ａ ＭＯＤＥＬ ＯＦ"), this);
@@ -138,6 +155,8 @@ void StoreStatusPage::showStore(const tworld& world, const Ttempo& s) {
   set(kSatisfaction, QString::number(s.manzoku));
   set(kMen, peopleText(s.dansei));
   set(kWomen, peopleText(s.zyosei));
+  set(kMoral, QString::number(s.moral.trunc()));
+  set(kSkill, QString::number(s.skill.trunc()));
   set(kStaffNeed, peopleText(s.staffNeed(world.MonthlyHours(), month)));
   set(kPachinkoRate, qs(pachinkoRateName(s.pkankin)));
   set(kSlotRate, qs(slotRateName(s.skankin)));

@@ -1,7 +1,8 @@
 // The store window's status page ("ｽﾃｰﾀｽ"): what the store is and how it stands (state, size,
-// block, age, ratings, staff, exchange rates, machines, the makers it is a model store for, last
-// month's figures and its asset value), with the page's commands. The window follows its store
-// by name and block, because the company's slots move when a store is lost.
+// block, age, ratings, staff with their morale and skill, exchange rates, machines, the makers it
+// is a model store for, last month's figures and its asset value), with the page's commands. The
+// window follows its store by name and block, because the company's slots move when a store is
+// lost.
 #pragma once
 
 #include <QWidget>
@@ -45,6 +46,8 @@ class StoreStatusPage : public QWidget {
     kSatisfaction,
     kMen,
     kWomen,
+    kMoral,
+    kSkill,
     kStaffNeed,
     kPachinkoRate,
     kSlotRate,
@@ -78,12 +81,15 @@ class StoreStatusPage : public QWidget {
 
   QString text(Field f) const;
   QLabel* label(Field f) const { return values_[f]; }
+  // The caption in front of the value.
+  QLabel* caption(Field f) const { return captions_[f]; }
   QListWidget* modellist() const { return modellist_; }
   QPushButton* button(Command c) const { return buttons_[c]; }
 
  private:
   void set(Field f, const QString& text);
 
+  std::array<QLabel*, kFieldCount> captions_{};
   std::array<QLabel*, kFieldCount> values_{};
   std::array<QPushButton*, kCommandCount> buttons_{};
   QListWidget* modellist_;

@@ -300,6 +300,8 @@ std::unique_ptr<tworld> storeWorld() {
   s.manzoku = 63;
   s.setDansei(4);
   s.setZyosei(3);
+  s.moral = Money::fromRaw(579999);  // shown as whole points, never rounded up
+  s.skill = Money::fromRaw(330001);
   s.pkankin = 3;
   s.skankin = 3;
   s.kousaku = kShills | kJackpotControl;
@@ -328,6 +330,10 @@ TEST(UiScreensStore, StatusPageShowsTheStoreAsItStands) {
   EXPECT_EQ(page.text(F::kSatisfaction), QStringLiteral("63"));
   EXPECT_EQ(page.text(F::kMen), QStringLiteral("4人"));
   EXPECT_EQ(page.text(F::kWomen), QStringLiteral("3人"));
+  EXPECT_EQ(page.text(F::kMoral), QStringLiteral("57"));
+  EXPECT_EQ(page.text(F::kSkill), QStringLiteral("33"));
+  EXPECT_EQ(page.caption(F::kMoral)->text(), QStringLiteral("ﾓﾗﾙ"));
+  EXPECT_EQ(page.caption(F::kSkill)->text(), QStringLiteral("ｽｷﾙ"));
   EXPECT_EQ(page.text(F::kPachinkoRate), QStringLiteral("3円"));
   EXPECT_EQ(page.text(F::kSlotRate), QStringLiteral("等価交換"));
   EXPECT_EQ(page.text(F::kManipulation), QStringLiteral("サクラ  特賞操作"));
@@ -353,6 +359,21 @@ TEST(UiScreensStore, StatusPageShowsTheStoreAsItStands) {
   EXPECT_EQ(page.text(F::kTakings), QStringLiteral("5,000"));
   EXPECT_EQ(page.text(F::kGrossProfit), QStringLiteral("750"));
   EXPECT_EQ(page.text(F::kAttendance), QStringLiteral("37%"));
+
+  // A hint stands over the whole row, caption and value alike.
+  const std::vector<std::pair<F, QString>> hints = {
+      {F::kSize, QStringLiteral("店舗の大きさ")},
+      {F::kFame, QStringLiteral("有名さ")},
+      {F::kRefinement, QStringLiteral("見た目、ﾃﾞｻﾞｲﾝの洗練度")},
+      {F::kSatisfaction, QStringLiteral("客の感想")},
+      {F::kMoral, QStringLiteral("ｽﾀｯﾌの職務意識")},
+      {F::kSkill, QStringLiteral("ｽﾀｯﾌの職務技能")},
+      {F::kAssetValue, QStringLiteral("店舗と土地の価値")},
+      {F::kOpened, QStringLiteral("出店した年月")}};
+  for (const auto& [field, hint] : hints) {
+    EXPECT_EQ(page.caption(field)->toolTip(), hint) << "caption of field " << field;
+    EXPECT_EQ(page.label(field)->toolTip(), hint) << "value of field " << field;
+  }
 
   const QStringList captions = {"開店(&O)", "閉店(&Z)", "工事(&K)",
                                 "変更(&C)", "変更(&D)", "ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"};
