@@ -146,6 +146,9 @@ class FluidBackend : public SoundBackend {
       reason_ = QStringLiteral("音楽なし：サウンドフォントが見つかりません。");
       return;
     }
+    // Only the instruments a cue uses are read from the soundfont: the whole General MIDI font
+    // would add some 150 MB to the program's memory for the few voices it plays.
+    fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     synth_ = new_fluid_synth(settings_);
     if (!synth_) {
       reason_ = QStringLiteral("音楽なし：シンセサイザーを準備できません。");
