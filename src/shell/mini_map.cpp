@@ -9,6 +9,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <algorithm>
 #include <array>
 
@@ -182,9 +185,13 @@ MiniMap::MiniMap(TMain& main) : Tallmap(main) {
   for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
   view_ = new MiniMapView(main.pictures(), this);
   view_->setToolTip(QStringLiteral("ｸﾘｯｸで移動\n右ｸﾘｯｸでﾎﾟｯﾌﾟｱｯﾌﾟ"));
+  // The client area is the whole map; only a map larger than the screen scrolls.
+  scroll_ = new QScrollArea(this);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  scroll_->setWidget(view_);
   layout()->setContentsMargins(0, 0, 0, 0);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
-  layout()->addWidget(view_);
+  layout()->addWidget(scroll_);
 
   popup_ = new QMenu(this);
   buildPopup();
@@ -233,7 +240,17 @@ void MiniMap::relayout() {
   view_->setWorld(&w);
   view_->setCellSize(size);
   view_->setMode(mode);
-  view_->setFixedSize(w.mapWidth * size, w.mapHeight * size);
+  const QSize mapSize(w.mapWidth * size, w.mapHeight * size);
+  view_->setFixedSize(mapSize);
+  QSize room = mapSize;
+  if (QScreen* s = screen()) room = s->availableGeometry().size() * 9 / 10;
+  QSize shown = mapSize.boundedTo(room);
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (shown.width() < mapSize.width())
+    shown.rheight() = std::min(mapSize.height() + bar, room.height());
+  if (shown.height() < mapSize.height())
+    shown.rwidth() = std::min(mapSize.width() + bar, room.width());
+  scroll_->setFixedSize(shown);
   if (QAction* item = popupItem(str(kModes[mode].name))) item->setChecked(true);
   setWindowTitle(miniMapCaption(size, mode));
   followSelection();

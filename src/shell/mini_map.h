@@ -15,6 +15,8 @@
 class QAction;
 class QMenu;
 
+class QScrollArea;
+
 namespace gm {
 
 class PictureBook;
@@ -118,6 +120,7 @@ class MiniMap : public Tallmap {
   void followSelection();
 
   MiniMapView* view_;
+  QScrollArea* scroll_;
   QMenu* popup_;
 };
 

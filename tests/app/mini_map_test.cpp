@@ -155,3 +155,23 @@ TEST_F(MiniMapWindow, PopupSetsSizeAndModeEscHides) {
 
 }  // namespace
 }  // namespace gm
+
+namespace gm {
+namespace {
+
+TEST_F(MiniMapWindow, AMapLargerThanTheScreenScrollsInsteadOfOverflowing) {
+  // A small city: the client area is exactly the map.
+  map->relayout();
+  EXPECT_EQ(map->view()->parentWidget()->parentWidget()->size(), QSize(32, 24));
+  // 50 x 50 blocks at 24 pixels are 1,200 pixels square, more than the screen shows.
+  main->replaceWorld(test::smallWorld(50, 50, 21));
+  main->options().allmapchipsize = 24;
+  map->relayout();
+  EXPECT_EQ(map->view()->size(), QSize(1200, 1200));
+  const QSize room = map->screen()->availableGeometry().size();
+  EXPECT_LE(map->sizeHint().width(), room.width());
+  EXPECT_LE(map->sizeHint().height(), room.height());
+}
+
+}  // namespace
+}  // namespace gm
