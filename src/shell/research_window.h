@@ -1,33 +1,17 @@
 // The research window (`Treserchform` "リサーチ"): how much of the city's pachinko fans the
-// player's stores and each rival's stores draw a day, as six gauges. The figures come from a
-// plain function that only reads the world.
+// player's stores and each rival's stores draw a day, as six gauges (figures from the core's
+// `researchFigures`).
 #pragma once
 
 #include <QDialog>
 #include <array>
-#include <cstdint>
+
+#include "company/research.h"
 
 class QLabel;
 class QProgressBar;
 
 namespace gm {
-
-class tworld;
-
-inline constexpr int kResearchGauges = 6;  // the player, then rivals 0..4
-
-struct ResearchGauge {
-  bool visible = false;
-  int64_t customersPerDay = 0;
-  int64_t percent = 0;  // of the city's fans; the gauge shows it limited to 0..100
-};
-
-struct ResearchFigures {
-  int64_t totalFans = 0;
-  std::array<ResearchGauge, kResearchGauges> gauges{};
-};
-
-ResearchFigures researchFigures(const tworld& world);
 
 class Treserchform : public QDialog {
   Q_OBJECT

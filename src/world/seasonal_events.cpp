@@ -3,8 +3,8 @@
 // they join the game.
 #include "world/seasonal_events.h"
 
+#include "company/construction_end.h"
 #include "store/catalogue.h"
-#include "store/construction_end.h"
 #include "world/world.h"
 
 namespace gm {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "company/company.h"
-#include "store/construction_end.h"
+#include "company/construction_end.h"
 #include "store/store_costs.h"
 #include "support/scripted_frontend.h"
 #include "world/world.h"

@@ -1,5 +1,5 @@
 // End of construction and of suspension: the reports, the reopening question and its checks.
-#include "store/construction_end.h"
+#include "company/construction_end.h"
 
 #include <string>
 
