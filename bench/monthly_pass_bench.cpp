@@ -4,43 +4,12 @@
 
 #include <memory>
 
+#include "core/world/test_city.h"
 #include "world/monthly_pass.h"
 #include "world/world.h"
 
 namespace gm {
 namespace {
-
-// A full city: a street grid every six blocks, a railway with stations, and a mix of housing,
-// districts, facilities, stores and vacant land between the streets.
-CityDefinition fullCity(uint32_t layoutSeed) {
-  CityDefinition city;
-  city.name = "ベンチ市";
-  city.height = kMapSize;
-  city.width = kMapSize;
-  city.housingPolicy = 40;
-  city.commercePolicy = 30;
-  city.businessPolicy = 25;
-  city.taxRate = 20;
-  Random layout(layoutSeed);
-  static constexpr int kMix[] = {1,  1,  1,  1,  1,  1,  21, 21, 21, 21, 21, 21, 21, 24, 24, 24,
-                                 25, 25, 22, 23, 26, 19, 20, 20, 2,  3,  27, 28, 21, 1,  25, 24};
-  for (int r = 0; r < kMapSize; ++r)
-    for (int c = 0; c < kMapSize; ++c) {
-      int kind;
-      bool rowStreet = r % 6 == 0, columnStreet = c % 6 == 0;
-      if (r == 26) {
-        kind = c % 12 == 5 ? 15 : 17;
-      } else if (rowStreet && columnStreet) {
-        kind = 10;
-      } else if (rowStreet || columnStreet) {
-        kind = 4 + layout.randInt(6);
-      } else {
-        kind = kMix[layout.randInt(static_cast<int>(std::size(kMix)))];
-      }
-      city.kinds[r][c] = static_cast<uint8_t>(kind);
-    }
-  return city;
-}
 
 // A city after two months of play (so that the influences are those of a running game), and
 // a snapshot to start every measured pass from.
@@ -52,7 +21,7 @@ struct BenchCity {
 
   BenchCity() {
     world->rng().setSeed(19970401);
-    world->InitFromCity(fullCity(7));
+    world->InitFromCity(test::makeCityDefinition(kMapSize, kMapSize, 7));
     RunBlockPass(*world);
     RunBlockPass(*world);
     *start = world->blocks;

@@ -45,9 +45,9 @@ std::string discountText(const Tmaker& maker) {
   Money d = discount(maker);
   if (d.raw() == 0) return text + "なし";
   int64_t hundredths = (d.raw() + 50) / 100;  // the screen rounds the last digits half up
-  std::string cents = std::to_string(hundredths % 100);
-  if (cents.size() < 2) cents.insert(0, "0");
-  return text + std::to_string(hundredths / 100) + "." + cents + "%";
+  const int64_t cents = hundredths % 100;
+  return text + std::to_string(hundredths / 100) + (cents < 10 ? ".0" : ".") +
+         std::to_string(cents) + "%";
 }
 
 std::string friendshipText(const Tmaker& maker) {
