@@ -14,6 +14,7 @@
 #include "shell/message_dialog.h"
 #include "shell/name_dialog.h"
 #include "shell/picture_book.h"
+#include "shell/qt_text.h"
 #include "shell/sound_player.h"
 #include "shell/sub_windows.h"
 #include "shell/wait_window.h"
@@ -21,15 +22,11 @@
 
 namespace gm {
 
-namespace {
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-}  // namespace
-
 const Options& QtFrontend::options() const { return main_.options(); }
 
 bool QtFrontend::message(std::string_view title, std::string_view body, bool showCash, bool confirm,
                          int face) {
-  return main_.messageDialog().ShowMessageDialog(text(title), text(body), showCash, confirm, face);
+  return main_.messageDialog().ShowMessageDialog(qs(title), qs(body), showCash, confirm, face);
 }
 
 void QtFrontend::playCue(int cue) { main_.sound().play(cue); }
@@ -37,7 +34,7 @@ void QtFrontend::stopMusic() { main_.sound().stop(); }
 void QtFrontend::setMainCueAllowed(bool allowed) { main_.sound().setMainCueAllowed(allowed); }
 
 void QtFrontend::waitBegin(std::string_view cityName, int month) {
-  main_.waitWindow().Begin(text(cityName), month, &main_);
+  main_.waitWindow().Begin(qs(cityName), month, &main_);
 }
 void QtFrontend::waitStep() { main_.waitWindow().Step(); }
 void QtFrontend::waitEnd() { main_.waitWindow().End(); }
@@ -85,13 +82,13 @@ void QtFrontend::showNewModel(const NewModelNotice& notice) {
 
 void QtFrontend::showResultsReport(int month) {
   if (Tjissekiform* report = main_.subWindows().jissekiform)
-    report->showReport(month, text(main_.world().kaichou.kaishaname.view()), main_.world().laws);
+    report->showReport(month, qs(main_.world().kaichou.kaishaname.view()), main_.world().laws);
 }
 
 void QtFrontend::showResearch() { main_.runResearch(); }
 
 void QtFrontend::showEnding(std::string_view body) {
-  showEndingWindow(&main_, text(body), main_.pictures(), main_.sound(), main_.options().waittime);
+  showEndingWindow(&main_, qs(body), main_.pictures(), main_.sound(), main_.options().waittime);
 }
 
 void QtFrontend::gameShutDown() {

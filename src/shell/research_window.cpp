@@ -8,14 +8,13 @@
 #include <QVBoxLayout>
 
 #include "base/rating.h"
+#include "shell/qt_text.h"
 #include "world/calendar.h"
 #include "world/world.h"
 
 namespace gm {
 
 namespace {
-
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 // The gauges' own names for the rivals, as the research firm spells them.
 constexpr std::array<const char*, kRivalCount> kRivalLabels = {
@@ -31,16 +30,16 @@ Treserchform::Treserchform(const tworld& world, QWidget* parent) : QDialog(paren
   setWindowTitle(QString::number(d.year) + QStringLiteral("年 ") + QString::number(d.month) +
                  QStringLiteral("月のリサーチ結果"));
 
-  company_ = new QLabel(text(world.kaichou.kaishaname.view()), this);
+  company_ = new QLabel(qs(world.kaichou.kaishaname.view()), this);
   company_->setObjectName(QStringLiteral("kaishanamelb"));
   heading_ = new QLabel(
-      text(world.cityName.view()) + QStringLiteral("のパチンコファンの店舗に対する支持率"), this);
+      qs(world.cityName.view()) + QStringLiteral("のパチンコファンの店舗に対する支持率"), this);
 
   const ResearchFigures figures = researchFigures(world);
   auto* grid = new QGridLayout;
   for (int i = 0; i < kResearchGauges; ++i) {
     const QString name =
-        i == 0 ? text(world.kaichou.kaishaname.view()) : QString::fromUtf8(kRivalLabels[i - 1]);
+        i == 0 ? qs(world.kaichou.kaishaname.view()) : QString::fromUtf8(kRivalLabels[i - 1]);
     labels_[i] = new QLabel(name, this);
     gauges_[i] = new QProgressBar(this);
     gauges_[i]->setObjectName(QString::fromLatin1(kGaugeNames[i]));

@@ -11,14 +11,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "shell/qt_text.h"
 #include "world/calendar.h"
 #include "world/world.h"
 
 namespace gm {
 
 namespace {
-
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
 struct RowDef {
   const char* label;
@@ -70,7 +69,7 @@ QString reportDate(int month) {
 
 QString reportCaption(const tworld& world, int month) {
   const YearMonth d = MonthToDate(month);
-  return text(world.cityName.view()) + QStringLiteral("  ") + QString::number(d.year) +
+  return qs(world.cityName.view()) + QStringLiteral("  ") + QString::number(d.year) +
          QStringLiteral("年 ") + QString::number(d.month) + QStringLiteral("月") +
          QStringLiteral("の実績報告書");
 }
@@ -115,7 +114,7 @@ std::vector<CompanyLine> companyLines(const tworld& world) {
 std::vector<ReportEntry> reportEntries(const tworld& world) {
   std::vector<ReportEntry> entries{{QStringLiteral("全体"), 0}};
   for (int n = 1; n <= kStoreSlots; ++n)
-    if (world.kaichou.slot(n).used) entries.push_back({text(world.kaichou.slot(n).name.view()), n});
+    if (world.kaichou.slot(n).used) entries.push_back({qs(world.kaichou.slot(n).name.view()), n});
   return entries;
 }
 
@@ -153,7 +152,7 @@ ResultsReportView::ResultsReportView(QWidget* parent) : QWidget(parent) {
 
 void ResultsReportView::load(const tworld& world, int month) {
   world_ = &world;
-  companyName_->setText(text(world.kaichou.kaishaname.view()));
+  companyName_->setText(qs(world.kaichou.kaishaname.view()));
 
   const std::vector<CompanyLine> lines = companyLines(world);
   company_->setRowCount(static_cast<int>(lines.size()));

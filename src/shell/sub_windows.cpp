@@ -12,13 +12,10 @@
 #include "base/money.h"
 #include "shell/form_placement.h"
 #include "shell/main_window.h"
+#include "shell/qt_text.h"
 #include "world/world.h"
 
 namespace gm {
-
-namespace {
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
-}  // namespace
 
 DataWindow::DataWindow(TMain& main, const QString& caption, const QString& formName,
                        bool Options::*stayOnTop)
@@ -118,7 +115,7 @@ void Tchipform::refresh() {
   const tworld& w = world();
   if (!w.onMap(row_, column_)) return setSummary(QString());
   setSummary(QStringLiteral("(%1, %2)  ").arg(column_).arg(row_) +
-             text(w.block(row_, column_).KindName()));
+             qs(w.block(row_, column_).KindName()));
 }
 
 Ttempoform::Ttempoform(TMain& main)
@@ -131,7 +128,7 @@ void Ttempoform::showStore(int slot) {
   showWindow();
 }
 
-void Ttempoform::refresh() { setSummary(text(world().kaichou.slot(slot_).name.view())); }
+void Ttempoform::refresh() { setSummary(qs(world().kaichou.slot(slot_).name.view())); }
 
 bool Ttempoform::objectStillExists() const { return world().kaichou.slot(slot_).used; }
 
@@ -148,7 +145,7 @@ Tkaishaform::Tkaishaform(TMain& main)
 
 void Tkaishaform::refresh() {
   const tkaichou& k = world().kaichou;
-  setSummary(text(k.kaishaname.view()) + QStringLiteral("\n資金  ") +
+  setSummary(qs(k.kaishaname.view()) + QStringLiteral("\n資金  ") +
              QString::fromStdString(formatGrouped(k.sikin)));
 }
 
@@ -164,7 +161,7 @@ Tsindaiform::Tsindaiform(TMain& main)
     : DataWindow(main, QStringLiteral("新台製作発表"), QStringLiteral("sindaiform")) {}
 
 void Tsindaiform::showNotice(const NewModelNotice& notice) {
-  setSummary(text(notice.makerName) + QStringLiteral("\n") + text(notice.modelName));
+  setSummary(qs(notice.makerName) + QStringLiteral("\n") + qs(notice.modelName));
   exec();
 }
 
@@ -180,7 +177,7 @@ void Tentempoform::showRivalStore(int record) {
 
 void Tentempoform::refresh() {
   const TEntempo& t = world().rivals.Tenpo(record_);
-  setSummary(t.used ? text(rivalName(t.owner)) : QString());
+  setSummary(t.used ? qs(rivalName(t.owner)) : QString());
 }
 
 bool Tentempoform::objectStillExists() const { return world().rivals.Tenpo(record_).used; }
@@ -203,7 +200,7 @@ std::optional<int> Tminilist::pickStore() {
   auto* list = new QListWidget(&picker);
   for (int n = 1; n <= kStoreSlots; ++n) {
     if (!k.slot(n).used) continue;
-    auto* item = new QListWidgetItem(text(k.slot(n).name.view()), list);
+    auto* item = new QListWidgetItem(qs(k.slot(n).name.view()), list);
     item->setData(Qt::UserRole, n);
   }
   if (list->count() == 0) return std::nullopt;

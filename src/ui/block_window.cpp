@@ -13,6 +13,7 @@
 #include "shell/map_rules.h"
 #include "shell/mini_map.h"
 #include "shell/picture_book.h"
+#include "shell/qt_text.h"
 #include "world/land_orders.h"
 #include "world/world.h"
 
@@ -20,7 +21,6 @@ namespace gm {
 
 namespace {
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 QString grouped(int64_t v) { return QString::fromStdString(formatGrouped(v)); }
 
 // Rows of the window: the field of BlockFacts each shows, and its caption.
@@ -51,8 +51,8 @@ BlockFacts blockFacts(const tworld& world, int column, int row) {
   BlockFacts f;
   if (!world.onMap(row, column)) return f;
   const Tchip& b = world.block(row, column);
-  f.kindName = text(b.KindName());
-  f.owner = text(b.OwnerLabel(world.cityName.view(), world.kaichou.ownername.view()));
+  f.kindName = qs(b.KindName());
+  f.owner = qs(b.OwnerLabel(world.cityName.view(), world.kaichou.ownername.view()));
   f.population = grouped(b.population) + QStringLiteral("人");
   f.density = QString::number(b.Occupancy()) + QStringLiteral("%");
   f.fanRate = QString::number(b.fanRate) + QStringLiteral("%");

@@ -6,13 +6,10 @@
 #include <string_view>
 
 #include "base/money.h"
+#include "shell/qt_text.h"
 #include "world/calendar.h"
 
 namespace gm {
-
-inline QString qs(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // A month number as a calendar date: "3年 11月".
 inline QString dateText(int monthNumber) {
