@@ -143,6 +143,16 @@ void Ttempo::limitPromotionsByStaff() {
   hansoku.tissue = static_cast<uint8_t>(std::min<int>(hansoku.tissue, std::min(10, total / 10)));
 }
 
+PersonnelCost Ttempo::personnelCost() const {
+  PersonnelCost c;
+  const int64_t heads = staffTotal();
+  c.salaries = heads * kyuyo;
+  c.education = heads * kyouiku;
+  c.welfare = heads * fukuri;
+  c.total = c.salaries + c.education + c.welfare;
+  return c;
+}
+
 int Ttempo::staffNeed(int hours, int month) const {
   int64_t sum = 0;  // stored four-decimal integers
   forEachIsland([&](const Tddai& d) {

@@ -73,6 +73,14 @@ template <typename T>
 using ByKind = std::array<T, 3>;
 enum KindIndex { kPachinko = 0, kSlot = 1, kTotal = 2 };
 
+// Monthly spending on a store's staff, thousands of yen: head count x the per-head amounts.
+struct PersonnelCost {
+  int64_t salaries = 0;
+  int64_t education = 0;
+  int64_t welfare = 0;
+  int64_t total = 0;
+};
+
 // The store's promotions: one choice per promotion.
 struct Thansoku {
   uint8_t event = 0;          // event period
@@ -199,6 +207,7 @@ class Ttempo {
   void setDansei(int64_t n);
   void setZyosei(int64_t n);
   int staffTotal() const { return dansei + zyosei; }
+  PersonnelCost personnelCost() const;
   int staffNeed(int hours, int month) const;
   bool understaffed(int hours, int month) const { return staffTotal() < staffNeed(hours, month); }
 
