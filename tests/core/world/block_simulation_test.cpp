@@ -239,7 +239,7 @@ struct FallBackRule {
   int kind;
   int limit;                         // the check looks at blocks with fewer people than this
   int odds;                          // and one in this many falls back
-  int securityRange, securityBonus;  // security + RandInt(range) + bonus; range 0: untouched
+  int securityRange, securityBonus;  // security + RandInt(range) + bonus
   int priceBase, priceRange;         // (RandInt(range) + base) x (land price div 100)
   int landPrice;  // dear enough that even the cheapest fall back stays above vacant land's limit
 };
@@ -249,7 +249,7 @@ constexpr FallBackRule kFallBacks[] = {
     {23, 10, 18, 3, 3, 85, 6, 600000},   // hospital
     {24, 10, 6, 6, 10, 80, 6, 1000000},  // shopping district
     {25, 10, 6, 4, 7, 70, 11, 1500000},  // office district
-    {26, 5, 24, 0, 0, 70, 11, 1000000},  // police
+    {26, 5, 24, 4, 7, 70, 11, 1000000},  // police: as an office district
 };
 
 TEST(BlockSimulation, EmptiedBlocksFallBackWithTheirOwnDraws) {
@@ -264,9 +264,7 @@ TEST(BlockSimulation, EmptiedBlocksFallBackWithTheirOwnDraws) {
       const Tchip& b = run.block;
       Random probe = run.atCheck;
       EXPECT_EQ(probe.randInt(rule.odds), 1);
-      int security = run.twin.security;
-      if (rule.securityRange > 0)
-        security += probe.randInt(rule.securityRange) + rule.securityBonus;
+      int security = run.twin.security + probe.randInt(rule.securityRange) + rule.securityBonus;
       int64_t price = static_cast<int64_t>(probe.randInt(rule.priceRange) + rule.priceBase) *
                       (run.twin.landPrice / 100);
       EXPECT_EQ(b.kind, 1);
