@@ -2,6 +2,7 @@
 // openings at construction's end and the customers a store can take.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "company/rival_constants.h"
@@ -157,6 +158,52 @@ TEST(RivalClosing, AStoresResultIsTaxedIntoItsOwnersCash) {
     EXPECT_EQ(city.rivals().shikin[0], Money::fromInt(500000) + profit)
         << "the suspended store's figure is not part of the month's profit";
   }
+}
+
+// Every draw of a store's month stands where the rules name it, left to right: the spend draws
+// have different ranges, so any other order gives other figures. A store of rival 0 at ratings
+// 50 (decile 5), six months old, size 0, the lowest exchange rates, 1,000 customers.
+TEST(RivalClosing, AStoresMonthDrawsItsFiguresInTheOrderWritten) {
+  bool sawLowMargin = false, sawHighMargin = false;
+  for (uint32_t seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(seed);
+    RivalCity city(10, 10, kPolice);
+    city.enter(0, 500000);
+    int k = city.openStore(0, 5, 5);
+    city.rivals().Tenpo(k).kyaku = 1000;
+    city.rng().setSeed(seed);
+    Random p(seed);
+    int64_t spend = 9000 + p.randInt(480);
+    spend += p.randInt(360);
+    spend += p.randInt(180);
+    spend += p.randInt(270);
+    spend -= p.randInt(240);  // 6 months x 40
+    spend += p.randInt(2);
+    spend += p.randInt(2);
+    const bool low = p.randInt(100) >= 50;
+    const int margin = low ? 15 - p.randInt(3) : 15 + p.randInt(3);
+    (low ? sawLowMargin : sawHighMargin) = true;
+    int64_t cost = 34000 - p.randInt(3000);
+    cost += p.randInt(3000);  // 6 months x 500
+    cost -= p.randInt(1700);
+    cost -= p.randInt(1300);
+    int64_t satisfaction = p.randInt(35);
+    satisfaction += p.randInt(30);
+    satisfaction += p.randInt(20);
+    satisfaction += p.randInt(12);
+    satisfaction += p.randInt(12);
+    satisfaction -= p.randInt(6);
+
+    city.kessan();
+    const TEntempo& t = city.rivals().Tenpo(k);
+    // 1,000 customers spending `spend` yen each at `margin` per cent: spend x margin / 100
+    // thousand yen, exact to the four decimals.
+    EXPECT_EQ(t.zengetsu, Money::ratio(spend * margin, 100) - Money::fromInt(cost));
+    EXPECT_EQ(t.manzoku, std::clamp<int64_t>(satisfaction, 0, 100));
+    EXPECT_EQ(city.rng().seed(), p.seed());
+  }
+  EXPECT_TRUE(sawLowMargin);
+  EXPECT_TRUE(sawHighMargin);
 }
 
 TEST(RivalClosing, ALossIsAddedUntaxed) {
