@@ -345,7 +345,7 @@ TEST(BlockSimulation, VacantLandDevelopsOnlyWhereThePolicyOrANeedCalls) {
   }
 }
 
-TEST(BlockSimulation, DevelopmentMovesThePoliciesOnlyBelowCityType4) {
+TEST(BlockSimulation, DevelopmentMovesThePoliciesByFixedAmountsOnlyBelowCityType4) {
   int developed[2] = {};
   for (int cityType : {0, 4}) {
     for (uint32_t seed = 1; seed <= 200; ++seed) {
@@ -379,6 +379,24 @@ TEST(BlockSimulation, DevelopmentMovesThePoliciesOnlyBelowCityType4) {
   }
   EXPECT_GT(developed[0], 0);
   EXPECT_GT(developed[1], 0);
+
+  // The table's changes are fixed amounts, not draws: its entries of 1 move a policy by exactly
+  // one. A policy of 100 wins every draw and the full estate lets the district build.
+  for (uint32_t seed = 1; seed <= 20; ++seed) {
+    for (int kind : {24, 25}) {
+      SCOPED_TRACE(testing::Message() << "seed " << seed << ", kind " << kind);
+      auto w = estate(seed);
+      BlockStepInputs in = inputsFor(*w);
+      in.cityType = kind == 24 ? 2 : 3;  // shopping: housing +1, commerce -1; office: +1, -1
+      in.housing = 60;
+      in.commerce = kind == 24 ? 100 : 0;
+      in.business = kind == 25 ? 100 : 0;
+      BlockStepResult r = SimulateBlock(w->block(2, 2), in, w->rng());
+      ASSERT_EQ(w->block(2, 2).kind, kind);
+      EXPECT_EQ(r.housing, 61);
+      EXPECT_EQ(kind == 24 ? r.commerce : r.business, 99);
+    }
+  }
 }
 
 TEST(BlockSimulation, ChangedFollowsTheDevelopmentLevelToo) {
