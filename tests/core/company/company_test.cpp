@@ -43,6 +43,10 @@ TEST_F(Company, PaymentNeedsMoreCashThanThePrice) {
   EXPECT_TRUE(company().Shiharai(999));
   EXPECT_EQ(company().sikin, Money::fromInt(1));
   EXPECT_EQ(port.cashNotices, 2);
+  EXPECT_FALSE(company().Shiharai(-5)) << "a negative payment is no payment";
+  EXPECT_FALSE(company().Shiharai(Money::fromRaw(-1)));
+  EXPECT_EQ(company().sikin, Money::fromInt(1));
+  EXPECT_EQ(port.cashNotices, 2);
 }
 
 TEST_F(Company, LeadershipLimitsAndStoreCounts) {
