@@ -114,6 +114,4 @@ void copy(const Tddai& from, Tddai& to) {
   to = from;
 }
 
-bool machineOrderLess(const Tddai& a, const Tddai& b) { return a.used && !b.used; }
-
 }  // namespace gm
