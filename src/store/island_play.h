@@ -30,7 +30,8 @@ struct PlayConditions {
 };
 PlayConditions playConditions(const Ttempo& store, uint16_t laws, int month);
 
-// The island's attraction this month (the results calculation may still lower it).
+// The island's attraction this month (the results calculation may still lower it). The laws
+// play no part in it, so the results calculation may pass the island's store alone.
 int attraction(const Tddai& dai, const PlayConditions& c, Random& rng);
 int attraction(const Tddai& dai, const Ttempo& store, int month, Random& rng);
 
@@ -46,6 +47,8 @@ void monthlyPlay(Tddai& dai, int sameModels, const PlayConditions& c, Random& rn
 // floors plays its month, floor by floor and island by island; a store in any other state played
 // nothing, and its islands' play figures are set to 0.
 void storeMonthlyPlay(Ttempo& store, uint16_t laws, int month, Random& rng);
+// Sets an island's play figures (realised rate, spending, shares) to 0; `kadou` is left to the
+// results calculation.
 void clearMonthlyPlay(Tddai& dai);
 
 }  // namespace gm
