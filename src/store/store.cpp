@@ -203,20 +203,6 @@ int Ttempo::floorMachines(int floor) const {
 // ---------------------------------------------------------------------------------------------
 // Islands
 
-template <typename Fn>
-void Ttempo::forEachIsland(Fn&& fn) const {
-  for (int f = 0; f <= kibo && f < kFloors; ++f)
-    for (const Tddai& d : dai[f])
-      if (d.used) fn(d);
-}
-
-template <typename Fn>
-void Ttempo::forEachIsland(Fn&& fn) {
-  for (int f = 0; f <= kibo && f < kFloors; ++f)
-    for (Tddai& d : dai[f])
-      if (d.used) fn(d);
-}
-
 void Ttempo::sortDai() {
   for (auto& floor : dai) stableInUseFirst(floor, [](const Tddai& d) { return d.used; });
 }

@@ -238,6 +238,20 @@ class Ttempo {
   Money islandAverage(const IslandFilter& f, IslandQuantity q) const;
   void setKeitaiWhere(const IslandFilter& f, int form);
   void setRirituWhere(const IslandFilter& f, Money rate);
+  // Calls fn on every occupied island of floors 0..kibo, floor by floor and island by island:
+  // the islands that every figure of the store reads, in the order its month plays them.
+  template <typename Fn>
+  void forEachIsland(Fn&& fn) const {
+    for (int f = 0; f <= kibo && f < kFloors; ++f)
+      for (const Tddai& d : dai[f])
+        if (d.used) fn(d);
+  }
+  template <typename Fn>
+  void forEachIsland(Fn&& fn) {
+    for (int f = 0; f <= kibo && f < kFloors; ++f)
+      for (Tddai& d : dai[f])
+        if (d.used) fn(d);
+  }
 
   // Results of the last closed month.
   YearMonth age(int month) const;
@@ -255,10 +269,6 @@ class Ttempo {
 
  private:
   void limitPromotionsByStaff();
-  template <typename Fn>
-  void forEachIsland(Fn&& fn) const;
-  template <typename Fn>
-  void forEachIsland(Fn&& fn);
 };
 
 }  // namespace gm
