@@ -12,6 +12,7 @@ namespace {
 
 using test::firstCityWhere;
 using test::IncidentCity;
+using test::within;
 using Events = std::vector<std::string>;
 
 bool firesStrike(IncidentCity& c) {
@@ -30,8 +31,7 @@ TEST(Fires, SmallFireIsPutOutForAFewThousand) {
       [](IncidentCity& c) { return firesStrike(c) && c.onlyMessage().title == "ボヤ"; });
   ASSERT_NE(c, nullptr);
   const int64_t cost = 1000000 - c->cash();
-  EXPECT_GE(cost, 137);  // Jitter(140)
-  EXPECT_LE(cost, 143);
+  EXPECT_TRUE(within(cost, 137, 143));  // Jitter(140)
   EXPECT_EQ(
       c->onlyMessage().text,
       "試験店でボヤ騒ぎがありました！幸いにも駆けつけた人間が素早く適切な初期消火を行ってくれま"

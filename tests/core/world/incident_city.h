@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "support/scripted_frontend.h"
 #include "world/incidents.h"
 #include "world/store_incidents.h"
@@ -130,6 +132,12 @@ struct IncidentCity {
     return port.messages.size() == 1 ? port.messages[0] : none;
   }
 };
+
+// A drawn amount lies within the bounds its draws allow.
+inline ::testing::AssertionResult within(int64_t value, int64_t lo, int64_t hi) {
+  if (value >= lo && value <= hi) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << value << " is outside " << lo << ".." << hi;
+}
 
 // Builds a fresh city for seeds 1, 2, ... and returns the first for which `attempt` reports
 // true: `setup` shapes the city and `attempt` runs the incident on it.

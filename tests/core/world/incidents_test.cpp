@@ -14,6 +14,7 @@ namespace {
 
 using test::firstCityWhere;
 using test::IncidentCity;
+using test::within;
 using Events = std::vector<std::string>;
 
 template <typename Step>
@@ -222,8 +223,7 @@ TEST(CityIncidents, OctoberDemonstrationAgainstAChainOfThree) {
       const Tchip& b = c->at(r, col);
       if (!b.IsPopulated()) continue;
       EXPECT_GE(b.unrest, 98);
-      EXPECT_GE(b.security, 6);
-      EXPECT_LE(b.security, 10);
+      EXPECT_TRUE(within(b.security, 6, 10));
     }
   EXPECT_GE(c->company().tousotu, 47);
   EXPECT_EQ(c->onlyMessage().title, "デモ");

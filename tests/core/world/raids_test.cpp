@@ -12,6 +12,7 @@ namespace {
 
 using test::firstCityWhere;
 using test::IncidentCity;
+using test::within;
 using Events = std::vector<std::string>;
 
 void crooked(IncidentCity& c, uint8_t bits) {
@@ -53,14 +54,12 @@ TEST(Raids, AlteredRomsCloseTheStoreForThreeMonthsAndSpareItTheSecondRaid) {
   const Ttempo& t = c->store();
   // Bail: 20,000 + RandInt(2000) for two floors, moved by less than a thirtieth of that.
   const int64_t bail = 1000000 - c->cash();
-  EXPECT_GE(bail, 20000 - 732);
-  EXPECT_LE(bail, 21999 + 732);
+  EXPECT_TRUE(within(bail, 20000 - 732, 21999 + 732));
   EXPECT_EQ(t.joutai, kSuspended);
   EXPECT_EQ(t.teishiMonth, 34);
   EXPECT_EQ(t.kousaku, kJackpotControl);
   EXPECT_EQ(c->company().karisuma, 1);
-  EXPECT_GE(c->company().tousotu, 45);
-  EXPECT_LE(c->company().tousotu, 47);
+  EXPECT_TRUE(within(c->company().tousotu, 45, 47));
   expectStained(*c, 5, 10);
   EXPECT_EQ(c->onlyMessage().title, "ガサ入れ");
   EXPECT_EQ(
@@ -90,14 +89,11 @@ TEST(Raids, JackpotSystemsCloseTheStoreForSixMonths) {
   ASSERT_NE(c, nullptr);
   const Ttempo& t = c->store();
   const int64_t bail = 1000000 - c->cash();
-  EXPECT_GE(bail, 40000 - 1398);
-  EXPECT_LE(bail, 41999 + 1398);
+  EXPECT_TRUE(within(bail, 40000 - 1398, 41999 + 1398));
   EXPECT_EQ(t.teishiMonth, 37);
   EXPECT_EQ(t.kousaku, 0);
-  EXPECT_GE(t.senren, 1);  // 50 - (20..49)
-  EXPECT_LE(t.senren, 30);
-  EXPECT_GE(c->company().tousotu, 39);
-  EXPECT_LE(c->company().tousotu, 44);
+  EXPECT_TRUE(within(t.senren, 1, 30));  // 50 - (20..49)
+  EXPECT_TRUE(within(c->company().tousotu, 39, 44));
   expectStained(*c, 9, 40);
   EXPECT_EQ(
       c->onlyMessage().text,
@@ -150,8 +146,7 @@ TEST(Raids, GangAttackShowsAModelIllegalEverywhere) {
   // Three islands of ten, each worth Jitter(30 x 60 x 2 = 3600): 3481..3719.
   const int64_t loss = 1000000 - c->cash();
   EXPECT_EQ(loss % 3, 0);
-  EXPECT_GE(loss / 3, 3481);
-  EXPECT_LE(loss / 3, 3719);
+  EXPECT_TRUE(within(loss / 3, 3481, 3719));
   EXPECT_EQ(c->onlyMessage().title, "漁山泊の襲撃");
   EXPECT_EQ(
       c->onlyMessage().text,
@@ -183,8 +178,7 @@ TEST(Raids, GangAttackCountsALoneIslandOnce) {
       setup, [](IncidentCity& c) { return GangAttack(*c.pass, c.store(), c.figures()); });
   ASSERT_NE(c, nullptr);
   const int64_t loss = 1000000 - c->cash();
-  EXPECT_GE(loss, 3200 - 105);  // Jitter(40 x 80)
-  EXPECT_LE(loss, 3200 + 105);
+  EXPECT_TRUE(within(loss, 3200 - 105, 3200 + 105));  // Jitter(40 x 80)
   EXPECT_EQ(c->onlyMessage().text,
             "試験店にて、試験台が漁山泊に攻略されました！被害を受けた台数は10台、被害金額は" +
                 formatGrouped(loss) + "に昇っています！");

@@ -14,6 +14,7 @@ namespace {
 
 using test::firstCityWhere;
 using test::IncidentCity;
+using test::within;
 using Events = std::vector<std::string>;
 
 int pts(Money m) { return static_cast<int>(m.trunc()); }
@@ -45,10 +46,8 @@ TEST(StoreIncidents, CmAwardOncePerStoreAndOncePerMonthInTheCompany) {
   EXPECT_EQ(c->cash(), 1100000);
   EXPECT_TRUE(t.bestCm);
   EXPECT_TRUE(c->pass->cmAwardGiven);
-  EXPECT_GE(t.senren, 50);
-  EXPECT_LE(t.senren, 59);
-  EXPECT_GE(pts(t.moral), 50);
-  EXPECT_LE(pts(t.moral), 59);
+  EXPECT_TRUE(within(t.senren, 50, 59));
+  EXPECT_TRUE(within(pts(t.moral), 50, 59));
   EXPECT_EQ(c->onlyMessage().title, "CM大賞受賞");
   EXPECT_EQ(c->onlyMessage().text,
             "試験店で電痛に委託して製作、放映されたコマーシャルが、この度デジタル・パーラー・アカデ"
@@ -96,8 +95,7 @@ TEST(StoreIncidents, SuccessfulEventPleasesCustomersAndStaff) {
   };
   auto c = firstCityWhere(setup, onStore(SuccessfulEvent));
   ASSERT_NE(c, nullptr);
-  EXPECT_GE(c->store().manzoku, 50);
-  EXPECT_LE(c->store().manzoku, 57);
+  EXPECT_TRUE(within(c->store().manzoku, 50, 57));
   EXPECT_EQ(c->onlyMessage().text,
             "試験店で開催しているイベントが好評を博しています。スタッフの頑張りにより期待いたしまし"
             "ょう。");
@@ -115,19 +113,15 @@ TEST(StoreIncidents, ExposedShillsStainTheStoreThePresidentAndTheNeighbourhood) 
   const Ttempo& t = c->store();
   EXPECT_EQ(t.kousaku, kIllegalRom);
   EXPECT_EQ(c->company().karisuma, 1);  // clamped
-  EXPECT_GE(c->company().tousotu, 45);
-  EXPECT_LE(c->company().tousotu, 47);
-  EXPECT_GE(t.manzoku, 11);
-  EXPECT_LE(t.manzoku, 30);
+  EXPECT_TRUE(within(c->company().tousotu, 45, 47));
+  EXPECT_TRUE(within(t.manzoku, 11, 30));
   int raised = 0;
   for (int r = 1; r <= 9; ++r)
     for (int col = 1; col <= 9; ++col) {
       const Tchip& b = c->at(r, col);
       if (!b.IsPopulated()) continue;
-      EXPECT_GE(b.unrest, 50);
-      EXPECT_LE(b.unrest, 54);
-      EXPECT_GE(b.fanRate, 11);
-      EXPECT_LE(b.fanRate, 20);
+      EXPECT_TRUE(within(b.unrest, 50, 54));
+      EXPECT_TRUE(within(b.fanRate, 11, 20));
       raised += b.unrest > 50;
     }
   EXPECT_GT(raised, 0);
@@ -163,8 +157,7 @@ TEST(StoreIncidents, StaffMoodsOfTheSeasonsComeWithoutCues) {
     auto c = firstCityWhere(setup, onStore(m.incident));
     ASSERT_NE(c, nullptr);
     const int fell = 50 - pts(m.skill ? c->store().skill : c->store().moral);
-    EXPECT_GE(fell, 4);
-    EXPECT_LE(fell, 8);
+    EXPECT_TRUE(within(fell, 4, 8));
     EXPECT_EQ(c->onlyMessage().text, m.text);
     EXPECT_EQ(c->onlyMessage().face, kFaceAngry);
     EXPECT_EQ(c->port.events, (Events{"point:5,5", std::string("message:") + m.title}));
@@ -200,8 +193,7 @@ TEST(StoreIncidents, RiotDestroysIslandsAndShowsTheirMachines) {
     for (int i = 0; i < kIslandsPerFloor; ++i) EXPECT_EQ(t.dai[floor][i].used, i < used);
   }
   EXPECT_LE(pts(t.moral), 40);
-  EXPECT_GE(c->at(1, 1).security, 25);
-  EXPECT_LE(c->at(1, 1).security, 30);
+  EXPECT_TRUE(within(c->at(1, 1).security, 25, 30));
   EXPECT_EQ(c->at(0, 0).security, 30);
   EXPECT_EQ(c->port.events, news("暴動発生", kCueDown));
 
@@ -245,8 +237,7 @@ TEST(StoreIncidents, TelevisionReportsGoodOrBad) {
       "いう内容で、市民は我が社に好意的評価を持ちつつあるようです。");
   // The good news ends on the up cue again, not on the main theme.
   EXPECT_EQ(good->port.events, news("TV放映", kCueUp, kCueUp));
-  EXPECT_GE(good->at(1, 1).unrest, 43);
-  EXPECT_LE(good->at(1, 1).unrest, 50);
+  EXPECT_TRUE(within(good->at(1, 1).unrest, 43, 50));
 }
 
 TEST(StoreIncidents, RobberyFoiledBySkilledStaffOrPaidForWithADaysTakings) {
@@ -278,8 +269,7 @@ TEST(StoreIncidents, RobberyFoiledBySkilledStaffOrPaidForWithADaysTakings) {
       onStore(Robbery));
   ASSERT_NE(robbed, nullptr);
   const int64_t loss = 1000000 - robbed->cash();
-  EXPECT_GE(loss, 100000 - 3332);
-  EXPECT_LE(loss, 100000 + 3332);
+  EXPECT_TRUE(within(loss, 100000 - 3332, 100000 + 3332));
   EXPECT_EQ(
       robbed->onlyMessage().text,
       "試験店で強盗事件が発生しました！当日のスタッフの対処は後手後手にまわり、残念ながら、犯人"
@@ -299,8 +289,7 @@ TEST(StoreIncidents, BurglaryTakesAShareOfTheTakingsAndAtLeastAThousand) {
   auto c = firstCityWhere(setup, onStore(Burglary));
   ASSERT_NE(c, nullptr);
   const int64_t loss = 1000000 - c->cash();
-  EXPECT_GE(loss, 100000 - 3332);
-  EXPECT_LE(loss, 100000 + 3332);
+  EXPECT_TRUE(within(loss, 100000 - 3332, 100000 + 3332));
   EXPECT_EQ(
       c->onlyMessage().text,
       "試験店で、深夜、泥棒に入られました！犯人は景品など数百点をを物色し、逃走した模様で、当該"
@@ -313,8 +302,7 @@ TEST(StoreIncidents, BurglaryTakesAShareOfTheTakingsAndAtLeastAThousand) {
   setup(empty);
   empty.store().uriage[kTotal] = Money();
   ASSERT_TRUE(onStore(Burglary)(empty));
-  EXPECT_GE(1000000 - empty.cash(), 968);
-  EXPECT_LE(1000000 - empty.cash(), 1032);
+  EXPECT_TRUE(within(1000000 - empty.cash(), 968, 1032));
 }
 
 TEST(StoreIncidents, DrunkFromTheDistrictNextDoor) {
@@ -329,10 +317,8 @@ TEST(StoreIncidents, DrunkFromTheDistrictNextDoor) {
   const Ttempo& t = c->store();
   EXPECT_EQ(pts(t.skill), 53);  // the staff learn from it: fixed steps, no draws
   EXPECT_EQ(pts(t.moral), 45);
-  EXPECT_GE(t.senren, 41);
-  EXPECT_LE(t.senren, 45);
-  EXPECT_GE(t.manzoku, 46);
-  EXPECT_LE(t.manzoku, 48);
+  EXPECT_TRUE(within(t.senren, 41, 45));
+  EXPECT_TRUE(within(t.manzoku, 46, 48));
   EXPECT_EQ(
       c->onlyMessage().text,
       "試験店で、近くの繁華街で泥酔していた酔っ払いが店舗内で暴れるという事件がありました。被害"
@@ -348,8 +334,7 @@ TEST(StoreIncidents, QuarrelNeedsMoreThan250InCash) {
   auto c = firstCityWhere(setup, onStore(Quarrel));
   ASSERT_NE(c, nullptr);
   const int64_t loss = 1000000 - c->cash();
-  EXPECT_GE(loss, 98);  // 100 for two floors, moved by up to 2
-  EXPECT_LE(loss, 102);
+  EXPECT_TRUE(within(loss, 98, 102));  // 100 for two floors, moved by up to 2
   EXPECT_EQ(pts(c->store().skill), 3);
   EXPECT_EQ(pts(c->store().moral), 45);
   EXPECT_EQ(
@@ -398,8 +383,7 @@ TEST(StoreIncidents, CheatsCaughtOrGone) {
   ASSERT_NE(gone, nullptr);
   const int64_t loss = 1000000 - gone->cash();
   EXPECT_EQ(loss % 10, 0);
-  EXPECT_GE(loss, 5000);  // (0..99 + 500 machines) x 10
-  EXPECT_LE(loss, 5990);
+  EXPECT_TRUE(within(loss, 5000, 5990));  // (0..99 + 500 machines) x 10
   EXPECT_GE(pts(gone->store().skill), 2);
   EXPECT_EQ(
       gone->onlyMessage().text,
@@ -420,8 +404,7 @@ TEST(StoreIncidents, StaffBreachDismissesAManFirst) {
   auto c = firstCityWhere(setup, onStore(StaffBreach));
   ASSERT_NE(c, nullptr);
   const int64_t loss = 1000000 - c->cash();
-  EXPECT_GE(loss, 5000 - 165);
-  EXPECT_LE(loss, 5000 + 165);
+  EXPECT_TRUE(within(loss, 5000 - 165, 5000 + 165));
   EXPECT_EQ(c->store().dansei, 9);
   EXPECT_EQ(c->store().zyosei, 10);
   EXPECT_EQ(c->onlyMessage().text,
@@ -438,8 +421,7 @@ TEST(StoreIncidents, StaffBreachDismissesAManFirst) {
   women.store().uriage[kTotal] = Money::fromInt(9000000);
   ASSERT_TRUE(onStore(StaffBreach)(women));
   EXPECT_EQ(women.store().zyosei, 9);
-  EXPECT_GE(1000000 - women.cash(), 20000 - 665);
-  EXPECT_LE(1000000 - women.cash(), 20000 + 665);
+  EXPECT_TRUE(within(1000000 - women.cash(), 20000 - 665, 20000 + 665));
 
   // In an even month the same dice do nothing.
   IncidentCity even(c->seed);
@@ -456,10 +438,8 @@ TEST(StoreIncidents, ShootingOnlyDuringAGangWar) {
   auto c = firstCityWhere(setup, onStore(Shooting));
   ASSERT_NE(c, nullptr);
   const int64_t loss = 1000000 - c->cash();
-  EXPECT_GE(loss, 1000);
-  EXPECT_LE(loss, 1199);
-  EXPECT_GE(pts(c->store().moral), 21);
-  EXPECT_LE(pts(c->store().moral), 30);
+  EXPECT_TRUE(within(loss, 1000, 1199));
+  EXPECT_TRUE(within(pts(c->store().moral), 21, 30));
   EXPECT_EQ(
       c->onlyMessage().text,
       "試験店で、抗争中の暴力団組員らが店内で銃を発砲するという事件がありました！幸い怪我人は無"
