@@ -67,7 +67,7 @@ TEST(Fires, FireBurnsTheLowerFloorsWithTheirSpecialEquipment) {
   EXPECT_EQ(t.hasEquipment(9), burnt < 4);
   EXPECT_TRUE(t.hasEquipment(11));
   EXPECT_TRUE(t.used);
-  // The message counts as the game always has: five floors less the burnt ones, plus one.
+  // The message names the spared-floor draw plus one: for five floors, five less the burnt ones.
   EXPECT_EQ(
       c->onlyMessage().text,
       "試験店で火災が発生しました！初期消火は殆ど効果がなく、又消防署への連絡も遅れてしまった為、"
