@@ -150,6 +150,14 @@ void Ttempo::limitPromotionsByStaff() {
   hansoku.tissue = static_cast<uint8_t>(std::min<int>(hansoku.tissue, std::min(10, total / 10)));
 }
 
+StaffShares Ttempo::staffSummary() const {
+  StaffShares s;
+  s.total = staffTotal();
+  s.menShare = static_cast<int>(percentOf(dansei, s.total));
+  s.womenShare = static_cast<int>(percentOf(zyosei, s.total));
+  return s;
+}
+
 PersonnelCost Ttempo::personnelCost() const {
   PersonnelCost c;
   const int64_t heads = staffTotal();

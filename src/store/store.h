@@ -73,6 +73,13 @@ template <typename T>
 using ByKind = std::array<T, 3>;
 enum KindIndex { kPachinko = 0, kSlot = 1, kTotal = 2 };
 
+// The staff's head count and each sex's share of it in whole per cent (both 0 without staff).
+struct StaffShares {
+  int total = 0;
+  int menShare = 0;
+  int womenShare = 0;
+};
+
 // Monthly spending on a store's staff, thousands of yen: head count x the per-head amounts.
 struct PersonnelCost {
   int64_t salaries = 0;
@@ -209,6 +216,7 @@ class Ttempo {
   void setDansei(int64_t n);
   void setZyosei(int64_t n);
   int staffTotal() const { return dansei + zyosei; }
+  StaffShares staffSummary() const;
   PersonnelCost personnelCost() const;
   int staffNeed(int hours, int month) const;
   bool understaffed(int hours, int month) const { return staffTotal() < staffNeed(hours, month); }
