@@ -41,6 +41,15 @@ struct NewModelNotice {
   int production = 0;
 };
 
+// Staff: the year's new graduates as the entry screen offers them, with the morale and skill
+// (whole points) they all share.
+struct GraduateOffer {
+  int men = 0;
+  int women = 0;
+  int moral = 0;
+  int skill = 0;
+};
+
 class Frontend {
  public:
   virtual ~Frontend() = default;
@@ -81,6 +90,10 @@ class Frontend {
   // The game is over: hide the data windows, disable the map and switch the game menus off.
   // (Later additions to the port have defaults so that every port keeps compiling.)
   virtual void gameShutDown() {}
+
+  // Staff. The entry screen (入社) for the new graduates: the player takes some of them, and
+  // those taken go on into the personnel screen's surplus pool. The default takes nobody.
+  virtual void offerGraduates(const GraduateOffer&) {}
 };
 
 // A port that shows nothing and answers every question with its safe default (no, or the

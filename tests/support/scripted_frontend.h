@@ -28,6 +28,7 @@ class ScriptedFrontend : public Frontend {
   std::deque<bool> answers;         // answers to confirm questions
   std::deque<std::optional<std::string>> storeNames;
   std::deque<std::optional<int64_t>> salePrices;
+  std::vector<GraduateOffer> graduateOffers;
   int cashNotices = 0;
   int waitSteps = 0;
 
@@ -86,6 +87,11 @@ class ScriptedFrontend : public Frontend {
   void showResearch() override { events.push_back("research"); }
   void showEnding(std::string_view text) override {
     events.push_back("ending:" + std::string(text));
+  }
+
+  void offerGraduates(const GraduateOffer& offer) override {
+    graduateOffers.push_back(offer);
+    events.push_back("graduates:" + std::to_string(offer.men) + "," + std::to_string(offer.women));
   }
 
   // Titles of the messages shown so far, in order.
