@@ -72,6 +72,17 @@ class NegotiationScreenTest : public ::testing::Test {
     window = static_cast<BlockWindow*>(main->subWindows().chipform);
   }
   void TearDown() override { main->frontend().setNegotiationScreen(nullptr); }
+  // Seeds the game where the owner of (1, 1) is willing to talk; returns his asking price.
+  int64_t willingOwner() {
+    tworld& w = main->world();
+    for (uint32_t s = 1;; ++s) {
+      Random probe(s);
+      const PurchaseQuote q = w.block(1, 1).PurchasePrice(w.AverageUnrest(), probe);
+      if (q.refused) continue;
+      w.rng().setSeed(s);
+      return q.price;
+    }
+  }
 
   // Plays the player's part: answers the amount dialogs with `offers` in turn and closes the
   // screen once the talk is over, noting what the screen showed at that moment.
@@ -115,16 +126,7 @@ class NegotiationScreenTest : public ::testing::Test {
 
 TEST_F(NegotiationScreenTest, ABlockIsBoughtThroughTheScreen) {
   tworld& w = main->world();
-  for (uint32_t s = 1;; ++s) {  // a seed at which the owner talks
-    Random probe(s);
-    if (!w.block(1, 1).PurchasePrice(w.AverageUnrest(), probe).refused) {
-      w.rng().setSeed(s);
-      break;
-    }
-  }
-  Random copy = w.rng();
-  const int64_t price = w.block(1, 1).PurchasePrice(w.AverageUnrest(), copy).price;
-
+  const int64_t price = willingOwner();
   playThePlayer({static_cast<int>(price)});
   window->setBlock(1, 1);
   window->buyButton()->click();
@@ -146,13 +148,7 @@ TEST_F(NegotiationScreenTest, ABlockIsBoughtThroughTheScreen) {
 
 TEST_F(NegotiationScreenTest, AnInsultingOfferShowsTheAngryOwnerAndBuysNothing) {
   tworld& w = main->world();
-  for (uint32_t s = 1;; ++s) {
-    Random probe(s);
-    if (!w.block(1, 1).PurchasePrice(w.AverageUnrest(), probe).refused) {
-      w.rng().setSeed(s);
-      break;
-    }
-  }
+  willingOwner();
   playThePlayer({1});
   window->setBlock(1, 1);
   window->buyButton()->click();
