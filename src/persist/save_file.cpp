@@ -63,8 +63,7 @@ SaveResult ReplaceFile(const std::string& path, std::string_view bytes) {
   auto fail = [&](const std::string& reason) {
     std::error_code ignored;
     fs::remove(temp, ignored);
-    result.error = "営業報告書に記録できませんでした（" + reason + "）。記録先のファイルは" +
-                   "変わっていません。";
+    result.error = SaveFailedMessage(reason);
     return result;
   };
   {
@@ -81,6 +80,11 @@ SaveResult ReplaceFile(const std::string& path, std::string_view bytes) {
   if (ec) return fail(ec.message());
   result.ok = true;
   return result;
+}
+
+std::string SaveFailedMessage(std::string_view reason) {
+  return "営業報告書に記録できませんでした（" + std::string(reason) +
+         "）。記録先のファイルは変わっていません。";
 }
 
 SaveResult SaveGameFile(const std::string& path, const tworld& world) {

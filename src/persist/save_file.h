@@ -46,6 +46,8 @@ SaveResult LoadSaveFile(const std::string& path, tworld& world);
 // Writes `bytes` to `path` through "<path>.tmp" beside it, renamed over `path` only once it is
 // whole; on a failure the old file is left as it was and the temporary file removed.
 SaveResult ReplaceFile(const std::string& path, std::string_view bytes);
+// The refusal of a failed save, with the reason the file layer gave.
+std::string SaveFailedMessage(std::string_view reason);
 // EncodeSaveRecord, then ReplaceFile.
 SaveResult SaveGameFile(const std::string& path, const tworld& world);
 
