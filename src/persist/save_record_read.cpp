@@ -73,7 +73,7 @@ void readWorldRecord(Reader& r, tworld& w) {
   w.housingPolicy = r.within(r.i32(), 0, 100, [] { return std::string("宅地開発の方針"); });
   w.commercePolicy = r.within(r.i32(), 0, 100, [] { return std::string("商業奨励の方針"); });
   w.businessPolicy = r.within(r.i32(), 0, 100, [] { return std::string("事業誘致の方針"); });
-  w.taxRate = r.within(r.i32(), 5, 50, [] { return std::string("税率"); });
+  w.taxRate = r.i32();
   w.unionHourCut = r.within(r.i32(), 0, 6, [] { return std::string("組合の営業時間の短縮"); });
   w.unionDayCut = r.within(r.i32(), 0, 8, [] { return std::string("組合の休業日数"); });
   w.disposalAccepted = r.flag();

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "persist/save_file.h"
 #include "persist/state_digest.h"
@@ -85,6 +86,24 @@ void readNextErrorBox(QString* title, QString* text) {
   });
 }
 
+// While it lives, closes any modal window at once and remembers its title.
+class ModalGuard {
+ public:
+  ModalGuard() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        shown = d->windowTitle();
+        d->reject();
+      }
+    });
+    timer_.start(10);
+  }
+  QString shown;
+
+ private:
+  QTimer timer_;
+};
+
 class SaveOrders : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -151,19 +170,10 @@ TEST_F(SaveOrders, SaveAsRemembersTheFileSaveWritesThereAndALoadForgetsIt) {
   // Overwriting writes the game as it is now, without a dialog. (Its question is the core's,
   // and the message dialog would store its placement where the other tests look.)
   main->world().kaichou.SetSikin(Money::fromInt(123456));
-  QTimer guard;
-  QString shown;
-  QObject::connect(&guard, &QTimer::timeout, [&shown] {
-    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-      shown = d->windowTitle();
-      d->reject();
-    }
-  });
-  guard.start(10);
-  const bool overwritten = runSave(*main);
-  guard.stop();
-  EXPECT_TRUE(overwritten);
-  EXPECT_TRUE(shown.isEmpty()) << "save showed " << shown.toStdString();
+  std::optional<ModalGuard> guard(std::in_place);
+  EXPECT_TRUE(runSave(*main));
+  EXPECT_TRUE(guard->shown.isEmpty()) << "save showed " << guard->shown.toStdString();
+  guard.reset();
   const uint64_t saved = StateDigest(main->world());
   const uint32_t seedAtSave = main->world().rng().seed();
 
@@ -266,6 +276,32 @@ TEST_F(SaveOrders, TheMonthEndKeepsTheThreeNewestAutomaticSaves) {
           .ok);
   EXPECT_EQ(loaded->month, main->world().month);
   EXPECT_EQ(autosaveFileName(12 * 9 + 12), QStringLiteral("自動記録 10年12月.PLR"));
+}
+
+TEST(SaveFromTitle, ALoadWithoutAGameBeginsPlayOnTheLoadedGame) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("営報4.PLR"));
+  auto saved = test::smallWorld(5, 7);
+  saved->kaichou.kaishaname = "引継商事";
+  saved->month = 14;
+  ASSERT_TRUE(SaveGameFile(QFile::encodeName(path).toStdString(), *saved).ok);
+
+  TMain main;
+  main.createSubWindows();
+  main.options().defopen = false;
+  ASSERT_FALSE(main.playing());
+  ASSERT_FALSE(main.menuItem(QStringLiteral("savemenu"))->isEnabled());
+  std::optional<ModalGuard> guard;
+  chooseInNextFileDialog(path, nullptr, [&guard] { guard.emplace(); });
+  ASSERT_TRUE(runLoad(main));
+  ASSERT_TRUE(guard);
+  EXPECT_TRUE(guard->shown.isEmpty()) << "the load showed " << guard->shown.toStdString();
+  EXPECT_TRUE(main.playing());
+  EXPECT_EQ(main.titleView(), nullptr);
+  EXPECT_TRUE(main.menuItem(QStringLiteral("savemenu"))->isEnabled());
+  EXPECT_EQ(main.world().mapWidth, 7);
+  EXPECT_TRUE(main.windowTitle().startsWith(QStringLiteral("2年 2月：引継商事経営中")))
+      << main.windowTitle().toStdString();
 }
 
 TEST(SaveOptions, TheOptionDialogOffersTheAutomaticSave) {
