@@ -3,11 +3,13 @@
 // answers questions from a queue. The core never sees a window.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/money.h"
 #include "base/options.h"
 
 namespace gm {
@@ -39,6 +41,25 @@ struct NewModelNotice {
   std::string makerName;
   int type = 0;
   int production = 0;
+};
+
+// Seasonal events: what the management seminar's window offers (the four drawn courses in list
+// order, with the president's qualities it shows beside them) and the year's new graduates as
+// the entry screen offers them.
+struct SeminarOffer {
+  std::array<std::string, 4> courses;
+  int karisuma = 0;
+  int chisei = 0;
+  int tousotu = 0;
+  int kantei = 0;
+};
+struct NewGraduateOffer {
+  int men = 0;
+  int women = 0;
+  int skill = 0;  // whole points, shared by all of them
+  int moral = 0;
+  int month = 0;  // the month and the opening hours their stores will work
+  int hours = 0;
 };
 
 class Frontend {
@@ -81,6 +102,13 @@ class Frontend {
   // The game is over: hide the data windows, disable the map and switch the game menus off.
   // (Later additions to the port have defaults so that every port keeps compiling.)
   virtual void gameShutDown() {}
+
+  // Seasonal events. The donation window: the amount in whole thousands of yen (nothing: no
+  // window, so no donation). The seminar window: the list entry chosen (the first is
+  // preselected). The new graduates' entry screen: the player takes some of them on.
+  virtual std::optional<int64_t> askDonation(Money /*cash*/) { return std::nullopt; }
+  virtual int askSeminarCourse(const SeminarOffer&) { return 0; }
+  virtual void offerNewGraduates(const NewGraduateOffer&) {}
 };
 
 // A port that shows nothing and answers every question with its safe default (no, or the

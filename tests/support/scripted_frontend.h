@@ -94,6 +94,33 @@ class ScriptedFrontend : public Frontend {
     for (const auto& m : messages) t.push_back(m.title);
     return t;
   }
+
+  // Seasonal events: the donation amounts and seminar choices to give, and what was offered.
+  std::deque<std::optional<int64_t>> donations;
+  std::deque<int> seminarCourses;
+  std::vector<SeminarOffer> seminarOffers;
+  std::vector<NewGraduateOffer> newGraduateOffers;
+
+  std::optional<int64_t> askDonation(Money) override {
+    events.push_back("donation-window");
+    if (donations.empty()) return std::nullopt;
+    auto d = donations.front();
+    donations.pop_front();
+    return d;
+  }
+  int askSeminarCourse(const SeminarOffer& offer) override {
+    seminarOffers.push_back(offer);
+    events.push_back("seminar-window");
+    if (seminarCourses.empty()) return 0;
+    int c = seminarCourses.front();
+    seminarCourses.pop_front();
+    return c;
+  }
+  void offerNewGraduates(const NewGraduateOffer& offer) override {
+    newGraduateOffers.push_back(offer);
+    events.push_back("new-graduates:" + std::to_string(offer.men) + "," +
+                     std::to_string(offer.women));
+  }
 };
 
 }  // namespace gm::test
