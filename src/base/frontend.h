@@ -43,23 +43,23 @@ struct NewModelNotice {
   int production = 0;
 };
 
+// Staff: the year's new graduates as the entry screen offers them, with the morale and skill
+// (whole points) they all share.
+struct GraduateOffer {
+  int men = 0;
+  int women = 0;
+  int moral = 0;
+  int skill = 0;
+};
+
 // Seasonal events: what the management seminar's window offers (the four drawn courses in list
-// order, with the president's qualities it shows beside them) and the year's new graduates as
-// the entry screen offers them.
+// order, with the president's qualities it shows beside them).
 struct SeminarOffer {
   std::array<std::string, 4> courses;
   int karisuma = 0;
   int chisei = 0;
   int tousotu = 0;
   int kantei = 0;
-};
-struct NewGraduateOffer {
-  int men = 0;
-  int women = 0;
-  int skill = 0;  // whole points, shared by all of them
-  int moral = 0;
-  int month = 0;  // the month and the opening hours their stores will work
-  int hours = 0;
 };
 
 class Frontend {
@@ -103,12 +103,15 @@ class Frontend {
   // (Later additions to the port have defaults so that every port keeps compiling.)
   virtual void gameShutDown() {}
 
+  // Staff. The entry screen (入社) for the new graduates: the player takes some of them, and
+  // those taken go on into the personnel screen's surplus pool. The default takes nobody.
+  virtual void offerGraduates(const GraduateOffer&) {}
+
   // Seasonal events. The donation window: the amount in whole thousands of yen (nothing: no
   // window, so no donation). The seminar window: the list entry chosen (the first is
-  // preselected). The new graduates' entry screen: the player takes some of them on.
+  // preselected).
   virtual std::optional<int64_t> askDonation(Money /*cash*/) { return std::nullopt; }
   virtual int askSeminarCourse(const SeminarOffer&) { return 0; }
-  virtual void offerNewGraduates(const NewGraduateOffer&) {}
 };
 
 // A port that shows nothing and answers every question with its safe default (no, or the

@@ -100,4 +100,8 @@ void QtFrontend::gameShutDown() {
   main_.map().setEnabled(false);
 }
 
+void QtFrontend::offerGraduates(const GraduateOffer& offer) {
+  if (Tidouform* personnel = main_.subWindows().idouform) personnel->takeInGraduates(offer);
+}
+
 }  // namespace gm

@@ -36,6 +36,7 @@ class QtFrontend : public Frontend {
   void showResearch() override;
   void showEnding(std::string_view text) override;
   void gameShutDown() override;
+  void offerGraduates(const GraduateOffer& offer) override;
 
   // The sale-price window lives with the management windows; the program installs it here.
   void setSalePriceAsker(std::function<std::optional<int64_t>(int)> ask) {

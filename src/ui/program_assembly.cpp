@@ -17,6 +17,7 @@
 #include "ui/block_window.h"
 #include "ui/maker_window.h"
 #include "ui/new_model_window.h"
+#include "ui/personnel_window.h"
 #include "ui/rival_store_window.h"
 #include "ui/sale_window.h"
 #include "ui/store_window.h"
@@ -34,6 +35,7 @@ void assembleProgram(TMain& main) {
   makers.chipform = [](TMain& m) { return new BlockWindow(m); };
   makers.tempoform = [](TMain& m) { return new StoreWindow(m); };
   makers.entempoform = [](TMain& m) { return new RivalStoreWindow(m); };
+  makers.idouform = [](TMain& m) { return new PersonnelWindow(m); };
   makers.sindaiform = [](TMain& m) { return new NewModelForm(m); };
   makers.jissekiform = [](TMain& m) { return new ResultsReportWindow(m); };
   main.createSubWindows(makers);

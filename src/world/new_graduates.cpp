@@ -73,7 +73,7 @@ bool NewGraduates(tworld& world) {
              "今年は" + formatGrouped(int64_t{g.count}) + "名の新卒者が" +
                  company.kaishaname.str() + "への入社を希望しています。",
              false, false, kFaceSmile);
-  ui.offerNewGraduates({g.men, g.women, g.skill, g.moral, world.month, world.MonthlyHours()});
+  ui.offerGraduates({g.men, g.women, g.moral, g.skill});
   return true;
 }
 

@@ -28,6 +28,7 @@ class ScriptedFrontend : public Frontend {
   std::deque<bool> answers;         // answers to confirm questions
   std::deque<std::optional<std::string>> storeNames;
   std::deque<std::optional<int64_t>> salePrices;
+  std::vector<GraduateOffer> graduateOffers;
   int cashNotices = 0;
   int waitSteps = 0;
 
@@ -88,6 +89,11 @@ class ScriptedFrontend : public Frontend {
     events.push_back("ending:" + std::string(text));
   }
 
+  void offerGraduates(const GraduateOffer& offer) override {
+    graduateOffers.push_back(offer);
+    events.push_back("graduates:" + std::to_string(offer.men) + "," + std::to_string(offer.women));
+  }
+
   // Titles of the messages shown so far, in order.
   std::vector<std::string> titles() const {
     std::vector<std::string> t;
@@ -99,7 +105,6 @@ class ScriptedFrontend : public Frontend {
   std::deque<std::optional<int64_t>> donations;
   std::deque<int> seminarCourses;
   std::vector<SeminarOffer> seminarOffers;
-  std::vector<NewGraduateOffer> newGraduateOffers;
 
   std::optional<int64_t> askDonation(Money) override {
     events.push_back("donation-window");
@@ -115,11 +120,6 @@ class ScriptedFrontend : public Frontend {
     int c = seminarCourses.front();
     seminarCourses.pop_front();
     return c;
-  }
-  void offerNewGraduates(const NewGraduateOffer& offer) override {
-    newGraduateOffers.push_back(offer);
-    events.push_back("new-graduates:" + std::to_string(offer.men) + "," +
-                     std::to_string(offer.women));
   }
 };
 

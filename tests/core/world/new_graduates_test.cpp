@@ -65,15 +65,13 @@ TEST(NewGraduates, TheStaffNeedScaledByTheFiveFactorsJitteredAndSplitByRefinemen
     EXPECT_EQ(c.port.messages[0].text, "今年は71名の新卒者が銀玉興業への入社を希望しています。");
     EXPECT_EQ(c.port.messages[0].face, kFaceSmile);
     EXPECT_FALSE(c.port.messages[0].showCash);
-    ASSERT_EQ(c.port.newGraduateOffers.size(), 1u);
-    const NewGraduateOffer& o = c.port.newGraduateOffers[0];
+    ASSERT_EQ(c.port.graduateOffers.size(), 1u);
+    const GraduateOffer& o = c.port.graduateOffers[0];
     EXPECT_EQ(o.women, 32) << "71 x 0.46, truncated";
     EXPECT_EQ(o.men, 39);
     EXPECT_EQ(o.skill, 89);
     EXPECT_EQ(o.moral, 80);
-    EXPECT_EQ(o.month, 16);
-    EXPECT_EQ(o.hours, 390);
-    EXPECT_EQ(c.port.events.back(), "new-graduates:39,32") << "the offer follows the news";
+    EXPECT_EQ(c.port.events.back(), "graduates:39,32") << "the offer follows the news";
   }
   {
     // Downward this time (the 0 of RandInt(2) moves nothing), in an ordinary year.
@@ -81,8 +79,8 @@ TEST(NewGraduates, TheStaffNeedScaledByTheFiveFactorsJitteredAndSplitByRefinemen
     c.world->rng().setSeed(test::seedWithDraws(
         {exactly(2, 0), {100, 49, 99}, exactly(11, 0), exactly(11, 10), {20, 2, 19}}));
     EXPECT_TRUE(NewGraduates(*c.world));
-    ASSERT_EQ(c.port.newGraduateOffers.size(), 1u);
-    const NewGraduateOffer& o = c.port.newGraduateOffers[0];
+    ASSERT_EQ(c.port.graduateOffers.size(), 1u);
+    const GraduateOffer& o = c.port.graduateOffers[0];
     EXPECT_EQ(o.men + o.women, 70);
     EXPECT_EQ(o.women, 32) << "70 x 0.46 = 32.2";
     EXPECT_EQ(o.skill, 5);
@@ -101,7 +99,7 @@ TEST(NewGraduates, NobodyComesToAnIdleCompanyAndTheIntakeKeepsItsConditions) {
     ASSERT_EQ(c.port.messages.size(), 1u);
     EXPECT_EQ(c.port.messages[0].text, "今年は一人も新入社員はおりませんでした。");
     EXPECT_EQ(c.port.messages[0].face, kFaceCry);
-    EXPECT_TRUE(c.port.newGraduateOffers.empty());
+    EXPECT_TRUE(c.port.graduateOffers.empty());
   }
   const auto noIntake = [](GraduateCity& c, const char* why) {
     c.world->rng().setSeed(3);
