@@ -37,15 +37,25 @@ class QtFrontend : public Frontend {
   void showEnding(std::string_view text) override;
   void gameShutDown() override;
   void offerGraduates(const GraduateOffer& offer) override;
+  std::optional<int64_t> askDonation(Money cash) override;
+  int askSeminarCourse(const SeminarOffer& offer) override;
 
   // The sale-price window lives with the management windows; the program installs it here.
   void setSalePriceAsker(std::function<std::optional<int64_t>(int)> ask) {
     salePriceAsker_ = std::move(ask);
   }
 
+  // So do the windows of the seasonal events.
+  void setDonationAsker(std::function<int64_t(Money)> ask) { donationAsker_ = std::move(ask); }
+  void setSeminarAsker(std::function<int(const SeminarOffer&)> ask) {
+    seminarAsker_ = std::move(ask);
+  }
+
  private:
   TMain& main_;
   std::function<std::optional<int64_t>(int)> salePriceAsker_;
+  std::function<int64_t(Money)> donationAsker_;
+  std::function<int(const SeminarOffer&)> seminarAsker_;
 };
 
 }  // namespace gm

@@ -15,11 +15,14 @@
 #include "shell/research_window.h"
 #include "shell/results_report.h"
 #include "ui/block_window.h"
+#include "ui/district_window.h"
+#include "ui/donation_window.h"
 #include "ui/maker_window.h"
 #include "ui/new_model_window.h"
 #include "ui/personnel_window.h"
 #include "ui/rival_store_window.h"
 #include "ui/sale_window.h"
+#include "ui/seminar_window.h"
 #include "ui/store_window.h"
 #include "world/world.h"
 
@@ -32,6 +35,7 @@ void assembleProgram(TMain& main) {
     QObject::connect(w, &MiniMap::blockChosen, &m, &TMain::centreOn);
     return w;
   };
+  makers.chikudata = [](TMain& m) { return new DistrictWindow(m); };
   makers.chipform = [](TMain& m) { return new BlockWindow(m); };
   makers.tempoform = [](TMain& m) { return new StoreWindow(m); };
   makers.entempoform = [](TMain& m) { return new RivalStoreWindow(m); };
@@ -54,6 +58,11 @@ void assembleProgram(TMain& main) {
   main.setMachinePurchaseRunner(runMakerVisit);
   main.frontend().setSalePriceAsker([&main](int landPrice) {
     return askSalePrice(&main, landPrice, main.world().kaichou.sikin);
+  });
+  main.frontend().setDonationAsker(
+      [&main](Money cash) { return askDonationAmount(&main, main.world().ui(), cash); });
+  main.frontend().setSeminarAsker([&main](const SeminarOffer& offer) {
+    return askSeminarCourse(&main, offer, main.options().waittime);
   });
   connectGameOrders(main);
 }

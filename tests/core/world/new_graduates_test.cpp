@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "seeded_draws.h"
+#include "support/seeded_draws.h"
 #include "support/scripted_frontend.h"
 #include "test_city.h"
 

@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "seeded_draws.h"
+#include "support/seeded_draws.h"
 #include "support/scripted_frontend.h"
 #include "test_city.h"
 
