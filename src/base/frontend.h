@@ -107,6 +107,25 @@ class Frontend {
   // those taken go on into the personnel screen's surplus pool. The default takes nobody.
   virtual void offerGraduates(const GraduateOffer&) {}
 
+  // Land negotiation ("買収交渉"). The screen opens on the block with the owner's asking price;
+  // the owner and the president then speak in turn, each line with the face it is said with
+  // (the owner's reaction 0..3, the president's message-dialog face); the amount dialog asks for
+  // each offer; the screen holds still where the talk pauses and, at the end, until the player
+  // closes it. Without a screen no offer is made, which breaks the talk off.
+  virtual void negotiationBegin(int /*row*/, int /*column*/, int64_t /*askingPrice*/) {}
+  // The offer in whole thousands of yen, or nothing when the player breaks off.
+  virtual std::optional<int64_t> askPurchaseOffer(std::string_view /*title*/, int64_t /*landPrice*/,
+                                                  Money /*cash*/) {
+    return std::nullopt;
+  }
+  virtual void ownerSays(int /*face*/, std::string_view /*text*/) {}
+  virtual void presidentSays(int /*face*/, std::string_view /*text*/) {}
+  virtual void negotiationPause(int /*milliseconds*/) {}
+  virtual void negotiationEnd(bool /*bought*/) {}
+
+  // Company orders: the company manager shows the company's figures again.
+  virtual void companyChanged() {}
+
   // Seasonal events. The donation window: the amount in whole thousands of yen (nothing: no
   // window, so no donation). The seminar window: the list entry chosen (the first is
   // preselected).

@@ -15,9 +15,11 @@
 #include "shell/research_window.h"
 #include "shell/results_report.h"
 #include "ui/block_window.h"
+#include "ui/company_window.h"
 #include "ui/district_window.h"
 #include "ui/donation_window.h"
 #include "ui/maker_window.h"
+#include "ui/negotiation_window.h"
 #include "ui/new_model_window.h"
 #include "ui/personnel_window.h"
 #include "ui/rival_store_window.h"
@@ -37,6 +39,7 @@ void assembleProgram(TMain& main) {
   };
   makers.chikudata = [](TMain& m) { return new DistrictWindow(m); };
   makers.chipform = [](TMain& m) { return new BlockWindow(m); };
+  makers.kaishaform = [](TMain& m) { return new CompanyWindow(m); };
   makers.tempoform = [](TMain& m) { return new StoreWindow(m); };
   makers.entempoform = [](TMain& m) { return new RivalStoreWindow(m); };
   makers.idouform = [](TMain& m) { return new PersonnelWindow(m); };
@@ -59,6 +62,8 @@ void assembleProgram(TMain& main) {
   main.frontend().setSalePriceAsker([&main](int landPrice) {
     return askSalePrice(&main, landPrice, main.world().kaichou.sikin);
   });
+  // The main window owns the negotiation screen; it lives as long as the program.
+  main.frontend().setNegotiationScreen(new TBuykoushou(main));
   main.frontend().setDonationAsker(
       [&main](Money cash) { return askDonationAmount(&main, main.world().ui(), cash); });
   main.frontend().setSeminarAsker([&main](const SeminarOffer& offer) {
