@@ -104,6 +104,16 @@ void QtFrontend::offerGraduates(const GraduateOffer& offer) {
   if (Tidouform* personnel = main_.subWindows().idouform) personnel->takeInGraduates(offer);
 }
 
+std::optional<int64_t> QtFrontend::askDonation(Money cash) {
+  if (!donationAsker_) return Frontend::askDonation(cash);
+  return donationAsker_(cash);
+}
+
+int QtFrontend::askSeminarCourse(const SeminarOffer& offer) {
+  if (!seminarAsker_) return Frontend::askSeminarCourse(offer);
+  return seminarAsker_(offer);
+}
+
 void QtFrontend::negotiationBegin(int row, int column, int64_t askingPrice) {
   if (negotiationScreen_) negotiationScreen_->begin(row, column, askingPrice);
 }
