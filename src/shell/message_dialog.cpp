@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -126,16 +127,29 @@ void Tkakunin::showEvent(QShowEvent* event) {
 }
 
 bool Tkakunin::eventFilter(QObject* watched, QEvent* event) {
-  // Enter while the text is still being typed shows the rest of it; only the next Enter presses
-  // the focused button.
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && box_->isTyping()) {
+  // Enter, Space or a click on a button while the text is still being typed shows the rest of
+  // it; only the next one presses the button. A player who hurries past the typing must not
+  // answer a question he has not read.
+  if (box_->isTyping()) {
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        box_->finish();
+        return true;
+      }
+    }
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
       box_->finish();
       return true;
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void Tkakunin::mousePressEvent(QMouseEvent* event) {
+  // A click anywhere on the dialog does what a click on the text does.
+  if (event->button() == Qt::LeftButton) box_->finish();
+  QDialog::mousePressEvent(event);
 }
 
 }  // namespace gm
