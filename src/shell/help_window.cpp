@@ -99,6 +99,7 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
   });
   pageShown(QUrl());
 
+  // The help first appears in the middle of the screen, shrunk to fit a small one.
   new FormPlacement(this, QStringLiteral("help"));
 }
 
