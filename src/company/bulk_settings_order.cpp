@@ -49,6 +49,52 @@ OrderOutcome runBulk(tworld& world, const StoreSelection& stores, const Change& 
 
 }  // namespace
 
+Money averageProfitRate(const tworld& world, const StoreSelection& stores,
+                        const IslandFilter& filter) {
+  Money sum;
+  int n = 0;
+  for (int slot : stores) {
+    const Ttempo& s = world.kaichou.slot(slot);
+    sum += s.islandSum(filter, IslandQuantity::ProfitRate);
+    n += s.islandCount(filter);
+  }
+  return n == 0 ? Money() : Money::fromRaw(divRoundHalfEven(sum.raw(), n));
+}
+
+int islandCount(const tworld& world, const StoreSelection& stores, const IslandFilter& filter) {
+  int n = 0;
+  for (int slot : stores) n += world.kaichou.slot(slot).islandCount(filter);
+  return n;
+}
+
+IslandForecast forecastAfter(const tworld& world, const StoreSelection& stores,
+                             const ProfitRateChanges& changes) {
+  IslandForecast total;
+  for (int slot : stores) {
+    Ttempo copy;
+    world.kaichou.slot(slot).assignTo(copy);
+    changes.applyTo(copy);
+    const IslandForecast f = islandForecast(copy);
+    total.sales += f.sales;
+    total.grossProfit += f.grossProfit;
+  }
+  if (total.sales.raw() != 0)
+    total.profitRate = Money::ratio(total.grossProfit.raw() * 100, total.sales.raw());
+  return total;
+}
+
+MorningRatio morningRatio(const tworld& world, const StoreSelection& stores, int machines) {
+  MorningRatio r;
+  for (int slot : stores) {
+    const Ttempo& s = world.kaichou.slot(slot);
+    const MachineCounts c = s.machineCounts();
+    r.slotMachines += c.slotMachines;
+    r.morning +=
+        machines >= 0 && machines <= kMorningMachines ? c.slotIslands * machines : s.morningTotal();
+  }
+  return r;
+}
+
 Check CheckBulkProfitRates(const tworld& world, const StoreSelection& stores,
                            const ProfitRateChanges& changes) {
   if (!stores.allInUse(world.kaichou)) return badValue("利益率一括修正");

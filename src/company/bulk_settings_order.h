@@ -12,6 +12,22 @@ namespace gm {
 
 class tworld;
 
+// What the bulk screens show of the selected stores: the average profit rate of the islands a
+// filter takes (0 without islands) and their number, and the month's forecast over every island
+// once a change has been made (on copies: the stores stay as they are).
+Money averageProfitRate(const tworld& world, const StoreSelection& stores,
+                        const IslandFilter& filter);
+int islandCount(const tworld& world, const StoreSelection& stores, const IslandFilter& filter);
+IslandForecast forecastAfter(const tworld& world, const StoreSelection& stores,
+                             const ProfitRateChanges& changes);
+// Morning machines and slot machines over the selected stores, with every slot island at
+// `machines` when that is 0..10 (and as they stand otherwise).
+struct MorningRatio {
+  int morning = 0;
+  int slotMachines = 0;
+};
+MorningRatio morningRatio(const tworld& world, const StoreSelection& stores, int machines = -1);
+
 Check CheckBulkProfitRates(const tworld& world, const StoreSelection& stores,
                            const ProfitRateChanges& changes);
 Check CheckBulkBusinessForm(const tworld& world, const StoreSelection& stores,

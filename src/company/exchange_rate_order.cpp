@@ -57,9 +57,9 @@ OrderOutcome OrderExchangeRates(tworld& world, const StoreSelection& stores, int
   }
   if (!changes) return OrderOutcome::Unchanged;
   const int64_t cost = ExchangeRateCost(world, stores);
-  if (!confirmOrder(
-          world, "交換率変更",
-          "交換率を変更します。コストが  " + grouped(cost) + "かかりますが、" + "よろしいですか？"))
+  if (!confirmOrder(world, "交換率変更",
+                    "交換率を変更します。コストが  " + formatGrouped(cost) + "かかりますが、" +
+                        "よろしいですか？"))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
   for (int n : stores) {

@@ -49,8 +49,8 @@ PurchaseResult OrderMachinePurchase(tworld& world, int maker, int slot, int isla
   tdai& model = m.models[slot];
   const MachinePrice p = MachinePurchasePrice(m, model, islands);
   if (!confirmOrder(world, "購入",
-                    model.name.str() + "を" + grouped(p.machines) + "台購入します。費用が" +
-                        grouped(p.total) + "かかりますが、よろしいですか？")) {
+                    model.name.str() + "を" + formatGrouped(p.machines) + "台購入します。費用が" +
+                        formatGrouped(p.total) + "かかりますが、よろしいですか？")) {
     r.outcome = OrderOutcome::Declined;
     return r;
   }

@@ -87,7 +87,7 @@ OrderOutcome OrderManipulations(tworld& world, const StoreSelection& stores,
   const std::string lead =
       stores.count() > 1 ? "工作を一括変更します。コストが  " : "工作を変更します。コストが  ";
   if (!confirmOrder(world, "工作変更",
-                    lead + grouped(cost) + "かかりますが、" + "よろしいですか？"))
+                    lead + formatGrouped(cost) + "かかりますが、" + "よろしいですか？"))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
   for (int n : stores) {

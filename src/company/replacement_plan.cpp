@@ -220,8 +220,8 @@ OrderOutcome OrderReplacement(tworld& world, const ReplacementPlan& plan) {
   }
   const int64_t cost = plan.cost();
   if (!confirmOrder(world, "入替",
-                    s.name.str() + "の入替作業を作業計画書の通り実行します。" + grouped(cost) +
-                        "かかりますが、よろしいですか？"))
+                    s.name.str() + "の入替作業を作業計画書の通り実行します。" +
+                        formatGrouped(cost) + "かかりますが、よろしいですか？"))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
 

@@ -35,9 +35,9 @@ OrderOutcome OrderDisposal(tworld& world, std::span<const int> records) {
     return OrderOutcome::Refused;
   }
   const int64_t cost = DisposalCost(world, records);
-  const std::string machines = grouped(static_cast<int64_t>(records.size()) * 10);
+  const std::string machines = formatGrouped(static_cast<int64_t>(records.size()) * 10);
   if (!confirmOrder(world, "廃棄",
-                    "選択した台" + machines + "台を廃棄します。費用が" + grouped(cost) +
+                    "選択した台" + machines + "台を廃棄します。費用が" + formatGrouped(cost) +
                         "かかりますが、よろしいですか？"))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;

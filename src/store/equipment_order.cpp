@@ -47,9 +47,9 @@ OrderOutcome OrderEquipment(tworld& world, Ttempo& store, int item) {
       e.special ? store.name.str() + "の " + std::to_string(e.floor) + "階ホールに " +
                       std::string(e.name) + "を設置します。" + std::to_string(e.space / 10) +
                       "島分（" + std::to_string(e.space) + "台分）のスペースを占有し、" +
-                      grouped(price) + "の費用がかかりますが、よろしいですか？"
+                      formatGrouped(price) + "の費用がかかりますが、よろしいですか？"
                 : store.name.str() + "に " + std::string(e.name) + "を導入します。" +
-                      grouped(price) + "の費用がかかりますが、よろしいですか？";
+                      formatGrouped(price) + "の費用がかかりますが、よろしいですか？";
   if (!confirmOrder(world, "設備投資", q)) return OrderOutcome::Declined;
   if (!payOrder(world, price)) return OrderOutcome::Unpaid;
 

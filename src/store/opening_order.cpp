@@ -36,7 +36,7 @@ OpeningResult OrderOpening(tworld& world, Ttempo& store) {
   }
   const int64_t cost = OpeningPrice(world, store);
   if (!confirmOrder(world, "開店",
-                    store.name.str() + "を開店します。開店費用が" + grouped(cost) +
+                    store.name.str() + "を開店します。開店費用が" + formatGrouped(cost) +
                         "かかりますが、よろしいですか？")) {
     r.outcome = OrderOutcome::Declined;
     return r;

@@ -21,6 +21,4 @@ bool payOrder(tworld& world, int64_t cost) {
   return false;
 }
 
-std::string grouped(int64_t amount) { return formatGrouped(amount); }
-
 }  // namespace gm

@@ -38,7 +38,4 @@ bool payOrder(tworld& world, int64_t cost);
 // The question a store order always asks, whatever `tellmsg` says.
 bool askPlayer(tworld& world, std::string_view title, std::string_view text);
 
-// "#,##0" for money in whole thousands of yen.
-std::string grouped(int64_t amount);
-
 }  // namespace gm

@@ -15,6 +15,8 @@
 #include "shell/research_window.h"
 #include "shell/results_report.h"
 #include "ui/block_window.h"
+#include "ui/company_window.h"
+#include "ui/machine_window.h"
 #include "ui/maker_window.h"
 #include "ui/new_model_window.h"
 #include "ui/rival_store_window.h"
@@ -33,6 +35,8 @@ void assembleProgram(TMain& main) {
   };
   makers.chipform = [](TMain& m) { return new BlockWindow(m); };
   makers.tempoform = [](TMain& m) { return new StoreWindow(m); };
+  makers.ddaidata = [](TMain& m) { return new MachineWindow(m); };
+  makers.kaishaform = [](TMain& m) { return new CompanyWindow(m); };
   makers.entempoform = [](TMain& m) { return new RivalStoreWindow(m); };
   makers.sindaiform = [](TMain& m) { return new NewModelForm(m); };
   makers.jissekiform = [](TMain& m) { return new ResultsReportWindow(m); };

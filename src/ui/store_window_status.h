@@ -86,6 +86,9 @@ class StoreStatusPage : public QWidget {
   QListWidget* modellist() const { return modellist_; }
   QPushButton* button(Command c) const { return buttons_[c]; }
 
+ signals:
+  void commandChosen(int command);
+
  private:
   void set(Field f, const QString& text);
 
