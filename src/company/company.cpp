@@ -19,6 +19,8 @@ void tkaichou::SetSikin(Money amount) {
 }
 
 bool tkaichou::Shiharai(Money amount) {
+  // A negative payment would be a gift reported as a purchase.
+  if (amount < Money()) return false;
   if (sikin > amount) {
     SetSikin(sikin - amount);
     return true;

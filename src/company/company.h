@@ -138,7 +138,7 @@ class tkaichou {
 
   // Every change of cash goes through here; it tells the port so that the caption follows.
   void SetSikin(Money amount);
-  // Pays when cash is strictly greater than the amount.
+  // Pays when cash is strictly greater than the amount; a negative amount is refused.
   bool Shiharai(int64_t amount);
   bool Shiharai(Money amount);
 

@@ -73,17 +73,23 @@ void Tenkaichou::MonthlyResult(TEntempo& t, int month, uint16_t flags) {
   const RivalProfile& p = rivalProfile(t.owner);
   const int age = t.age(month);
 
-  int64_t spend = p.spendBase + rng.randInt(80 * (decile(t.senren) + 1)) +
-                  rng.randInt(60 * (decile(t.chimei) + 1)) +
-                  rng.randInt(30 * (decile(t.moral) + 1)) + rng.randInt(45 * (decile(t.skill) + 1));
+  // One draw per statement: C++ leaves the order of the operands of + open, and the draws must
+  // come in this order for the same seed to give the same month.
+  int64_t spend = p.spendBase + rng.randInt(80 * (decile(t.senren) + 1));
+  spend += rng.randInt(60 * (decile(t.chimei) + 1));
+  spend += rng.randInt(30 * (decile(t.moral) + 1));
+  spend += rng.randInt(45 * (decile(t.skill) + 1));
   if (age >= 2) spend -= rng.randInt(age * 40);  // the novelty wears off
-  spend += rng.randInt(kPachinkoSpend[t.pkankin]) + rng.randInt(kSlotSpend[t.skankin]);
+  spend += rng.randInt(kPachinkoSpend[t.pkankin]);
+  spend += rng.randInt(kSlotSpend[t.skankin]);
   if (flags & kSpendUpA) spend += rng.randInt(100);
   if (flags & kSpendDownA) spend -= rng.randInt(150);
   if (flags & kSpendUpB) spend += rng.randInt(50);
   if (flags & kSpendUpC) spend += rng.randInt(70);
   if (flags & kSpendDownB) spend -= rng.randInt(80);
-  int margin = rng.randInt(100) >= 50 ? 15 - rng.randInt(3) : 15 + rng.randInt(3);
+  const bool thinMargin = rng.randInt(100) >= 50;
+  const int marginShift = rng.randInt(3);
+  const int margin = thinMargin ? 15 - marginShift : 15 + marginShift;
   if (spend < 0) spend = 0;
   Money perHead = Money::ratio(spend, 1000);  // yen to thousands of yen
   Money gross = Money::fromRaw(
@@ -104,10 +110,11 @@ void Tenkaichou::MonthlyResult(TEntempo& t, int month, uint16_t flags) {
   }
   t.ruikei += result;
 
-  int64_t satisfaction =
-      rng.randInt(p.satisfaction) + rng.randInt(kPachinkoSatisfaction[t.pkankin]) +
-      rng.randInt(kSlotSatisfaction[t.skankin]) + rng.randInt(2 * (decile(t.moral) + 1)) +
-      rng.randInt(2 * (decile(t.skill) + 1));
+  int64_t satisfaction = rng.randInt(p.satisfaction);
+  satisfaction += rng.randInt(kPachinkoSatisfaction[t.pkankin]);
+  satisfaction += rng.randInt(kSlotSatisfaction[t.skankin]);
+  satisfaction += rng.randInt(2 * (decile(t.moral) + 1));
+  satisfaction += rng.randInt(2 * (decile(t.skill) + 1));
   if (age >= 2) satisfaction -= rng.randInt(age);
   t.SetManzoku(satisfaction);
 }

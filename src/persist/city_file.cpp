@@ -1,14 +1,20 @@
 // Reading and writing the city record.
 #include "persist/city_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 #include "base/rating.h"
 #include "base/text.h"
 #include "persist/byte_io.h"
 
 namespace gm {
+
+bool IsCompanyOnlyKind(int kind) {
+  return kind == 2 || kind == 3 || kind == 19 || kind == 20 || kind == 27 || kind == 28;
+}
 
 CityReadResult DecodeCityRecord(std::string_view bytes) {
   CityReadResult result;
@@ -43,14 +49,23 @@ CityReadResult DecodeCityRecord(std::string_view bytes) {
     result.error = "都市ファイルの大きさが正しくありません。";
     return result;
   }
+  // Blocks beyond the extents are never simulated or drawn, but they would still count in the
+  // city-wide figures: they are outside the city whatever the file says.
+  for (int r = 0; r < kMapSize; ++r)
+    for (int col = 0; col < kMapSize; ++col)
+      if (r >= c.height || col >= c.width) c.kinds[r][col] = 0;
   // Kinds outside the table would index past every kind table; the game cannot draw or simulate
   // them, so such a file is refused rather than half-loaded.
-  for (const auto& row : c.kinds)
-    for (uint8_t k : row)
+  for (auto& row : c.kinds)
+    for (uint8_t& k : row) {
       if (k >= kKindCount) {
         result.error = "都市ファイルに不明な区画があります。";
         return result;
       }
+      // A new city has no companies yet: land, stores and car parks that only a company's
+      // records can back are the citizens' vacant land.
+      if (IsCompanyOnlyKind(k)) k = 1;
+    }
   // The selection dialog shows these values as they are, so they are brought into the ranges the
   // world's setters keep them in (a hand-made file must not show "-242時間" or "255 ％").
   c.housingPolicy = clamp100(c.housingPolicy);
@@ -66,9 +81,17 @@ CityReadResult DecodeCityRecord(std::string_view bytes) {
 }
 
 CityReadResult ReadCityFile(const std::string& path) {
+  CityReadResult r;
+  // A folder reads as an empty file and a pipe blocks until someone writes to it: only a
+  // regular file (or a link to one) is opened at all.
+  std::error_code ec;
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    r.error = "都市ファイルが通常のファイルではありません。";
+    return r;
+  }
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    CityReadResult r;
     r.error = "都市ファイルを開けません。";
     return r;
   }

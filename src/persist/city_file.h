@@ -17,10 +17,16 @@ struct CityReadResult {
   CityDefinition city;
 };
 
+// The company's and the rivals' land, stores and car parks (kinds 2, 3, 19, 20, 27, 28): only a
+// company's records can back them, so a city file never carries them.
+bool IsCompanyOnlyKind(int kind);
+
 // Decodes a city record from the first 2,812 bytes of `bytes`. Never throws; any byte content
-// gives either a city whose values are all in range or an error.
+// gives either a city whose values are all in range or an error. Company-only kinds are read as
+// the citizens' vacant land (1) and every block beyond the extents as outside the city (0).
 CityReadResult DecodeCityRecord(std::string_view bytes);
-// Reads a city file from disk (exactly one record from the start of the file).
+// Reads a city file from disk (exactly one record from the start of the file); anything but a
+// regular file is refused before it is opened.
 CityReadResult ReadCityFile(const std::string& path);
 // Encodes a city; the name is cut to 32 and the description to 255 Shift-JIS bytes. Returns an
 // empty string when a text has no Shift-JIS form.

@@ -73,9 +73,11 @@ void Tddai::fillRecord(int month, int32_t unitPriceYen, const tdai& model) {
   morning = 0;
 }
 
+// The numbers first: every island of an open store compares itself with all the others each
+// month, and the names are the slow part.
 bool Tddai::sameModel(const Tddai& o) const {
-  return used && o.used && name == o.name && kishu == o.kishu && maker == o.maker &&
-         shukka == o.shukka && tanka == o.tanka;
+  return used && o.used && kishu == o.kishu && maker == o.maker && shukka == o.shukka &&
+         tanka == o.tanka && name == o.name;
 }
 
 bool Tddai::sameAsModel(const tdai& m) const {
@@ -113,7 +115,5 @@ void copy(const Tddai& from, Tddai& to) {
   to.reset();
   to = from;
 }
-
-bool machineOrderLess(const Tddai& a, const Tddai& b) { return a.used && !b.used; }
 
 }  // namespace gm

@@ -113,8 +113,4 @@ struct Tddai {
 void move(Tddai& from, Tddai& to);
 void copy(const Tddai& from, Tddai& to);
 
-// The warehouse order: records in use before free ones (use with std::stable_sort so that the
-// islands keep their order otherwise).
-bool machineOrderLess(const Tddai& a, const Tddai& b);
-
 }  // namespace gm

@@ -118,6 +118,13 @@ void Ttempo::setShinDaiMorning8(int64_t v) {
 void Ttempo::setShinDaiMorning9(int64_t v) {
   shinDaiMorning9 = static_cast<int32_t>(clampValue(v, 0, 10));
 }
+int Ttempo::getShinDaiKeitai(int type) const {
+  return type >= 0 && type < kMachineTypeCount ? shinDaiKeitai[type] : 0;
+}
+void Ttempo::setShinDaiKeitai(int type, int form) {
+  if (type < 0 || type >= kMachineTypeCount || form < 0 || form > 3) return;
+  shinDaiKeitai[type] = static_cast<uint8_t>(form);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Staff
@@ -195,20 +202,6 @@ int Ttempo::floorMachines(int floor) const {
 
 // ---------------------------------------------------------------------------------------------
 // Islands
-
-template <typename Fn>
-void Ttempo::forEachIsland(Fn&& fn) const {
-  for (int f = 0; f <= kibo && f < kFloors; ++f)
-    for (const Tddai& d : dai[f])
-      if (d.used) fn(d);
-}
-
-template <typename Fn>
-void Ttempo::forEachIsland(Fn&& fn) {
-  for (int f = 0; f <= kibo && f < kFloors; ++f)
-    for (Tddai& d : dai[f])
-      if (d.used) fn(d);
-}
 
 void Ttempo::sortDai() {
   for (auto& floor : dai) stableInUseFirst(floor, [](const Tddai& d) { return d.used; });

@@ -200,8 +200,10 @@ class Ttempo {
   void setSkill(Money v);
   void setShinDaiMorning8(int64_t v);
   void setShinDaiMorning9(int64_t v);
-  int getShinDaiKeitai(int type) const { return shinDaiKeitai[type]; }
-  void setShinDaiKeitai(int type, int form) { shinDaiKeitai[type] = static_cast<uint8_t>(form); }
+  // The business form new islands of a machine type (0..9) take; a type outside the table reads
+  // as form 0, and a type or a form (0..3) outside its range is not stored.
+  int getShinDaiKeitai(int type) const;
+  void setShinDaiKeitai(int type, int form);
 
   // Staff.
   void setDansei(int64_t n);
@@ -236,6 +238,20 @@ class Ttempo {
   Money islandAverage(const IslandFilter& f, IslandQuantity q) const;
   void setKeitaiWhere(const IslandFilter& f, int form);
   void setRirituWhere(const IslandFilter& f, Money rate);
+  // Calls fn on every occupied island of floors 0..kibo, floor by floor and island by island:
+  // the islands that every figure of the store reads, in the order its month plays them.
+  template <typename Fn>
+  void forEachIsland(Fn&& fn) const {
+    for (int f = 0; f <= kibo && f < kFloors; ++f)
+      for (const Tddai& d : dai[f])
+        if (d.used) fn(d);
+  }
+  template <typename Fn>
+  void forEachIsland(Fn&& fn) {
+    for (int f = 0; f <= kibo && f < kFloors; ++f)
+      for (Tddai& d : dai[f])
+        if (d.used) fn(d);
+  }
 
   // Results of the last closed month.
   YearMonth age(int month) const;
@@ -244,16 +260,15 @@ class Ttempo {
   ByKind<Money> salesPerMachinePerDay() const;
   ByKind<Money> grossProfitPerMachinePerDay() const;
   Money netProfit() const;
+  // A series of the history with its average. A store counts its months by its asset value
+  // (series 0), which has a value from its first month on, whatever series is read.
+  HistorySummary historySummary(int series) const { return backup.summary(series, 0); }
 
   // Store and land, in whole thousands of yen.
   int64_t assetValue(int month, int64_t landValue) const;
 
  private:
   void limitPromotionsByStaff();
-  template <typename Fn>
-  void forEachIsland(Fn&& fn) const;
-  template <typename Fn>
-  void forEachIsland(Fn&& fn);
 };
 
 }  // namespace gm

@@ -398,9 +398,10 @@ void fallBack(StepContext& x) {
       clearToVacant(b);
       return;
     case 25:
-      b.SetSecurity(x.draw(4) + b.security + 7);
-      [[fallthrough]];
     case 26:
+      // An emptied police station is given up like an office district: the street feels a
+      // little safer once the building stands empty, before the land is sold off cheap.
+      b.SetSecurity(x.draw(4) + b.security + 7);
       b.SetLandPrice(static_cast<int64_t>(x.draw(11) + 70) * (b.landPrice / 100));
       clearToVacant(b);
       return;

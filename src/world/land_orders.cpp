@@ -94,6 +94,9 @@ SaleOutcome SellLand(tworld& world, int row, int column) {
   Tchip& b = world.block(row, column);
   std::optional<int64_t> price = world.ui().askSalePrice(b.landPrice);
   if (!price) return SaleOutcome::Cancelled;
+  // The sale window asks for at least one thousand yen; the order does not take a window's word
+  // for it, since a price of nothing or less would hand the land away or charge the seller.
+  if (*price < 1) return SaleOutcome::Refused;
 
   tkaichou& company = world.kaichou;
   company.baikyakuzumi[row][column] = 1;

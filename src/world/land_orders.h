@@ -44,7 +44,8 @@ enum class SaleOutcome : uint8_t {
 
 // The sell order's refusals, in the order the game checks them; no side effect.
 Check CheckLandSale(const tworld& world, int row, int column);
-// Runs the whole sell order through the port.
+// Runs the whole sell order through the port. An asking price below 1 is refused as the checks
+// are: nothing is marked, drawn or shown.
 SaleOutcome SellLand(tworld& world, int row, int column);
 
 }  // namespace gm

@@ -1,6 +1,7 @@
 // Command line, game set-up and the month loop of the headless player.
 #include "autoplay.h"
 
+#include <array>
 #include <cinttypes>
 #include <cstdio>
 #include <fstream>
@@ -37,7 +38,9 @@ std::string AutoplayUsage() {
          "  --capital N         capital class 0..7 (3億円..10億円, default 0)\n"
          "  --no-rivals         play as \"新米店長\": no rival enters the city\n"
          "  --keep-running      go on after the game has ended (to watch a city grow)\n"
-         "  --csv FILE          write the block grid after the last month\n";
+         "  --csv FILE          write the block grid after the last month\n"
+         "Each month line ends with the rivals in the city and, for each rival i among them,\n"
+         "ri=OPEN_STORES:CASH.\n";
 }
 
 std::optional<AutoplaySettings> ParseAutoplayArguments(const std::vector<std::string>& args,
@@ -107,9 +110,19 @@ std::optional<AutoplaySettings> ParseAutoplayArguments(const std::vector<std::st
 
 namespace {
 
-bool writeCsv(const tworld& world, const std::string& path) {
-  std::ofstream csv(path);
-  if (!csv) return false;
+// The rivals in the city, then for each of them (by number) its open stores and its cash:
+// " rivals=2 r0=3:700,000 r3=1:812,000".
+void writeRivals(const Tenkaichou& rivals, std::ostream& out) {
+  std::array<int, kRivalCount> open{};
+  for (const TEntempo& t : rivals.tenpo)
+    if (t.isOpen() && t.owner < kRivalCount) ++open[t.owner];
+  out << " rivals=" << rivals.CountInCity();
+  for (int i = 0; i < kRivalCount; ++i)
+    if (rivals.sanka[i])
+      out << " r" << i << '=' << open[i] << ':' << formatGrouped(rivals.shikin[i]);
+}
+
+bool writeCsv(const tworld& world, std::ofstream& csv) {
   csv << "row,column,kind,population,security,fanRate,landPrice,unrest,owner\n";
   for (int r = 0; r < world.mapHeight; ++r)
     for (int c = 0; c < world.mapWidth; ++c) {
@@ -117,7 +130,8 @@ bool writeCsv(const tworld& world, const std::string& path) {
       csv << r << ',' << c << ',' << int{b.kind} << ',' << b.population << ',' << b.security << ','
           << b.fanRate << ',' << b.landPrice << ',' << b.unrest << ',' << int{b.owner} << '\n';
     }
-  return static_cast<bool>(csv);
+  csv.close();
+  return !csv.fail();
 }
 
 }  // namespace
@@ -127,6 +141,16 @@ int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err)
   if (!city.ok) {
     err << s.cityFile << ": " << city.error << '\n';
     return 2;
+  }
+  // Opened before the first month, so that a run of many years cannot end on a path that was
+  // never writable.
+  std::ofstream csv;
+  if (!s.csvFile.empty()) {
+    csv.open(s.csvFile);
+    if (!csv) {
+      err << s.csvFile << ": cannot open the block grid file\n";
+      return 1;
+    }
   }
   auto world = std::make_unique<tworld>();
   // The generator is seeded immediately before the world is built from the city file.
@@ -141,13 +165,22 @@ int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err)
     std::snprintf(digest, sizeof digest, "%016" PRIx64, StateDigest(*world));
     out << "year=" << date.year << " month=" << date.month
         << " cash=" << formatGrouped(world->kaichou.sikin)
-        << " population=" << world->TotalPopulation() << " digest=" << digest << '\n';
+        << " population=" << world->TotalPopulation() << " digest=" << digest;
+    writeRivals(world->rivals, out);
+    out << '\n';
+    if (!out) break;
     if (!result.goesOn && !s.keepRunning) {
       out << "game over\n";
       break;
     }
   }
-  if (!s.csvFile.empty() && !writeCsv(*world, s.csvFile)) {
+  // A full disk shows only when the buffered lines are flushed.
+  out.flush();
+  if (!out) {
+    err << "cannot write the month lines\n";
+    return 1;
+  }
+  if (csv.is_open() && !writeCsv(*world, csv)) {
     err << s.csvFile << ": cannot write the block grid\n";
     return 1;
   }

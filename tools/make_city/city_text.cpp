@@ -304,9 +304,12 @@ ParseResult parse(std::string_view text, bool autoKinds) {
         }
         g.kind[r][c] = k < 0 ? 0 : k;
         g.shape[r][c] = s;
-        if (k == 2 || k == 3 || k == 19 || k == 20 || k == 27 || k == 28)
-          result.warnings.push_back(cell(r, c) +
-                                    ": a company's block in a city that has no companies yet");
+        if (IsCompanyOnlyKind(k)) {
+          result.errors.push_back(at(lineNo) + "'" + std::string(1, ch) + "' at column " +
+                                  std::to_string(c + 1) +
+                                  " is a company's block; a new city has no companies yet");
+          continue;
+        }
       }
     }
   }

@@ -89,6 +89,9 @@ TEST(CityText, HeaderAndMapMistakesAreReportedByLine) {
   EXPECT_TRUE(parse(header("map:\nh#\n"), true).ok);
   EXPECT_FALSE(parse(header("map:\nhh\nh\n")).ok) << "rows of unequal length";
   EXPECT_FALSE(parse(header("map:\nhx\n")).ok) << "a character outside the legend";
+  for (const char* companyBlock : {"a", "b", "M", "R", "k", "K"})
+    EXPECT_FALSE(parse(header(std::string("map:\nh") + companyBlock + "\n")).ok)
+        << companyBlock << ": a new city has no companies yet";
   EXPECT_FALSE(parse(header("tax: 20\nmap:\nh\n")).ok) << "a key given twice";
   EXPECT_FALSE(parse(header("map:\n" + std::string(51, ',') + "\n")).ok);
   ParseResult r = parse("name: x\nmap:\n,\n");

@@ -2,7 +2,9 @@
 // level, purchases into it, sorting, and the sums over the stores.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "company/company.h"
 #include "support/scripted_frontend.h"
@@ -41,6 +43,10 @@ TEST_F(Company, PaymentNeedsMoreCashThanThePrice) {
   EXPECT_FALSE(company().Shiharai(1000));
   EXPECT_EQ(company().sikin, Money::fromInt(1000));
   EXPECT_TRUE(company().Shiharai(999));
+  EXPECT_EQ(company().sikin, Money::fromInt(1));
+  EXPECT_EQ(port.cashNotices, 2);
+  EXPECT_FALSE(company().Shiharai(-5)) << "a negative payment is no payment";
+  EXPECT_FALSE(company().Shiharai(Money::fromRaw(-1)));
   EXPECT_EQ(company().sikin, Money::fromInt(1));
   EXPECT_EQ(port.cashNotices, 2);
 }
@@ -150,6 +156,22 @@ TEST_F(Company, StoreSortKeepsTheOrderOfStoresInUse) {
   EXPECT_EQ(company().slot(3).name, "戊");
   EXPECT_FALSE(company().slot(4).used);
   EXPECT_EQ(company().slot(3).world, world.get());
+}
+
+// The warehouse sort walks its permutation in cycles: records in use come first and both groups
+// keep their order, free records with their leftovers too.
+TEST_F(Company, WarehouseSortPutsRecordsInUseFirstAndKeepsBothOrders) {
+  for (int n = 1; n <= kWarehouseRecords; ++n) company().record(n).tanka = n;
+  const std::array<int, 5> inUse = {2, 4, 5, 999, 1000};
+  for (int n : inUse) company().record(n).used = true;
+  company().DaiSort();
+  std::vector<int> expected(inUse.begin(), inUse.end());
+  for (int n = 1; n <= kWarehouseRecords; ++n)
+    if (std::find(inUse.begin(), inUse.end(), n) == inUse.end()) expected.push_back(n);
+  for (int n = 1; n <= kWarehouseRecords; ++n) {
+    ASSERT_EQ(company().record(n).tanka, expected[n - 1]) << "record " << n;
+    ASSERT_EQ(company().record(n).used, n <= 5) << "record " << n;
+  }
 }
 
 TEST_F(Company, SumsOverStoresInUse) {

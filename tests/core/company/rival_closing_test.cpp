@@ -2,6 +2,7 @@
 // openings at construction's end and the customers a store can take.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "company/rival_constants.h"
@@ -131,6 +132,42 @@ TEST(RivalIncidents, NothingHappensInTheFirstSevenMonths) {
   EXPECT_EQ(city->rng().draws(), before);
 }
 
+// A store that burns down is cleared and the records close ranks: the store that moves into its
+// record is looked at next and has its own chance of fire, so two neighbouring records can both
+// burn in one month. November of year 2; rival 0 has one chance in 36 of a fire.
+TEST(RivalIncidents, TwoNeighbouringStoresCanBothBurnDownInOneMonth) {
+  auto burnsDown = [](Random& p) {
+    const bool spark = p.randInt(36) == 1;
+    const bool spreads = p.randInt(100) < 42;
+    return spark && spreads && p.randInt(100) >= 70;
+  };
+  uint32_t seed = 0;
+  for (uint32_t s = 1; s <= 3000000 && seed == 0; ++s) {
+    Random p(s);
+    if (burnsDown(p) && burnsDown(p)) seed = s;
+  }
+  ASSERT_NE(seed, 0u);
+  RivalCity city(10, 10, kPolice);
+  city.world->month = 23;
+  city.enter(0, 1000000);
+  city.openStore(0, 2, 2);
+  city.openStore(0, 2, 3);
+  city.rng().setSeed(seed);
+  city.rivals().Jiken();
+  Tenkaichou& r = city.rivals();
+  EXPECT_FALSE(r.Tenpo(1).used);
+  EXPECT_FALSE(r.Tenpo(2).used);
+  for (int c : {2, 3}) {
+    EXPECT_EQ(city.at(2, c).kind, 3) << "the land stays the rival's";
+    EXPECT_EQ(city.at(2, c).owner, 0);
+  }
+  ASSERT_EQ(city.port.messages.size(), 2u);
+  EXPECT_EQ(city.port.messages[1].title, "大火災");
+  EXPECT_EQ(city.port.messages[1].text,
+            "パーラーＷildの店舗で大規模な火災があったようです。店舗は全焼してしまったようです。");
+  EXPECT_EQ(city.rng().draws(), 6u) << "three draws for each store, and no store left to draw for";
+}
+
 TEST(RivalClosing, AStoresResultIsTaxedIntoItsOwnersCash) {
   for (bool pachinkoTax : {false, true}) {
     SCOPED_TRACE(pachinkoTax);
@@ -157,6 +194,52 @@ TEST(RivalClosing, AStoresResultIsTaxedIntoItsOwnersCash) {
     EXPECT_EQ(city.rivals().shikin[0], Money::fromInt(500000) + profit)
         << "the suspended store's figure is not part of the month's profit";
   }
+}
+
+// Every draw of a store's month stands where the rules name it, left to right: the spend draws
+// have different ranges, so any other order gives other figures. A store of rival 0 at ratings
+// 50 (decile 5), six months old, size 0, the lowest exchange rates, 1,000 customers.
+TEST(RivalClosing, AStoresMonthDrawsItsFiguresInTheOrderWritten) {
+  bool sawLowMargin = false, sawHighMargin = false;
+  for (uint32_t seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(seed);
+    RivalCity city(10, 10, kPolice);
+    city.enter(0, 500000);
+    int k = city.openStore(0, 5, 5);
+    city.rivals().Tenpo(k).kyaku = 1000;
+    city.rng().setSeed(seed);
+    Random p(seed);
+    int64_t spend = 9000 + p.randInt(480);
+    spend += p.randInt(360);
+    spend += p.randInt(180);
+    spend += p.randInt(270);
+    spend -= p.randInt(240);  // 6 months x 40
+    spend += p.randInt(2);
+    spend += p.randInt(2);
+    const bool low = p.randInt(100) >= 50;
+    const int margin = low ? 15 - p.randInt(3) : 15 + p.randInt(3);
+    (low ? sawLowMargin : sawHighMargin) = true;
+    int64_t cost = 34000 - p.randInt(3000);
+    cost += p.randInt(3000);  // 6 months x 500
+    cost -= p.randInt(1700);
+    cost -= p.randInt(1300);
+    int64_t satisfaction = p.randInt(35);
+    satisfaction += p.randInt(30);
+    satisfaction += p.randInt(20);
+    satisfaction += p.randInt(12);
+    satisfaction += p.randInt(12);
+    satisfaction -= p.randInt(6);
+
+    city.kessan();
+    const TEntempo& t = city.rivals().Tenpo(k);
+    // 1,000 customers spending `spend` yen each at `margin` per cent: spend x margin / 100
+    // thousand yen, exact to the four decimals.
+    EXPECT_EQ(t.zengetsu, Money::ratio(spend * margin, 100) - Money::fromInt(cost));
+    EXPECT_EQ(t.manzoku, std::clamp<int64_t>(satisfaction, 0, 100));
+    EXPECT_EQ(city.rng().seed(), p.seed());
+  }
+  EXPECT_TRUE(sawLowMargin);
+  EXPECT_TRUE(sawHighMargin);
 }
 
 TEST(RivalClosing, ALossIsAddedUntaxed) {
@@ -217,6 +300,43 @@ TEST(RivalClosing, AStoreThatKeepsLosingClosesAndTheRecordsCloseRanks) {
   cheaper->rng().setSeed(seed);
   cheaper->kessan();
   EXPECT_EQ(city->rivals().shikin[0] - cheaper->rivals().shikin[0], Money::fromInt(100000));
+}
+
+// Two old losing stores in neighbouring records and a young one behind them. Each record is
+// looked at exactly once in the month, also the one that moves into a record just cleared: the
+// closings always cost four draws more than a twin whose two stores are too young to close
+// (the monthly results draw alike at both ages), and both stores can close in one month.
+std::unique_ptr<RivalCity> twoLosingNeighbours(int age) {
+  auto city = std::make_unique<RivalCity>(10, 10, kPolice);
+  city->enter(0, 10000000);  // far from the exit line: no exit draws
+  for (int c : {2, 3}) {
+    TEntempo& t = city->rivals().Tenpo(city->openStore(0, 2, c, 0, age));
+    t.ruikei = Money::fromInt(-5000000);
+    t.akaji = Money::fromInt(-2000000);
+  }
+  city->openStore(0, 7, 7, 0, 5);
+  return city;
+}
+
+TEST(RivalClosing, NeighbouringRecordsAreEachExaminedOnceAndCanCloseTogether) {
+  int bothClosed = 0;
+  for (uint32_t seed = 1; seed <= 60; ++seed) {
+    SCOPED_TRACE(seed);
+    auto city = twoLosingNeighbours(20);
+    auto twin = twoLosingNeighbours(9);  // rival 0 closes only stores older than 10 months
+    city->rng().setSeed(seed);
+    twin->rng().setSeed(seed);
+    city->kessan();
+    twin->kessan();
+    EXPECT_EQ(city->rng().draws() - twin->rng().draws(), 4u);
+    if (city->at(2, 2).kind != 1 || city->at(2, 3).kind != 1) continue;
+    ++bothClosed;
+    Tenkaichou& r = city->rivals();
+    EXPECT_EQ(r.Tenpo(1).blockRow, 7) << "the young store moved to the front";
+    EXPECT_FALSE(r.Tenpo(2).used);
+    EXPECT_EQ(city->port.messages.size(), 2u);
+  }
+  EXPECT_GT(bothClosed, 0);
 }
 
 TEST(RivalClosing, ARivalDownTo100000IsBailedOutOrLeavesWithAllItHolds) {

@@ -20,7 +20,6 @@ CityDefinition sampleCity() {
   c.unionDayCut = 3;
   c.kinds[0][0] = 21;
   c.kinds[19][39] = 10;
-  c.kinds[49][49] = 1;
   c.cityType = 2;
   c.maxPachinkoRate = 4;
   c.maxSlotRate = 1;
@@ -74,6 +73,25 @@ TEST(CityFileRecord, ShortAndImpossibleRecordsAreRefused) {
   ASSERT_TRUE(r.ok);
   EXPECT_LE(r.city.name.size(), 32u * 3);
   EXPECT_FALSE(ReadCityFile("/nonexistent/city.pmp").ok);
+}
+
+// Only the city's own kinds come in: a company's block would stand for records nobody holds (a
+// kind-2 block sells for cash never paid, a kind-19 block opens store slot 1), and a block
+// beyond the extents would count in the city's figures.
+TEST(CityFileRecord, CompanyBlocksAndBlocksOutsideTheCityAreReadAsTheCitys) {
+  std::string bytes = EncodeCityRecord(sampleCity());  // 20 x 40
+  const int companyKinds[] = {2, 3, 19, 20, 27, 28};
+  for (int i = 0; i < 6; ++i) bytes[307 + 1 + i] = static_cast<char>(companyKinds[i]);
+  bytes[307 + 20 * 50] = 21;                            // [20][0]: the row below the last
+  bytes[307 + 40] = 26;                                 // [0][40]: the column after the last
+  bytes[307 + 49 * 50 + 49] = static_cast<char>(0x95);  // not even a kind
+  CityReadResult r = DecodeCityRecord(bytes);
+  ASSERT_TRUE(r.ok) << r.error;
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(r.city.kinds[0][1 + i], 1) << "kind " << companyKinds[i];
+  EXPECT_EQ(r.city.kinds[0][0], 21) << "the city's own kinds stay";
+  EXPECT_EQ(r.city.kinds[20][0], 0);
+  EXPECT_EQ(r.city.kinds[0][40], 0);
+  EXPECT_EQ(r.city.kinds[49][49], 0);
 }
 
 TEST(CityFileRecord, OutOfRangeValuesAreBroughtIntoTheirRanges) {

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <set>
 
+#include <sys/stat.h>
+
 #include "base/text.h"
 #include "persist/city_file.h"
 #include "persist/city_list.h"
@@ -179,6 +181,16 @@ TEST(CityList, ShortAndCorruptFilesAreRefusedWithTheirReason) {
   EXPECT_FALSE(ReadCityFile((dir.path() / "short.pmp").string()).ok);
   EXPECT_TRUE(ReadCityFile((dir.path() / "good.pmp").string()).ok);
   EXPECT_FALSE(ReadCityFile((dir.path() / "gone.pmp").string()).ok);
+
+  // A folder or a pipe is no city file: refused at once, without reading (a pipe would block).
+  fs::create_directories(dir.path() / "folder.pmp");
+  const fs::path pipe = dir.path() / "pipe.pmp";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  for (const fs::path& p : {dir.path() / "folder.pmp", pipe}) {
+    CityReadResult r = ReadCityFile(p.string());
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, "都市ファイルが通常のファイルではありません。");
+  }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // The twelve-month history: the oldest month falls off, and the average counts months with a
-// value but sums the newest ones.
+// value but sums the newest ones; a store counts its months by its asset value.
 #include <gtest/gtest.h>
 
 #include "store/history.h"
+#include "store/store.h"
 
 namespace gm {
 namespace {
@@ -31,7 +32,9 @@ TEST(History, AverageCountsOnlyTheFirstNMonths) {
   // A store counts its months by series 0 (its asset value) whatever series is read.
   b.push(0, Money::fromInt(1));
   b.push(0, Money::fromInt(1));
-  HistorySummary t = b.summary(7, 0);
+  Ttempo store;
+  store.backup = b;
+  HistorySummary t = store.historySummary(7);
   EXPECT_EQ(t.months, 2);
   EXPECT_EQ(t.sum, Money::fromInt(30));
   EXPECT_EQ(t.average, Money::fromInt(15));

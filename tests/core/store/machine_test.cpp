@@ -1,10 +1,9 @@
 // Machine records: filling from a model, moving between places, the model comparisons, age and
-// validity, the money helpers and the warehouse order; and a walk over the type table.
+// validity and the money helpers; and a walk over the type table.
 #include "store/machine.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 
 namespace gm {
@@ -155,20 +154,6 @@ TEST(MachineRecord, MoneyHelpers) {
   EXPECT_EQ(d.attendance(), 100) << "capped";
   d.jikan = 0;
   EXPECT_EQ(d.attendance(), 0);
-}
-
-TEST(MachineRecord, WarehouseOrderPutsRecordsInUseFirstAndKeepsTheirOrder) {
-  std::array<Tddai, 6> dai{};
-  for (int i : {1, 3, 4}) {
-    dai[i].used = true;
-    dai[i].tanka = i;
-  }
-  dai[0].tanka = 100;  // free records keep their leftovers and their order too
-  dai[5].tanka = 105;
-  std::stable_sort(dai.begin(), dai.end(), machineOrderLess);
-  std::array<int, 6> order{};
-  for (int i = 0; i < 6; ++i) order[i] = dai[i].tanka;
-  EXPECT_EQ(order, (std::array<int, 6>{1, 3, 4, 100, 0, 105}));
 }
 
 TEST(MachineTypeTable, EveryTypeHasAPositivePriceUnderEveryLaw) {

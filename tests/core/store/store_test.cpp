@@ -303,6 +303,17 @@ TEST(StoreIslands, FilteredSumsAndBulkSettings) {
   EXPECT_EQ(s.dai[1][0].riritu, Money::fromInt(20));
   s.setKeitaiWhere({8, -1, IslandKind::Both}, 3);
   EXPECT_EQ(s.formCounts(), (std::array<int, 4>{10, 0, 10, 10}));
+
+  // The default form of new islands takes only a machine type 0..9 and a form 0..3.
+  s.setShinDaiKeitai(9, 3);
+  s.setShinDaiKeitai(9, 4);
+  s.setShinDaiKeitai(10, 1);
+  s.setShinDaiKeitai(-1, 1);
+  EXPECT_EQ(s.getShinDaiKeitai(9), 3);
+  EXPECT_EQ(s.getShinDaiKeitai(10), 0);
+  EXPECT_EQ(s.getShinDaiKeitai(-1), 0);
+  EXPECT_EQ(s.shinDaiKeitai,
+            (std::array<uint8_t, kMachineTypeCount>{0, 0, 0, 0, 0, 0, 0, 0, 0, 3}));
 }
 
 }  // namespace

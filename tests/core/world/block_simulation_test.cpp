@@ -239,7 +239,7 @@ struct FallBackRule {
   int kind;
   int limit;                         // the check looks at blocks with fewer people than this
   int odds;                          // and one in this many falls back
-  int securityRange, securityBonus;  // security + RandInt(range) + bonus; range 0: untouched
+  int securityRange, securityBonus;  // security + RandInt(range) + bonus
   int priceBase, priceRange;         // (RandInt(range) + base) x (land price div 100)
   int landPrice;  // dear enough that even the cheapest fall back stays above vacant land's limit
 };
@@ -249,7 +249,7 @@ constexpr FallBackRule kFallBacks[] = {
     {23, 10, 18, 3, 3, 85, 6, 600000},   // hospital
     {24, 10, 6, 6, 10, 80, 6, 1000000},  // shopping district
     {25, 10, 6, 4, 7, 70, 11, 1500000},  // office district
-    {26, 5, 24, 0, 0, 70, 11, 1000000},  // police
+    {26, 5, 24, 4, 7, 70, 11, 1000000},  // police: as an office district
 };
 
 TEST(BlockSimulation, EmptiedBlocksFallBackWithTheirOwnDraws) {
@@ -264,9 +264,7 @@ TEST(BlockSimulation, EmptiedBlocksFallBackWithTheirOwnDraws) {
       const Tchip& b = run.block;
       Random probe = run.atCheck;
       EXPECT_EQ(probe.randInt(rule.odds), 1);
-      int security = run.twin.security;
-      if (rule.securityRange > 0)
-        security += probe.randInt(rule.securityRange) + rule.securityBonus;
+      int security = run.twin.security + probe.randInt(rule.securityRange) + rule.securityBonus;
       int64_t price = static_cast<int64_t>(probe.randInt(rule.priceRange) + rule.priceBase) *
                       (run.twin.landPrice / 100);
       EXPECT_EQ(b.kind, 1);
@@ -347,7 +345,7 @@ TEST(BlockSimulation, VacantLandDevelopsOnlyWhereThePolicyOrANeedCalls) {
   }
 }
 
-TEST(BlockSimulation, DevelopmentMovesThePoliciesOnlyBelowCityType4) {
+TEST(BlockSimulation, DevelopmentMovesThePoliciesByFixedAmountsOnlyBelowCityType4) {
   int developed[2] = {};
   for (int cityType : {0, 4}) {
     for (uint32_t seed = 1; seed <= 200; ++seed) {
@@ -381,6 +379,24 @@ TEST(BlockSimulation, DevelopmentMovesThePoliciesOnlyBelowCityType4) {
   }
   EXPECT_GT(developed[0], 0);
   EXPECT_GT(developed[1], 0);
+
+  // The table's changes are fixed amounts, not draws: its entries of 1 move a policy by exactly
+  // one. A policy of 100 wins every draw and the full estate lets the district build.
+  for (uint32_t seed = 1; seed <= 20; ++seed) {
+    for (int kind : {24, 25}) {
+      SCOPED_TRACE(testing::Message() << "seed " << seed << ", kind " << kind);
+      auto w = estate(seed);
+      BlockStepInputs in = inputsFor(*w);
+      in.cityType = kind == 24 ? 2 : 3;  // shopping: housing +1, commerce -1; office: +1, -1
+      in.housing = 60;
+      in.commerce = kind == 24 ? 100 : 0;
+      in.business = kind == 25 ? 100 : 0;
+      BlockStepResult r = SimulateBlock(w->block(2, 2), in, w->rng());
+      ASSERT_EQ(w->block(2, 2).kind, kind);
+      EXPECT_EQ(r.housing, 61);
+      EXPECT_EQ(kind == 24 ? r.commerce : r.business, 99);
+    }
+  }
 }
 
 TEST(BlockSimulation, ChangedFollowsTheDevelopmentLevelToo) {

@@ -158,6 +158,16 @@ TEST_F(LandOrders, SaleRefusalsAndACancelledPrice) {
   EXPECT_EQ(SellLand(*w, 1, 0), SaleOutcome::Cancelled);  // the port enters no price
   EXPECT_EQ(w->kaichou.baikyakuzumi[1][0], 0);
   EXPECT_TRUE(port.messages.empty());
+
+  // Whatever a window passes, land is never sold for nothing or less.
+  port.salePrices = {0, -70000};
+  uint64_t draws = w->rng().draws();
+  EXPECT_EQ(SellLand(*w, 1, 0), SaleOutcome::Refused);
+  EXPECT_EQ(SellLand(*w, 1, 0), SaleOutcome::Refused);
+  EXPECT_EQ(w->kaichou.baikyakuzumi[1][0], 0);
+  EXPECT_EQ(w->block(1, 0).kind, 2);
+  EXPECT_EQ(w->rng().draws(), draws);
+  EXPECT_TRUE(port.messages.empty());
 }
 
 TEST_F(LandOrders, SellingToAWillingBuyer) {
