@@ -67,16 +67,23 @@ int islandCount(const tworld& world, const StoreSelection& stores, const IslandF
   return n;
 }
 
-IslandForecast forecastAfter(const tworld& world, const StoreSelection& stores,
-                             const ProfitRateChanges& changes) {
-  IslandForecast total;
+ForecastTerms monthForecastTerms(const tworld& world) {
+  const tkaichou& k = world.kaichou;
+  return {world.MonthlyHours(), world.month, k.tousotu, k.chisei, k.karisuma};
+}
+
+BulkForecast forecastAfter(const tworld& world, const StoreSelection& stores,
+                           const ProfitRateChanges& changes) {
+  const ForecastTerms terms = monthForecastTerms(world);
+  BulkForecast total;
   for (int slot : stores) {
     Ttempo copy;
     world.kaichou.slot(slot).assignTo(copy);
     changes.applyTo(copy);
-    const IslandForecast f = islandForecast(copy);
-    total.sales += f.sales;
-    total.grossProfit += f.grossProfit;
+    const StoreForecast f = storeForecast(copy, terms);
+    total.sales += f.sales[kTotal];
+    total.grossProfit += f.grossProfit[kTotal];
+    total.netProfit += f.netProfit;
   }
   if (total.sales.raw() != 0)
     total.profitRate = Money::ratio(total.grossProfit.raw() * 100, total.sales.raw());

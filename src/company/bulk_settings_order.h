@@ -5,6 +5,7 @@
 
 #include "base/refusal.h"
 #include "company/store_selection.h"
+#include "store/forecasts.h"
 #include "store/island_settings.h"
 #include "store/order_support.h"
 
@@ -13,13 +14,21 @@ namespace gm {
 class tworld;
 
 // What the bulk screens show of the selected stores: the average profit rate of the islands a
-// filter takes (0 without islands) and their number, and the month's forecast over every island
+// filter takes (0 without islands) and their number, and the month's forecast over the stores
 // once a change has been made (on copies: the stores stay as they are).
 Money averageProfitRate(const tworld& world, const StoreSelection& stores,
                         const IslandFilter& filter);
 int islandCount(const tworld& world, const StoreSelection& stores, const IslandFilter& filter);
-IslandForecast forecastAfter(const tworld& world, const StoreSelection& stores,
-                             const ProfitRateChanges& changes);
+struct BulkForecast {
+  Money sales;
+  Money grossProfit;  // at the profit rates set
+  Money profitRate;   // per cent, four decimals; 0 without sales
+  Money netProfit;    // after the month's costs
+};
+// The month in progress as the forecasts see it: its hours and the president's qualities.
+ForecastTerms monthForecastTerms(const tworld& world);
+BulkForecast forecastAfter(const tworld& world, const StoreSelection& stores,
+                           const ProfitRateChanges& changes);
 // Morning machines and slot machines over the selected stores, with every slot island at
 // `machines` when that is 0..10 (and as they stand otherwise).
 struct MorningRatio {

@@ -72,14 +72,6 @@ int StepMorning(Ttempo& store, std::span<const IslandPosition> islands, int step
   return changed;
 }
 
-IslandForecast islandForecast(const Ttempo& store, const IslandFilter& filter) {
-  IslandForecast f;
-  f.sales = store.islandSum(filter, IslandQuantity::Sales);
-  f.grossProfit = store.islandSum(filter, IslandQuantity::ExpectedGrossProfit);
-  if (f.sales.raw() != 0) f.profitRate = Money::ratio(f.grossProfit.raw() * 100, f.sales.raw());
-  return f;
-}
-
 void ProfitRateChanges::applyTo(Ttempo& store) const {
   for (int t = 0; t < kMachineTypeCount; ++t)
     if (byType[t]) store.setRirituWhere(IslandFilter{t, -1, IslandKind::Both}, *byType[t]);

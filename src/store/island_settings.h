@@ -39,15 +39,6 @@ int StepProfitRate(Ttempo& store, std::span<const IslandPosition> islands, Money
 int StepBusinessForm(Ttempo& store, std::span<const IslandPosition> islands, int step);
 int StepMorning(Ttempo& store, std::span<const IslandPosition> islands, int step);
 
-// The month's forecast of a set of islands: last month's sales, the gross profit they would have
-// made at the profit rates now set, and that profit as a rate of the sales.
-struct IslandForecast {
-  Money sales;
-  Money grossProfit;
-  Money profitRate;  // per cent, four decimals; 0 without sales
-};
-IslandForecast islandForecast(const Ttempo& store, const IslandFilter& filter = {});
-
 // "利益率一括修正": new rates for every island of a type, or for every pachinko or slot island of a
 // business form. Rates left empty stay as they are.
 struct ProfitRateChanges {

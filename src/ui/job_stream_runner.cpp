@@ -7,6 +7,7 @@
 #include "ui/island_bulk_dialogs.h"
 #include "ui/manipulation_dialog.h"
 #include "ui/profit_rate_dialog.h"
+#include "ui/promotion_dialog.h"
 #include "world/world.h"
 
 namespace gm {
@@ -49,8 +50,10 @@ void runStoreJobStream(TMain& main, int slot) {
         openDialog<Tdefform>(main, one);
         break;
       case JobStep::PersonnelCosts:
+        // The personnel-cost dialog belongs to the staff screens.
+        break;
       case JobStep::Promotions:
-        // Their dialogs belong to the staff and the business screens.
+        openDialog<Thansokusettei>(main, one);
         break;
     }
   }

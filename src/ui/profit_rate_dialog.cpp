@@ -87,9 +87,11 @@ Triritushuusei::Triritushuusei(tworld& world, const StoreSelection& stores, QWid
 
   forecastRate_ = new QLabel(this);
   forecastGross_ = new QLabel(this);
+  forecastNet_ = new QLabel(this);
   auto* forecast = new QFormLayout;
   forecast->addRow(QStringLiteral("今月の予想利益率"), forecastRate_);
   forecast->addRow(QStringLiteral("今月の予想粗利益(千円)"), forecastGross_);
+  forecast->addRow(QStringLiteral("今月の予想純利益(千円)"), forecastNet_);
   body()->addLayout(forecast);
 
   byType_->setChecked(true);
@@ -120,9 +122,10 @@ ProfitRateChanges Triritushuusei::changes() const {
 }
 
 void Triritushuusei::showForecast() {
-  const IslandForecast f = forecastAfter(world(), stores_, changes());
+  const BulkForecast f = forecastAfter(world(), stores_, changes());
   forecastRate_->setText(rateText(f.profitRate));
   forecastGross_->setText(moneyText(f.grossProfit));
+  forecastNet_->setText(moneyText(f.netProfit));
 }
 
 OrderOutcome Triritushuusei::runOrder() {

@@ -32,6 +32,7 @@ class Triritushuusei : public OrderDialog {
   }
   QLabel* forecastRate() const { return forecastRate_; }
   QLabel* forecastGross() const { return forecastGross_; }
+  QLabel* forecastNet() const { return forecastNet_; }
   ProfitRateChanges changes() const;
 
  protected:
@@ -50,6 +51,7 @@ class Triritushuusei : public OrderDialog {
   std::array<Money, 2 * kBusinessForms> formStart_{};
   QLabel* forecastRate_;
   QLabel* forecastGross_;
+  QLabel* forecastNet_;
 };
 
 }  // namespace gm

@@ -17,10 +17,12 @@
 #include "ui/machine_window.h"
 #include "ui/manipulation_dialog.h"
 #include "ui/profit_rate_dialog.h"
+#include "ui/promotion_dialog.h"
 #include "ui/replacement_dialog.h"
 #include "ui/store_window_bulk.h"
 #include "ui/store_window_equipment.h"
 #include "ui/store_window_islands.h"
+#include "ui/store_window_promotion.h"
 #include "world/world.h"
 
 namespace gm {
@@ -34,10 +36,12 @@ StoreWindow::StoreWindow(TMain& main) : Ttempoform(main) {
   status_ = new StoreStatusPage(pages_);
   bulk_ = new StoreBulkPage(pages_);
   islands_ = new StoreIslandsPage(pages_);
+  promotion_ = new StorePromotionPage(pages_);
   equipment_ = new StoreEquipmentPage(pages_);
   pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
   pages_->addTab(bulk_, QStringLiteral("一括設定"));
   pages_->addTab(islands_, QStringLiteral("個別調整"));
+  pages_->addTab(promotion_, QStringLiteral("販促"));
   pages_->addTab(equipment_, QStringLiteral("設備"));
   layout()->addWidget(pages_);
 
@@ -49,6 +53,7 @@ StoreWindow::StoreWindow(TMain& main) : Ttempoform(main) {
   connect(status_, &StoreStatusPage::commandChosen, this, &StoreWindow::runStatusCommand);
   connect(bulk_, &StoreBulkPage::commandChosen, this, &StoreWindow::runBulkCommand);
   connect(equipment_, &StoreEquipmentPage::investRequested, this, &StoreWindow::invest);
+  connect(promotion_, &StorePromotionPage::changeRequested, this, &StoreWindow::changePromotions);
   connect(islands_, &StoreIslandsPage::rateStepped, this,
           [this](Money step) { stepIslands(kStepRate, step, 0); });
   connect(islands_, &StoreIslandsPage::formStepped, this,
@@ -93,6 +98,7 @@ void StoreWindow::refresh() {
     status_->clear();
     bulk_->clear();
     islands_->clear();
+    promotion_->clear();
     equipment_->clear();
     return;
   }
@@ -101,6 +107,7 @@ void StoreWindow::refresh() {
   status_->showStore(world(), *s);
   bulk_->showStore(world(), *s);
   islands_->showStore(world(), *s);
+  promotion_->showStore(world(), *s);
   equipment_->showStore(world(), *s);
 }
 
@@ -211,6 +218,14 @@ void StoreWindow::invest(int item) {
   Ttempo* s = shownStore();
   if (!s) return;
   OrderEquipment(world(), *s, item);
+  afterOrder();
+}
+
+void StoreWindow::changePromotions() {
+  const int slot = shownSlot();
+  if (slot == 0) return;
+  Thansokusettei dialog(world(), StoreSelection::one(slot), this);
+  dialog.exec();
   afterOrder();
 }
 

@@ -15,6 +15,7 @@ class Money;
 class StoreBulkPage;
 class StoreEquipmentPage;
 class StoreIslandsPage;
+class StorePromotionPage;
 class Ttempo;
 
 class StoreWindow : public Ttempoform {
@@ -37,12 +38,14 @@ class StoreWindow : public Ttempoform {
   StoreStatusPage* statusPage() const { return status_; }
   StoreBulkPage* bulkPage() const { return bulk_; }
   StoreIslandsPage* islandsPage() const { return islands_; }
+  StorePromotionPage* promotionPage() const { return promotion_; }
   StoreEquipmentPage* equipmentPage() const { return equipment_; }
 
   // The status page's commands, the bulk page's and the island page's.
   void runStatusCommand(int command);
   void runBulkCommand(int command);
   void openReplacement();
+  void changePromotions();
 
  private:
   Ttempo* shownStore() const;
@@ -58,6 +61,7 @@ class StoreWindow : public Ttempoform {
   StoreStatusPage* status_;
   StoreBulkPage* bulk_;
   StoreIslandsPage* islands_;
+  StorePromotionPage* promotion_;
   StoreEquipmentPage* equipment_;
 };
 

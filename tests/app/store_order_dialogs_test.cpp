@@ -20,9 +20,11 @@
 #include "ui/maker_window.h"
 #include "ui/manipulation_dialog.h"
 #include "ui/profit_rate_dialog.h"
+#include "ui/promotion_dialog.h"
 #include "ui/purchase_dialog.h"
 #include "ui/rate_spin_box.h"
 #include "ui/replacement_dialog.h"
+#include "ui/screen_text.h"
 
 namespace gm {
 namespace {
@@ -171,8 +173,11 @@ TEST_F(StoreOrderDialogs, BulkDialogsShowTheirForecastAndWriteOnlyOnConfirmation
     Triritushuusei rates(world(), one);
     EXPECT_EQ(rates.forecastGross()->text(), QStringLiteral("375"));  // 15 % of 2,500
     EXPECT_FALSE(rates.typeRate(4)->isEnabled()) << "no island of that type";
+    const BulkForecast before = forecastAfter(world(), one, ProfitRateChanges{});
+    EXPECT_EQ(rates.forecastNet()->text(), moneyText(before.netProfit));
     rates.typeRate(0)->setValue(20.0);
     EXPECT_EQ(rates.forecastGross()->text(), QStringLiteral("500"));
+    EXPECT_EQ(rates.forecastNet()->text(), moneyText(before.netProfit + Money::fromInt(125)));
     EXPECT_EQ(rates.forecastRate()->text(), QStringLiteral("20.0%"));
     EXPECT_EQ(s.dai[0][0].riritu, Money::fromInt(15)) << "nothing is written before 決定";
     rates.cancelButton()->click();
@@ -213,6 +218,25 @@ TEST_F(StoreOrderDialogs, BulkDialogsShowTheirForecastAndWriteOnlyOnConfirmation
   EXPECT_EQ(s.getShinDaiKeitai(5), 3);
   EXPECT_EQ(s.shinDaiMorning9, 6);
   EXPECT_EQ(s.shinDaiRitu[0], Money::fromInt(15));
+}
+
+TEST_F(StoreOrderDialogs, PromotionsAreHeldToTheStaffAndPricedAsTheyAreChosen) {
+  Ttempo& s = addStore(1, 2, 2, 1, kOpen, "銀玉会館");
+  s.setDansei(12);  // one lot of tissues, two of letters
+  Thansokusettei form(world(), StoreSelection::one(1));
+  form.choiceBox(Promotion::Tissue)->setCurrentIndex(3);
+  EXPECT_EQ(form.choiceBox(Promotion::Tissue)->currentIndex(), 1) << "set back to the limit";
+  EXPECT_EQ(port.messages.back().text,
+            "現在の 銀玉会館 の人員数では、ティッシュの配布量は 「1万個」 が限界です。");
+  form.choiceBox(Promotion::Event)->setCurrentIndex(1);
+  // A week's event on two floors at the intelligence factor 0.99, and 80 for the tissues.
+  EXPECT_EQ(form.costLabel(Thansokusettei::kCostEvent)->text(), QStringLiteral("99"));
+  EXPECT_EQ(form.costLabel(Thansokusettei::kCostTotal)->text(), QStringLiteral("179"));
+  EXPECT_EQ(s.hansoku.event, 0) << "nothing is stored before 決定";
+  form.okButton()->click();
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+  EXPECT_EQ(s.hansoku.event, 1);
+  EXPECT_EQ(s.hansoku.tissue, 1);
 }
 
 }  // namespace

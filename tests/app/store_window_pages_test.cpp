@@ -16,6 +16,7 @@
 #include "ui/store_window_bulk.h"
 #include "ui/store_window_equipment.h"
 #include "ui/store_window_islands.h"
+#include "ui/store_window_promotion.h"
 
 namespace gm {
 namespace {
@@ -36,7 +37,7 @@ TEST_F(StoreWindowPages, PagesStandInTheirOrder) {
   QStringList tabs;
   for (int i = 0; i < storeWindow().pages()->count(); ++i)
     tabs << storeWindow().pages()->tabText(i);
-  EXPECT_EQ(tabs, (QStringList{"ｽﾃｰﾀｽ", "一括設定", "個別調整", "設備"}));
+  EXPECT_EQ(tabs, (QStringList{"ｽﾃｰﾀｽ", "一括設定", "個別調整", "販促", "設備"}));
 }
 
 TEST_F(StoreWindowPages, TheIslandPageStepsTheSelectedIslands) {
@@ -101,11 +102,11 @@ TEST_F(StoreWindowPages, OpeningFromTheStatusPageRunsTheJobStreamInOrder) {
   storeWindow().showStore(1);
   port.answers.push_back(true);  // the job stream
   auto seen = std::make_shared<QStringList>();
-  cancelEach(seen, 6);
+  cancelEach(seen, 7);
   storeWindow().statusPage()->button(StoreStatusPage::kOpen)->click();
   EXPECT_EQ(s.joutai, kOpen);
   EXPECT_EQ(*seen, (QStringList{"交換率変更", "工作変更", "利益率一括修正", "営業形態一括調整",
-                                "ﾓｰﾆﾝｸﾞ一括設定", "新台初期値設定"}));
+                                "ﾓｰﾆﾝｸﾞ一括設定", "新台初期値設定", "販売促進予算変更"}));
   EXPECT_EQ(storeWindow().statusPage()->text(StoreStatusPage::kState), QStringLiteral("営業中"));
   EXPECT_FALSE(storeWindow().statusPage()->button(StoreStatusPage::kOpen)->isEnabled());
 
@@ -116,9 +117,27 @@ TEST_F(StoreWindowPages, OpeningFromTheStatusPageRunsTheJobStreamInOrder) {
   s.dai[0][1].reset();
   storeWindow().refresh();
   seen->clear();
-  cancelEach(seen, 2);
+  cancelEach(seen, 3);
   storeWindow().statusPage()->button(StoreStatusPage::kJobStream)->click();
-  EXPECT_EQ(*seen, (QStringList{"交換率変更", "新台初期値設定"}));
+  EXPECT_EQ(*seen, (QStringList{"交換率変更", "新台初期値設定", "販売促進予算変更"}));
+}
+
+TEST_F(StoreWindowPages, ThePromotionPageShowsTheChoicesAndTheirCosts) {
+  Ttempo& s = addStore(1, 2, 2, 0, kOpen, "銀玉会館");
+  s.hansoku.www = 1;
+  s.hansoku.tvAgency = 1;
+  s.hansoku.tvSpot = 1;
+  storeWindow().showStore(1);
+  QTableWidget* grid = storeWindow().promotionPage()->grid();
+  EXPECT_EQ(grid->item(3, 0)->text(), QStringLiteral("駒洒落エージェンシー  25秒"));
+  // 90 x 2.5 x 1.00 (charisma 45) and 300 x 0.99 (intelligence 65).
+  EXPECT_EQ(grid->item(3, 1)->text(), QStringLiteral("225"));
+  EXPECT_EQ(grid->item(4, 1)->text(), QStringLiteral("297"));
+  EXPECT_EQ(grid->item(6, 1)->text(), QStringLiteral("522"));
+  auto seen = std::make_shared<QStringList>();
+  cancelEach(seen, 1);
+  storeWindow().promotionPage()->changeButton()->click();
+  EXPECT_EQ(*seen, QStringList{"販売促進予算変更"});
 }
 
 TEST_F(StoreWindowPages, TheBulkPageOffersWhatTheStoreHas) {

@@ -47,18 +47,28 @@ TEST_F(IslandSettings, StepsMoveTheSelectedIslandsWithinTheirLimits) {
   EXPECT_EQ(StepBusinessForm(*s, top, 2), 0);
 }
 
-TEST_F(IslandSettings, TheForecastRatesLastMonthsSalesAtTheRatesNowSet) {
+TEST_F(IslandSettings, TheForecastRatesLastMonthsSalesAtTheRatesBeingSet) {
   // 1,000 customers at 2.5 a head on the pachinko island of the first floor.
   Tddai& d = s->dai[0][0];
   d.kadou = 1000;
   d.nissuu = 30;
   d.kyakutan = Money::fromRaw(25000);
   d.riritu = Money::fromInt(12);
-  const IslandForecast f = islandForecast(*s);
-  EXPECT_EQ(f.sales, Money::fromInt(2500));
-  EXPECT_EQ(f.grossProfit, Money::fromInt(300));
-  EXPECT_EQ(f.profitRate, Money::fromInt(12));
-  EXPECT_EQ(islandForecast(*s, IslandFilter{-1, -1, IslandKind::Slot}).profitRate, Money());
+  const StoreSelection one = StoreSelection::one(1);
+  const BulkForecast now = forecastAfter(*w, one, ProfitRateChanges{});
+  EXPECT_EQ(now.sales, Money::fromInt(2500));
+  EXPECT_EQ(now.grossProfit, Money::fromInt(300));
+  EXPECT_EQ(now.profitRate, Money::fromInt(12));
+
+  ProfitRateChanges higher;
+  higher.byType[0] = Money::fromInt(20);
+  const BulkForecast after = forecastAfter(*w, one, higher);
+  EXPECT_EQ(after.grossProfit, Money::fromInt(500));
+  EXPECT_EQ(after.profitRate, Money::fromInt(20));
+  EXPECT_EQ(after.netProfit - now.netProfit, Money::fromInt(200))
+      << "the month's costs do not follow the profit rate";
+  EXPECT_LT(now.netProfit, now.grossProfit) << "the costs are taken off";
+  EXPECT_EQ(d.riritu, Money::fromInt(12)) << "the forecast works on copies";
 }
 
 TEST_F(IslandSettings, BulkOrdersAskThenChangeEverySelectedStore) {
