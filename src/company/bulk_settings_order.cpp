@@ -24,7 +24,7 @@ bool sameSettings(const Ttempo& a, const Ttempo& b) {
 // Whether applying the change leaves some selected store different from what it is.
 template <typename Change>
 bool changesSomething(const tworld& world, const StoreSelection& stores, const Change& change) {
-  for (int n : stores) {
+  for (int n : slotsOf(stores)) {
     const Ttempo& s = world.kaichou.slot(n);
     Ttempo copy;
     s.assignTo(copy);
@@ -43,7 +43,7 @@ OrderOutcome runBulk(tworld& world, const StoreSelection& stores, const Change& 
   }
   if (!changesSomething(world, stores, change)) return OrderOutcome::Unchanged;
   if (!confirmOrder(world, title, question, false)) return OrderOutcome::Declined;
-  for (int n : stores) change.applyTo(world.kaichou.slot(n));
+  for (int n : slotsOf(stores)) change.applyTo(world.kaichou.slot(n));
   return OrderOutcome::Done;
 }
 
@@ -53,7 +53,7 @@ Money averageProfitRate(const tworld& world, const StoreSelection& stores,
                         const IslandFilter& filter) {
   Money sum;
   int n = 0;
-  for (int slot : stores) {
+  for (int slot : slotsOf(stores)) {
     const Ttempo& s = world.kaichou.slot(slot);
     sum += s.islandSum(filter, IslandQuantity::ProfitRate);
     n += s.islandCount(filter);
@@ -63,7 +63,7 @@ Money averageProfitRate(const tworld& world, const StoreSelection& stores,
 
 int islandCount(const tworld& world, const StoreSelection& stores, const IslandFilter& filter) {
   int n = 0;
-  for (int slot : stores) n += world.kaichou.slot(slot).islandCount(filter);
+  for (int slot : slotsOf(stores)) n += world.kaichou.slot(slot).islandCount(filter);
   return n;
 }
 
@@ -76,7 +76,7 @@ BulkForecast forecastAfter(const tworld& world, const StoreSelection& stores,
                            const ProfitRateChanges& changes) {
   const ForecastTerms terms = monthForecastTerms(world);
   BulkForecast total;
-  for (int slot : stores) {
+  for (int slot : slotsOf(stores)) {
     Ttempo copy;
     world.kaichou.slot(slot).assignTo(copy);
     changes.applyTo(copy);
@@ -92,7 +92,7 @@ BulkForecast forecastAfter(const tworld& world, const StoreSelection& stores,
 
 MorningRatio morningRatio(const tworld& world, const StoreSelection& stores, int machines) {
   MorningRatio r;
-  for (int slot : stores) {
+  for (int slot : slotsOf(stores)) {
     const Ttempo& s = world.kaichou.slot(slot);
     const MachineCounts c = s.machineCounts();
     r.slotMachines += c.slotMachines;
@@ -104,7 +104,7 @@ MorningRatio morningRatio(const tworld& world, const StoreSelection& stores, int
 
 Check CheckBulkProfitRates(const tworld& world, const StoreSelection& stores,
                            const ProfitRateChanges& changes) {
-  if (!stores.allInUse(world.kaichou)) return badValue("利益率一括修正");
+  if (!allInUse(world.kaichou, stores)) return badValue("利益率一括修正");
   for (const auto& r : changes.byType)
     if (r && !profitRateAllowed(*r)) return badValue("利益率一括修正");
   for (const auto& kind : changes.byForm)
@@ -115,21 +115,21 @@ Check CheckBulkProfitRates(const tworld& world, const StoreSelection& stores,
 
 Check CheckBulkBusinessForm(const tworld& world, const StoreSelection& stores,
                             const BusinessFormChange& change) {
-  if (!stores.allInUse(world.kaichou) || change.form < 0 || change.form >= kBusinessForms)
+  if (!allInUse(world.kaichou, stores) || change.form < 0 || change.form >= kBusinessForms)
     return badValue("営業形態一括修正");
   return std::nullopt;
 }
 
 Check CheckBulkMorning(const tworld& world, const StoreSelection& stores,
                        const MorningChange& change) {
-  if (!stores.allInUse(world.kaichou) || change.machines < 0 || change.machines > kMorningMachines)
+  if (!allInUse(world.kaichou, stores) || change.machines < 0 || change.machines > kMorningMachines)
     return badValue("ﾓｰﾆﾝｸﾞ一括設定");
   return std::nullopt;
 }
 
 Check CheckNewIslandDefaults(const tworld& world, const StoreSelection& stores,
                              const NewIslandDefaults& d) {
-  bool ok = stores.allInUse(world.kaichou) && d.morning8 >= 0 && d.morning8 <= kMorningMachines &&
+  bool ok = allInUse(world.kaichou, stores) && d.morning8 >= 0 && d.morning8 <= kMorningMachines &&
             d.morning9 >= 0 && d.morning9 <= kMorningMachines;
   for (int t = 0; t < kMachineTypeCount; ++t)
     ok = ok && profitRateAllowed(d.riritu[t]) && d.keitai[t] < kBusinessForms;

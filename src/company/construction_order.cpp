@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/text.h"
+#include "company/company_orders.h"
 #include "world/world.h"
 
 namespace gm {
@@ -203,6 +204,12 @@ OrderOutcome OrderConstruction(tworld& world, int row, int column, int workType)
     clearOrPark(world, row, column, workType, f.storeSlot);
   world.ui().blockChanged(row, column);
   world.ui().cityChanged();
+  // A growing chain soon fills the head office's warehouse: the staff suggest the rebuild.
+  if (world.kaichou.SoukoKaichikuKanou() &&
+      askPlayer(world, "倉庫の改築",
+                "そろそろ本社の倉庫も手狭になってきました。台の収容能力を高める為に、倉庫の改築を"
+                "したいと思うのですが、どうでしょう？"))
+    SoukoKaichiku(world);
   return OrderOutcome::Done;
 }
 

@@ -50,7 +50,8 @@ Check CheckConstruction(const tworld& world, int row, int column, int workType);
 std::string blockLabel(int row, int column);
 
 // Runs the whole order: the checks, the name of a store, the question, the payment and the
-// work. A confirmed store construction reports its completion month.
+// work. A confirmed store construction reports its completion month. After any confirmed work,
+// while the stores have outgrown the warehouse, the player is asked whether to rebuild it.
 OrderOutcome OrderConstruction(tworld& world, int row, int column, int workType);
 
 }  // namespace gm

@@ -18,7 +18,7 @@ constexpr FactorTable kIntelligenceRateFactor = {14000, 13300, 12000, 11200, 110
 
 int64_t ExchangeRateCost(const tworld& world, const StoreSelection& stores) {
   int64_t base = 150;
-  for (int slot : stores) {
+  for (int slot : slotsOf(stores)) {
     const Ttempo& s = world.kaichou.slot(slot);
     const MachineCounts c = s.machineCounts();
     const int64_t perKind = (int64_t{s.kibo} + 1) * 150;
@@ -30,7 +30,7 @@ int64_t ExchangeRateCost(const tworld& world, const StoreSelection& stores) {
 
 Check CheckExchangeRates(const tworld& world, const StoreSelection& stores, int pachinko,
                          int slot) {
-  if (!stores.allInUse(world.kaichou) || pachinko < 0 || pachinko >= kPachinkoRates || slot < 0 ||
+  if (!allInUse(world.kaichou, stores) || pachinko < 0 || pachinko >= kPachinkoRates || slot < 0 ||
       slot >= kSlotRates)
     return refusal("交換率変更", "その交換率は選べません。");
   if (pachinko > world.maxPachinkoRate)
@@ -51,7 +51,7 @@ OrderOutcome OrderExchangeRates(tworld& world, const StoreSelection& stores, int
     return OrderOutcome::Refused;
   }
   bool changes = false;
-  for (int n : stores) {
+  for (int n : slotsOf(stores)) {
     const Ttempo& s = world.kaichou.slot(n);
     changes = changes || s.pkankin != pachinko || s.skankin != slot;
   }
@@ -62,7 +62,7 @@ OrderOutcome OrderExchangeRates(tworld& world, const StoreSelection& stores, int
                         "よろしいですか？"))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
-  for (int n : stores) {
+  for (int n : slotsOf(stores)) {
     Ttempo& s = world.kaichou.slot(n);
     s.pkankin = static_cast<uint8_t>(pachinko);
     s.skankin = static_cast<uint8_t>(slot);

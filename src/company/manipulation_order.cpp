@@ -53,16 +53,16 @@ int64_t ManipulationCost(const Ttempo& s, const ManipulationChange& change) {
 int64_t ManipulationCost(const tworld& world, const StoreSelection& stores,
                          const ManipulationChange& change) {
   int64_t cost = 0;
-  for (int n : stores) cost += ManipulationCost(world.kaichou.slot(n), change);
+  for (int n : slotsOf(stores)) cost += ManipulationCost(world.kaichou.slot(n), change);
   return cost;
 }
 
 Check CheckManipulations(const tworld& world, const StoreSelection& stores,
                          const ManipulationChange& change) {
-  if (!stores.allInUse(world.kaichou) || ((change.add | change.remove) & ~kAllBits) ||
+  if (!allInUse(world.kaichou, stores) || ((change.add | change.remove) & ~kAllBits) ||
       (change.add & change.remove))
     return refusal("工作変更", "その工作はできません。");
-  for (int n : stores) {
+  for (int n : slotsOf(stores)) {
     const Ttempo& s = world.kaichou.slot(n);
     if (s.joutai != kWaiting && s.joutai != kOpen)
       return refusal("工作変更",
@@ -78,7 +78,7 @@ OrderOutcome OrderManipulations(tworld& world, const StoreSelection& stores,
     return OrderOutcome::Refused;
   }
   bool changes = false;
-  for (int n : stores) {
+  for (int n : slotsOf(stores)) {
     const Ttempo& s = world.kaichou.slot(n);
     changes = changes || resultingBits(s.kousaku, change) != s.kousaku;
   }
@@ -90,7 +90,7 @@ OrderOutcome OrderManipulations(tworld& world, const StoreSelection& stores,
                     lead + formatGrouped(cost) + "かかりますが、" + "よろしいですか？"))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
-  for (int n : stores) {
+  for (int n : slotsOf(stores)) {
     Ttempo& s = world.kaichou.slot(n);
     s.kousaku = resultingBits(s.kousaku, change);
   }

@@ -53,7 +53,7 @@ bool limitToStaff(tworld& world, const Ttempo& store, Thansoku& choices) {
 PromotionCosts promotionCost(const tworld& world, const StoreSelection& stores,
                              const Thansoku& choices) {
   PromotionCosts sum;
-  for (int n : stores) {
+  for (int n : slotsOf(stores)) {
     const PromotionCosts c = promotionCost(choices, world.kaichou.slot(n).kibo,
                                            world.kaichou.chisei, world.kaichou.karisuma);
     sum.event += c.event;
@@ -69,12 +69,12 @@ PromotionCosts promotionCost(const tworld& world, const StoreSelection& stores,
 
 Check CheckPromotions(const tworld& world, const StoreSelection& stores, const Thansoku& choices) {
   const std::array<int, kPromotionCount> c = choicesOf(choices);
-  bool ok = stores.allInUse(world.kaichou);
+  bool ok = allInUse(world.kaichou, stores);
   for (int p = 0; p < kPromotionCount; ++p)
     ok = ok && c[p] < static_cast<int>(promotionChoices(static_cast<Promotion>(p)).size());
   if (!ok) return refusal("販促費変更", "その販売促進は選べません。");
   if (stores.count() == 1) {
-    const Ttempo& s = world.kaichou.slot(stores[0]);
+    const Ttempo& s = world.kaichou.slot(firstSlot(stores));
     const PromotionLimits limits = promotionLimits(s);
     if (choices.tissue > limits.tissue)
       return refusal("人員不足",
@@ -92,11 +92,11 @@ OrderOutcome OrderPromotions(tworld& world, const StoreSelection& stores, const 
     return OrderOutcome::Refused;
   }
   bool changes = false;
-  for (int n : stores) changes = changes || !same(world.kaichou.slot(n).hansoku, choices);
+  for (int n : slotsOf(stores)) changes = changes || !same(world.kaichou.slot(n).hansoku, choices);
   if (!changes) return OrderOutcome::Unchanged;
   if (!confirmOrder(world, "販促費変更", "販売促進業務の予算を変更します。よろしいですか？", false))
     return OrderOutcome::Declined;
-  for (int n : stores) world.kaichou.slot(n).hansoku = choices;
+  for (int n : slotsOf(stores)) world.kaichou.slot(n).hansoku = choices;
   return OrderOutcome::Done;
 }
 

@@ -1,49 +1,63 @@
-// The stores an order or a dialog works on: one store, or the stores selected in the company's
-// store list. Slot numbers 1..50 in list order, in a fixed table.
+// The stores an order or a screen works on: one store, or the stores selected in a list. Bit
+// n - 1 stands for slot n, so a selection walks its stores in slot order.
 #pragma once
 
-#include <array>
-#include <cstdint>
+#include <bitset>
+#include <cstddef>
 
 #include "company/company.h"
 
 namespace gm {
 
-class StoreSelection {
+using StoreSelection = std::bitset<kStoreSlots>;
+
+inline StoreSelection selectSlot(int slot) {
+  StoreSelection s;
+  if (slot >= 1 && slot <= kStoreSlots) s.set(static_cast<std::size_t>(slot - 1));
+  return s;
+}
+
+// The selected slots 1..50 in slot order, for a range-for.
+class SelectedSlots {
  public:
-  StoreSelection() = default;
-  static StoreSelection one(int slot) {
-    StoreSelection s;
-    s.add(slot);
-    return s;
-  }
+  explicit SelectedSlots(const StoreSelection& s) : s_(s) {}
+  class Iterator {
+   public:
+    Iterator(const StoreSelection& s, int slot) : s_(&s), slot_(slot) { skip(); }
+    int operator*() const { return slot_; }
+    Iterator& operator++() {
+      ++slot_;
+      skip();
+      return *this;
+    }
+    bool operator!=(const Iterator& o) const { return slot_ != o.slot_; }
 
-  // Adds a slot once; slots outside 1..50 are ignored.
-  void add(int slot) {
-    if (slot < 1 || slot > kStoreSlots || contains(slot)) return;
-    slots_[count_++] = static_cast<uint8_t>(slot);
-  }
-  bool contains(int slot) const {
-    for (int i = 0; i < count_; ++i)
-      if (slots_[i] == slot) return true;
-    return false;
-  }
-  int count() const { return count_; }
-  bool empty() const { return count_ == 0; }
-  int operator[](int i) const { return slots_[i]; }
-  const uint8_t* begin() const { return slots_.data(); }
-  const uint8_t* end() const { return slots_.data() + count_; }
-
-  // Every slot in use on the company (the checks refuse a selection that is not).
-  bool allInUse(const tkaichou& company) const {
-    for (int slot : *this)
-      if (!company.slot(slot).used) return false;
-    return true;
-  }
+   private:
+    void skip() {
+      while (slot_ <= kStoreSlots && !s_->test(static_cast<std::size_t>(slot_ - 1))) ++slot_;
+    }
+    const StoreSelection* s_;
+    int slot_;
+  };
+  Iterator begin() const { return Iterator(s_, 1); }
+  Iterator end() const { return Iterator(s_, kStoreSlots + 1); }
 
  private:
-  std::array<uint8_t, kStoreSlots> slots_{};
-  int count_ = 0;
+  const StoreSelection& s_;
 };
+inline SelectedSlots slotsOf(const StoreSelection& s) { return SelectedSlots(s); }
+
+// The first selected slot, 0 for none.
+inline int firstSlot(const StoreSelection& s) {
+  for (int slot : slotsOf(s)) return slot;
+  return 0;
+}
+
+// Every selected slot holds a store (the orders refuse a selection that does not).
+inline bool allInUse(const tkaichou& company, const StoreSelection& s) {
+  for (int slot : slotsOf(s))
+    if (!company.slot(slot).used) return false;
+  return true;
+}
 
 }  // namespace gm

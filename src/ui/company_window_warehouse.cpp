@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "company/company.h"
+#include "company/company_orders.h"
 #include "ui/screen_text.h"
 #include "ui/sort_key_item.h"
 #include "world/world.h"
@@ -59,7 +60,9 @@ WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
   machine_ = new QPushButton(QStringLiteral("台データ(&T)"), this);
   selectAll_ = new QPushButton(QStringLiteral("全選択(&A)"), this);
   dispose_ = new QPushButton(QStringLiteral("廃棄(&D)"), this);
-  for (QPushButton* b : {machine_, selectAll_, dispose_}) b->setAutoDefault(false);
+  rebuild_ = new QPushButton(QStringLiteral("改築(&K)"), this);
+  rebuild_->setObjectName(QStringLiteral("kaichikubtn"));
+  for (QPushButton* b : {machine_, selectAll_, rebuild_, dispose_}) b->setAutoDefault(false);
 
   auto* right = new QVBoxLayout;
   right->addWidget(new QLabel(QStringLiteral("ｽﾄｯｸされている台の内訳"), this));
@@ -72,6 +75,7 @@ WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
   commands->addStretch(1);
   commands->addWidget(machine_);
   commands->addWidget(selectAll_);
+  commands->addWidget(rebuild_);
   commands->addWidget(dispose_);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(lists, 1);
@@ -85,6 +89,7 @@ WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
   connect(machine_, &QPushButton::clicked, this,
           [this, openMachine] { openMachine(list_->currentItem()); });
   connect(selectAll_, &QPushButton::clicked, list_, &QTreeWidget::selectAll);
+  connect(rebuild_, &QPushButton::clicked, this, [this] { emit rebuildRequested(); });
   connect(dispose_, &QPushButton::clicked, this, [this] {
     if (!selectedRecords().empty()) emit disposalRequested();
   });
@@ -138,6 +143,7 @@ void WarehousePage::showWarehouse(const tworld& world) {
     grid_->setItem(kMachineTypeCount + i, 0, cell(QString::number(sums[i].first)));
     grid_->setItem(kMachineTypeCount + i, 1, cell(QString::number(sums[i].second)));
   }
+  rebuild_->setVisible(NextWarehouseRebuild(k).has_value());
   room_->setText(qs(warehouseLevel(k.souko).label) + QStringLiteral("  空き ") +
                  moneyText(int64_t{k.SoukoAki()}) + QStringLiteral("台  廃棄の受付：") +
                  (world.disposalAccepted || world.hasLaw(kLawMakerLiability)

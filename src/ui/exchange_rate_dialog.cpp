@@ -28,8 +28,8 @@ Tkankinform::Tkankinform(tworld& world, const StoreSelection& stores, QWidget* p
   for (int i = 0; i < kPachinkoRates; ++i) pachinko_->addItem(qs(pachinkoRateName(i)));
   slot_ = new QComboBox(this);
   for (int i = 0; i < kSlotRates; ++i) slot_->addItem(qs(slotRateName(i)));
-  if (!stores.empty()) {
-    const Ttempo& first = world.kaichou.slot(stores[0]);
+  if (!stores.none()) {
+    const Ttempo& first = world.kaichou.slot(firstSlot(stores));
     pachinko_->setCurrentIndex(first.pkankin);
     slot_->setCurrentIndex(first.skankin);
   }
@@ -38,7 +38,7 @@ Tkankinform::Tkankinform(tworld& world, const StoreSelection& stores, QWidget* p
   check_->setWordWrap(true);
 
   QString names;
-  for (int n : stores) {
+  for (int n : slotsOf(stores)) {
     if (!names.isEmpty()) names += QStringLiteral("、");
     names += qs(world.kaichou.slot(n).name.view());
   }

@@ -39,7 +39,7 @@ TKeitaichousei::TKeitaichousei(tworld& world, const StoreSelection& stores, QWid
   auto* typeGrid = new QGridLayout(typeBox);
   for (int t = 0; t < kMachineTypeCount; ++t) {
     std::array<int, kBusinessForms> forms{};
-    for (int n : stores) {
+    for (int n : slotsOf(stores)) {
       const std::array<int, 4> c = world.kaichou.slot(n).formCounts(t);
       for (int f = 0; f < kBusinessForms; ++f) forms[f] += c[f];
     }
@@ -112,7 +112,8 @@ Tdefform::Tdefform(tworld& world, const StoreSelection& stores, QWidget* parent)
     : OrderDialog(world, QStringLiteral("新台初期値設定"), QStringLiteral("defform"), parent),
       stores_(stores) {
   const NewIslandDefaults start =
-      stores.empty() ? NewIslandDefaults{} : NewIslandDefaults::of(world.kaichou.slot(stores[0]));
+      stores.none() ? NewIslandDefaults{}
+                    : NewIslandDefaults::of(world.kaichou.slot(firstSlot(stores)));
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(QStringLiteral("機種"), this), 0, 0);
   grid->addWidget(new QLabel(QStringLiteral("利益率"), this), 0, 1);

@@ -6,6 +6,7 @@
 #include "ui/exchange_rate_dialog.h"
 #include "ui/island_bulk_dialogs.h"
 #include "ui/manipulation_dialog.h"
+#include "ui/personnel_cost_window.h"
 #include "ui/profit_rate_dialog.h"
 #include "ui/promotion_dialog.h"
 #include "world/world.h"
@@ -25,7 +26,7 @@ void openDialog(TMain& main, const StoreSelection& stores) {
 void runStoreJobStream(TMain& main, int slot) {
   tworld& w = main.world();
   if (slot < 1 || slot > kStoreSlots || !w.kaichou.slot(slot).used) return;
-  const StoreSelection one = StoreSelection::one(slot);
+  const StoreSelection one = selectSlot(slot);
   // The steps are fixed before the first dialog opens: a dialog that changes the store does not
   // change which dialogs follow.
   const JobStream stream = jobStreamFor(w.kaichou.slot(slot));
@@ -50,7 +51,7 @@ void runStoreJobStream(TMain& main, int slot) {
         openDialog<Tdefform>(main, one);
         break;
       case JobStep::PersonnelCosts:
-        // The personnel-cost dialog belongs to the staff screens.
+        runPersonnelCostDialog(&main, w, one);
         break;
       case JobStep::Promotions:
         openDialog<Thansokusettei>(main, one);

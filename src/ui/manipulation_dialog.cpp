@@ -16,9 +16,9 @@ Ttempoinchiki::Ttempoinchiki(tworld& world, const StoreSelection& stores, QWidge
       stores_(stores) {
   for (int bit = 0; bit < kManipulationCount; ++bit) {
     int with = 0;
-    for (int n : stores) with += (world.kaichou.slot(n).kousaku >> bit) & 1;
+    for (int n : slotsOf(stores)) with += (world.kaichou.slot(n).kousaku >> bit) & 1;
     boxes_[bit] = new QCheckBox(qs(manipulationCaption(bit)), this);
-    const bool mixed = with > 0 && with < stores.count();
+    const bool mixed = with > 0 && with < static_cast<int>(stores.count());
     boxes_[bit]->setTristate(mixed);
     boxes_[bit]->setCheckState(mixed ? Qt::PartiallyChecked
                                      : (with > 0 ? Qt::Checked : Qt::Unchecked));

@@ -18,7 +18,9 @@
 #include "ui/company_window.h"
 #include "ui/machine_window.h"
 #include "ui/maker_window.h"
+#include "ui/negotiation_window.h"
 #include "ui/new_model_window.h"
+#include "ui/personnel_window.h"
 #include "ui/rival_store_window.h"
 #include "ui/sale_window.h"
 #include "ui/store_window.h"
@@ -34,10 +36,11 @@ void assembleProgram(TMain& main) {
     return w;
   };
   makers.chipform = [](TMain& m) { return new BlockWindow(m); };
+  makers.kaishaform = [](TMain& m) { return new CompanyWindow(m); };
   makers.tempoform = [](TMain& m) { return new StoreWindow(m); };
   makers.ddaidata = [](TMain& m) { return new MachineWindow(m); };
-  makers.kaishaform = [](TMain& m) { return new CompanyWindow(m); };
   makers.entempoform = [](TMain& m) { return new RivalStoreWindow(m); };
+  makers.idouform = [](TMain& m) { return new PersonnelWindow(m); };
   makers.sindaiform = [](TMain& m) { return new NewModelForm(m); };
   makers.jissekiform = [](TMain& m) { return new ResultsReportWindow(m); };
   main.createSubWindows(makers);
@@ -57,6 +60,8 @@ void assembleProgram(TMain& main) {
   main.frontend().setSalePriceAsker([&main](int landPrice) {
     return askSalePrice(&main, landPrice, main.world().kaichou.sikin);
   });
+  // The main window owns the negotiation screen; it lives as long as the program.
+  main.frontend().setNegotiationScreen(new TBuykoushou(main));
   connectGameOrders(main);
 }
 

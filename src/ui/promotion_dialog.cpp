@@ -48,7 +48,7 @@ Thansokusettei::Thansokusettei(tworld& world, const StoreSelection& stores, QWid
     : OrderDialog(world, QStringLiteral("販売促進予算変更"), QStringLiteral("hansokusettei"),
                   parent),
       stores_(stores) {
-  Thansoku start = stores.empty() ? Thansoku{} : world.kaichou.slot(stores[0]).hansoku;
+  Thansoku start = stores.none() ? Thansoku{} : world.kaichou.slot(firstSlot(stores)).hansoku;
   const std::array<uint8_t*, kPromotionCount> now = fields(start);
   for (int p = 0; p < kPromotionCount; ++p) {
     boxes_[p] = new QComboBox(this);
@@ -72,7 +72,7 @@ Thansokusettei::Thansokusettei(tworld& world, const StoreSelection& stores, QWid
   grid->addWidget(costs_[kCostTotal], line, 3);
   body()->addLayout(grid);
   if (stores.count() == 1) {
-    const Ttempo& s = world.kaichou.slot(stores[0]);
+    const Ttempo& s = world.kaichou.slot(firstSlot(stores));
     const PromotionLimits limits = promotionLimits(s);
     body()->addWidget(
         new QLabel(QStringLiteral("スタッフ %1人：ティッシュは「%2」、ＤＭは「%3」まで")
@@ -96,7 +96,7 @@ Thansoku Thansokusettei::choices() const {
 
 void Thansokusettei::choiceChanged() {
   Thansoku h = choices();
-  if (stores_.count() == 1 && limitToStaff(world(), world().kaichou.slot(stores_[0]), h)) {
+  if (stores_.count() == 1 && limitToStaff(world(), world().kaichou.slot(firstSlot(stores_)), h)) {
     const QSignalBlocker quietTissue(boxes_[static_cast<int>(Promotion::Tissue)]);
     const QSignalBlocker quietMail(boxes_[static_cast<int>(Promotion::Mail)]);
     boxes_[static_cast<int>(Promotion::Tissue)]->setCurrentIndex(h.tissue);

@@ -16,6 +16,7 @@
 #include "ui/job_stream_runner.h"
 #include "ui/machine_window.h"
 #include "ui/manipulation_dialog.h"
+#include "ui/personnel_cost_window.h"
 #include "ui/profit_rate_dialog.h"
 #include "ui/promotion_dialog.h"
 #include "ui/replacement_dialog.h"
@@ -44,6 +45,10 @@ StoreWindow::StoreWindow(TMain& main) : Ttempoform(main) {
   pages_->addTab(promotion_, QStringLiteral("販促"));
   pages_->addTab(equipment_, QStringLiteral("設備"));
   layout()->addWidget(pages_);
+
+  connect(status_->personnelCostButton(), &QPushButton::clicked, this, [this] {
+    if (runPersonnelCostDialog(this, world(), selectSlot(shownSlot()))) refresh();
+  });
 
   addCommonOrders();
   connect(addOrderButton(QStringLiteral("次店(&Q)"), QStringLiteral("nextbtn")),
@@ -94,6 +99,7 @@ void StoreWindow::showNextStore() {
 
 void StoreWindow::refresh() {
   const Ttempo* s = shownStore();
+  status_->personnelCostButton()->setEnabled(s != nullptr);
   if (!s) {
     status_->clear();
     bulk_->clear();
@@ -154,12 +160,12 @@ void StoreWindow::runStatusCommand(int command) {
       break;
     }
     case StoreStatusPage::kExchangeRates: {
-      Tkankinform dialog(w, StoreSelection::one(slot), this);
+      Tkankinform dialog(w, selectSlot(slot), this);
       dialog.exec();
       break;
     }
     case StoreStatusPage::kManipulations: {
-      Ttempoinchiki dialog(w, StoreSelection::one(slot), this);
+      Ttempoinchiki dialog(w, selectSlot(slot), this);
       dialog.exec();
       break;
     }
@@ -176,7 +182,7 @@ void StoreWindow::runBulkCommand(int command) {
   const int slot = shownSlot();
   if (slot == 0) return;
   tworld& w = world();
-  const StoreSelection one = StoreSelection::one(slot);
+  const StoreSelection one = selectSlot(slot);
   switch (command) {
     case StoreBulkPage::kProfitRates: {
       Triritushuusei dialog(w, one, this);
@@ -224,7 +230,7 @@ void StoreWindow::invest(int item) {
 void StoreWindow::changePromotions() {
   const int slot = shownSlot();
   if (slot == 0) return;
-  Thansokusettei dialog(world(), StoreSelection::one(slot), this);
+  Thansokusettei dialog(world(), selectSlot(slot), this);
   dialog.exec();
   afterOrder();
 }

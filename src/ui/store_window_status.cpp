@@ -122,6 +122,10 @@ StoreStatusPage::StoreStatusPage(QWidget* parent) : QWidget(parent) {
     commands->addWidget(buttons_[c]);
     connect(buttons_[c], &QPushButton::clicked, this, [this, c] { emit commandChosen(c); });
   }
+  personnelCost_ = new QPushButton(QStringLiteral("人件費調整(&N)"), this);
+  personnelCost_->setObjectName(QStringLiteral("jinkenbtn"));
+  personnelCost_->setAutoDefault(false);
+  commands->addWidget(personnelCost_);
   commands->addStretch(1);
 
   auto* leftColumn = new QVBoxLayout;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "world/incidents.h"
 #include "world/monthly_pass.h"
 #include "world/seasonal_events.h"
 #include "world/world.h"
@@ -18,10 +19,9 @@ bool ConfirmEndOfMonth(tworld& world) {
 void MonthStepA(tworld& world) {
   // The month's opening hours, taken before anything changes the laws or the union rules.
   const int hours = world.MonthlyHours();
-  (void)hours;  // for the accounting and the results calculation
 
   RunBlockPass(world);
-  // Random incidents strike here.
+  RunIncidents(world, hours);
   world.rivals.Katsudou();
   world.rivals.Jiken();
   // The company's step before the results (GetsumatsuMae) comes here.

@@ -134,7 +134,7 @@ TEST_F(StoreOrderDialogs, ExchangeRatesAndManipulationsForOneStoreOrSeveral) {
   Ttempo& b = addStore(2, 0, 0, 0, kWaiting, "二号店");
   world().maxPachinkoRate = 2;
 
-  Tkankinform rates(world(), StoreSelection::one(1));
+  Tkankinform rates(world(), selectSlot(1));
   EXPECT_EQ(rates.costLabel()->text(), QStringLiteral("300"));
   rates.pachinkoRate()->setCurrentIndex(3);
   rates.okButton()->click();
@@ -146,9 +146,7 @@ TEST_F(StoreOrderDialogs, ExchangeRatesAndManipulationsForOneStoreOrSeveral) {
   EXPECT_EQ(rates.result(), QDialog::Accepted);
   EXPECT_EQ(a.pkankin, 2);
 
-  StoreSelection both;
-  both.add(1);
-  both.add(2);
+  const StoreSelection both = selectSlot(1) | selectSlot(2);
   Ttempoinchiki tricks(world(), both);
   EXPECT_EQ(tricks.manipulationBox(0)->checkState(), Qt::PartiallyChecked)
       << "only one of the stores has shills";
@@ -167,7 +165,7 @@ TEST_F(StoreOrderDialogs, BulkDialogsShowTheirForecastAndWriteOnlyOnConfirmation
   s.dai[0][0].nissuu = 30;
   s.dai[0][0].kyakutan = Money::fromRaw(25000);
   s.dai[0][1] = island(8);
-  const StoreSelection one = StoreSelection::one(1);
+  const StoreSelection one = selectSlot(1);
 
   {
     Triritushuusei rates(world(), one);
@@ -223,7 +221,7 @@ TEST_F(StoreOrderDialogs, BulkDialogsShowTheirForecastAndWriteOnlyOnConfirmation
 TEST_F(StoreOrderDialogs, PromotionsAreHeldToTheStaffAndPricedAsTheyAreChosen) {
   Ttempo& s = addStore(1, 2, 2, 1, kOpen, "銀玉会館");
   s.setDansei(12);  // one lot of tissues, two of letters
-  Thansokusettei form(world(), StoreSelection::one(1));
+  Thansokusettei form(world(), selectSlot(1));
   form.choiceBox(Promotion::Tissue)->setCurrentIndex(3);
   EXPECT_EQ(form.choiceBox(Promotion::Tissue)->currentIndex(), 1) << "set back to the limit";
   EXPECT_EQ(port.messages.back().text,

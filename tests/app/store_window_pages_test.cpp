@@ -102,16 +102,18 @@ TEST_F(StoreWindowPages, OpeningFromTheStatusPageRunsTheJobStreamInOrder) {
   storeWindow().showStore(1);
   port.answers.push_back(true);  // the job stream
   auto seen = std::make_shared<QStringList>();
-  cancelEach(seen, 7);
+  cancelEach(seen, 8);
   storeWindow().statusPage()->button(StoreStatusPage::kOpen)->click();
   EXPECT_EQ(s.joutai, kOpen);
-  EXPECT_EQ(*seen, (QStringList{"交換率変更", "工作変更", "利益率一括修正", "営業形態一括調整",
-                                "ﾓｰﾆﾝｸﾞ一括設定", "新台初期値設定", "販売促進予算変更"}));
+  EXPECT_EQ(*seen,
+            (QStringList{"交換率変更", "工作変更", "利益率一括修正", "営業形態一括調整",
+                         "ﾓｰﾆﾝｸﾞ一括設定", "新台初期値設定", "人件費調整", "販売促進予算変更"}));
   EXPECT_EQ(storeWindow().statusPage()->text(StoreStatusPage::kState), QStringLiteral("営業中"));
   EXPECT_FALSE(storeWindow().statusPage()->button(StoreStatusPage::kOpen)->isEnabled());
 
   // A store under construction skips the manipulations; one without machines the island
-  // dialogs.
+  // dialogs; one without staff the personnel costs.
+  s.setDansei(0);
   s.joutai = kUnderConstruction;
   s.dai[0][0].reset();
   s.dai[0][1].reset();

@@ -152,6 +152,27 @@ TEST_F(Construction, ClearingAStoreWithdrawsItAndSortsTheSlots) {
   EXPECT_EQ(w->block(2, 2).kind, 27);
 }
 
+TEST_F(Construction, AThirdStoreBringsTheWarehouseRebuildUp) {
+  addStore(1, 0, 0, 0, kOpen, "一号店");
+  port.storeNames.push_back("二号店");
+  answer({true});
+  ASSERT_EQ(OrderConstruction(*w, 2, 2, kWorkStore), OrderOutcome::Done);
+  EXPECT_EQ(port.messages.back().title, "報告") << "two stores do not fill the warehouse";
+
+  place(*w, 4, 4, 2);
+  port.storeNames.push_back("三号店");
+  answer({true, true, true});
+  ASSERT_EQ(OrderConstruction(*w, 4, 4, kWorkStore), OrderOutcome::Done);
+  const auto titles = port.titles();
+  ASSERT_GE(titles.size(), 6u);
+  EXPECT_EQ(std::vector<std::string>(titles.end() - 4, titles.end()),
+            (std::vector<std::string>{"報告", "倉庫の改築", "倉庫改築", "倉庫改築"}));
+  EXPECT_EQ(port.messages[titles.size() - 3].text,
+            "そろそろ本社の倉庫も手狭になってきました。台の収容能力を高める為に、倉庫の改築を"
+            "したいと思うのですが、どうでしょう？");
+  EXPECT_EQ(company().souko, 1);
+}
+
 TEST_F(Construction, NoNameNoAnswerOrNoCashLeavesEverythingAsItWas) {
   const Money cash = company().sikin;
   EXPECT_EQ(OrderConstruction(*w, 2, 2, kWorkStore), OrderOutcome::Declined);  // no name typed

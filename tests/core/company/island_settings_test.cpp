@@ -54,7 +54,7 @@ TEST_F(IslandSettings, TheForecastRatesLastMonthsSalesAtTheRatesBeingSet) {
   d.nissuu = 30;
   d.kyakutan = Money::fromRaw(25000);
   d.riritu = Money::fromInt(12);
-  const StoreSelection one = StoreSelection::one(1);
+  const StoreSelection one = selectSlot(1);
   const BulkForecast now = forecastAfter(*w, one, ProfitRateChanges{});
   EXPECT_EQ(now.sales, Money::fromInt(2500));
   EXPECT_EQ(now.grossProfit, Money::fromInt(300));
@@ -74,9 +74,7 @@ TEST_F(IslandSettings, TheForecastRatesLastMonthsSalesAtTheRatesBeingSet) {
 TEST_F(IslandSettings, BulkOrdersAskThenChangeEverySelectedStore) {
   Ttempo& other = addStore(2, 0, 0, 0, kWaiting, "二号店");
   other.dai[0][0] = island(0);
-  StoreSelection both;
-  both.add(1);
-  both.add(2);
+  const StoreSelection both = selectSlot(1) | selectSlot(2);
 
   ProfitRateChanges rates;
   rates.byType[0] = Money::fromRaw(-25000);
@@ -94,11 +92,11 @@ TEST_F(IslandSettings, BulkOrdersAskThenChangeEverySelectedStore) {
   ProfitRateChanges byForm;
   byForm.byForm[0][3] = Money::fromInt(30);
   answer({true});
-  ASSERT_EQ(OrderBulkProfitRates(*w, StoreSelection::one(1), byForm), OrderOutcome::Done);
+  ASSERT_EQ(OrderBulkProfitRates(*w, selectSlot(1), byForm), OrderOutcome::Done);
   EXPECT_EQ(s->dai[1][0].riritu, Money::fromInt(30));
   EXPECT_EQ(s->dai[0][0].riritu, Money::fromRaw(-25000));
   byForm.byForm[1][0] = Money::fromInt(101);
-  EXPECT_EQ(OrderBulkProfitRates(*w, StoreSelection::one(1), byForm), OrderOutcome::Refused);
+  EXPECT_EQ(OrderBulkProfitRates(*w, selectSlot(1), byForm), OrderOutcome::Refused);
   EXPECT_EQ(port.messages.back().text, "その値は設定できません。");
 
   BusinessFormChange forms;
@@ -127,17 +125,17 @@ TEST_F(IslandSettings, NewIslandDefaultsAreCheckedAndStored) {
   d.keitai[9] = 3;
   d.morning9 = 7;
   answer({true});
-  ASSERT_EQ(OrderNewIslandDefaults(*w, StoreSelection::one(1), d), OrderOutcome::Done);
+  ASSERT_EQ(OrderNewIslandDefaults(*w, selectSlot(1), d), OrderOutcome::Done);
   EXPECT_EQ(port.messages[0].title, "新台初期値設定");
   EXPECT_EQ(port.messages[0].text, "新台初期値を一括変更します。よろしいですか？");
   EXPECT_EQ(s->shinDaiRitu[5], Money::fromRaw(-12345));
   EXPECT_EQ(s->getShinDaiKeitai(9), 3);
   EXPECT_EQ(s->shinDaiMorning9, 7);
   d.keitai[0] = 4;
-  EXPECT_EQ(OrderNewIslandDefaults(*w, StoreSelection::one(1), d), OrderOutcome::Refused);
+  EXPECT_EQ(OrderNewIslandDefaults(*w, selectSlot(1), d), OrderOutcome::Refused);
   d.keitai[0] = 0;
   d.morning8 = -1;
-  EXPECT_EQ(OrderNewIslandDefaults(*w, StoreSelection::one(1), d), OrderOutcome::Refused);
+  EXPECT_EQ(OrderNewIslandDefaults(*w, selectSlot(1), d), OrderOutcome::Refused);
 }
 
 TEST_F(IslandSettings, TheJobStreamSkipsWhatTheStoreCannotUse) {

@@ -42,7 +42,7 @@ TEST_F(PromotionOrder, ASingleStoresStaffLimitTheTissuesAndTheMail) {
 
   // Without staff the limit is the first choice, which the order also refuses to pass.
   h.tissue = 1;
-  Check c = CheckPromotions(*w, StoreSelection::one(2), h);
+  Check c = CheckPromotions(*w, selectSlot(2), h);
   ASSERT_TRUE(c);
   EXPECT_EQ(c->text,
             "現在の 二号店 の人員数では、ティッシュの配布量は 「配布しない」 が限界です。");
@@ -52,9 +52,7 @@ TEST_F(PromotionOrder, SeveralStoresArePricedEachByItsFloorsAndAreNotLimited) {
   Thansoku h;
   h.event = 1;   // a week: 50 a floor at the intelligence factor 0.99 of 65
   h.tissue = 1;  // 80 each
-  StoreSelection both;
-  both.add(1);
-  both.add(2);
+  const StoreSelection both = selectSlot(1) | selectSlot(2);
   const PromotionCosts c = promotionCost(*w, both, h);
   EXPECT_EQ(c.event, 99 + 49);
   EXPECT_EQ(c.tissue, 160);
@@ -68,7 +66,7 @@ TEST_F(PromotionOrder, SeveralStoresArePricedEachByItsFloorsAndAreNotLimited) {
   b->setDansei(0);
   EXPECT_EQ(b->hansoku.tissue, 0) << "the store's own staff setter lowers it";
   EXPECT_EQ(a->hansoku.event, 1);
-  EXPECT_EQ(OrderPromotions(*w, StoreSelection::one(1), a->hansoku), OrderOutcome::Unchanged);
+  EXPECT_EQ(OrderPromotions(*w, selectSlot(1), a->hansoku), OrderOutcome::Unchanged);
 
   h.tvSpot = 2;
   EXPECT_EQ(OrderPromotions(*w, both, h), OrderOutcome::Refused);

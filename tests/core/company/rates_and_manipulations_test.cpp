@@ -25,24 +25,22 @@ struct RatesAndManipulations : test::OrderCity {
 
 TEST_F(RatesAndManipulations, ExchangeRateCostsCountEachKindOfMachinePerFloor) {
   // 150 + 2 floors x 150 for pachinko + the same for slot, at intelligence 65 (1.0).
-  EXPECT_EQ(ExchangeRateCost(*w, StoreSelection::one(1)), 750);
+  EXPECT_EQ(ExchangeRateCost(*w, selectSlot(1)), 750);
   company().chisei = 5;  // 1.4
-  EXPECT_EQ(ExchangeRateCost(*w, StoreSelection::one(1)), 1050);
+  EXPECT_EQ(ExchangeRateCost(*w, selectSlot(1)), 1050);
   company().chisei = 65;
   // Several stores: their parts are summed and the 150 counted once.
-  StoreSelection both;
-  both.add(1);
-  both.add(2);
+  const StoreSelection both = selectSlot(1) | selectSlot(2);
   EXPECT_EQ(ExchangeRateCost(*w, both), 150 + 600 + 150);
   // A store without machines pays only the 150.
   b->dai[0][0].reset();
-  EXPECT_EQ(ExchangeRateCost(*w, StoreSelection::one(2)), 150);
+  EXPECT_EQ(ExchangeRateCost(*w, selectSlot(2)), 150);
 }
 
 TEST_F(RatesAndManipulations, TheUnionsLimitsAndTheOrder) {
   w->maxPachinkoRate = 3;
   w->maxSlotRate = 1;
-  const StoreSelection one = StoreSelection::one(1);
+  const StoreSelection one = selectSlot(1);
   Check c = CheckExchangeRates(*w, one, 4, 0);
   ASSERT_TRUE(c);
   EXPECT_EQ(c->title, "交換率変更");
@@ -50,7 +48,7 @@ TEST_F(RatesAndManipulations, TheUnionsLimitsAndTheOrder) {
   EXPECT_EQ(CheckExchangeRates(*w, one, 3, 2)->text,
             "組合の規制により、パチスロの交換率は 7枚交換までと定められています。");
   EXPECT_EQ(CheckExchangeRates(*w, one, -1, 0)->text, "その交換率は選べません。");
-  EXPECT_EQ(CheckExchangeRates(*w, StoreSelection::one(3), 0, 0)->text, "その交換率は選べません。");
+  EXPECT_EQ(CheckExchangeRates(*w, selectSlot(3), 0, 0)->text, "その交換率は選べません。");
 
   EXPECT_EQ(OrderExchangeRates(*w, one, 0, 0), OrderOutcome::Unchanged);
   EXPECT_TRUE(port.messages.empty()) << "nothing changes, so nothing is asked or paid";
@@ -80,7 +78,7 @@ TEST_F(RatesAndManipulations, TakingShillsOutCostsLessThanHiringThem) {
 
 TEST_F(RatesAndManipulations, ManipulationsForOneStoreOrSeveral) {
   answer({true});
-  ASSERT_EQ(OrderManipulations(*w, StoreSelection::one(1), ManipulationChange::to(*a, kShills)),
+  ASSERT_EQ(OrderManipulations(*w, selectSlot(1), ManipulationChange::to(*a, kShills)),
             OrderOutcome::Done);
   EXPECT_EQ(port.messages[0].title, "工作変更");
   EXPECT_EQ(port.messages[0].text,
@@ -88,9 +86,7 @@ TEST_F(RatesAndManipulations, ManipulationsForOneStoreOrSeveral) {
   EXPECT_EQ(a->kousaku, kShills);
 
   // Several stores: the shills go from the first, arrive in the second, each at its own price.
-  StoreSelection both;
-  both.add(1);
-  both.add(2);
+  const StoreSelection both = selectSlot(1) | selectSlot(2);
   const ManipulationChange romsEverywhere{kIllegalRom, 0};
   EXPECT_EQ(ManipulationCost(*w, both, romsEverywhere), 260 + 220);
   answer({true});
@@ -104,7 +100,7 @@ TEST_F(RatesAndManipulations, ManipulationsForOneStoreOrSeveral) {
   EXPECT_EQ(OrderManipulations(*w, both, ManipulationChange{kJackpotControl, 0}),
             OrderOutcome::Refused);
   EXPECT_EQ(port.messages.back().text, "二号店は工事中か営業停止中のため、工作を変更できません。");
-  EXPECT_EQ(CheckManipulations(*w, StoreSelection::one(1), ManipulationChange{8, 0})->text,
+  EXPECT_EQ(CheckManipulations(*w, selectSlot(1), ManipulationChange{8, 0})->text,
             "その工作はできません。");
 }
 

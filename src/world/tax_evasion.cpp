@@ -1,0 +1,56 @@
+// The discovery of the company's tax evasion: while the evasion runs, or once enough tax has
+// been evaded, the tax office may find it out. Loyal, well-led staff and a shrewd president keep
+// it hidden longer; once found, the evaded tax is owed half as much again, every open store is
+// closed for six months and the whole city turns against the halls.
+#include <algorithm>
+#include <string>
+
+#include "world/incident_support.h"
+
+namespace gm {
+
+using namespace incident;
+
+namespace {
+constexpr int64_t kEvasionNoticed = 100000;  // thousands of yen evaded in all
+}  // namespace
+
+void TaxEvasionDiscovery(IncidentPass& p) {
+  tworld& w = p.world;
+  tkaichou& k = w.kaichou;
+  if (!k.datuzei && k.datuzeiruikei < Money::fromInt(kEvasionNoticed)) return;
+
+  const int morale =
+      std::max<int>(static_cast<int>(k.StaffShuukei(p.hours, w.month).moral.trunc()), 50);
+  Random& rng = w.rng();
+  const int audit = rng.randInt(12);
+  const int leak = rng.randInt(100);
+  const int slip = rng.randInt(100);
+  if (audit != 1 || std::min(morale, 90) >= leak || std::min<int>(k.chisei, 90) >= slip) return;
+
+  const int64_t penalty = (k.datuzeiruikei * Money::fromRaw(15000)).round();
+  addCash(w, -penalty);
+  k.datuzei = false;
+  k.datuzeiruikei = Money();
+  k.SetKarisuma(k.karisuma - 10);
+  k.SetTousotu(k.tousotu - 10);
+  forPopulatedCity(w, [&](Tchip& b) {
+    b.SetUnrest(b.unrest + rng.randInt(5));
+    b.SetFanRate(b.fanRate - rng.randInt(10), w.laws);
+  });
+  for (Ttempo& t : k.tempo) {
+    if (!t.used || t.joutai != kOpen) continue;
+    t.teishiMonth = w.month + 7;
+    t.setJoutai(kSuspended);
+    t.setSenren(t.senren - (rng.randInt(10) + 5));
+    t.setManzoku(t.manzoku - (rng.randInt(10) + 5));
+    addMoral(t, -(rng.randInt(15) + 10));
+  }
+  tell(w, kCueDown, "脱税発覚",
+       "脱税が露見してしまいました！国税局に追徴課税" + amount(penalty) + "の支払いを命ぜられ、" +
+           "現在営業中の店舗は全て６ヶ月の営業停止処分を受けました！" +
+           "市内は騒然としております．．．。",
+       true, kFaceCry);
+}
+
+}  // namespace gm
