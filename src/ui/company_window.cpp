@@ -13,8 +13,17 @@
 #include <string_view>
 
 #include "base/money.h"
+#include "company/company_figures.h"
 #include "company/company_orders.h"
+#include "shell/main_window.h"
 #include "shell/qt_text.h"
+#include "ui/budget_page.h"
+#include "ui/command_menu.h"
+#include "ui/company_store_list_page.h"
+#include "ui/machine_pages.h"
+#include "ui/management_commands.h"
+#include "ui/personnel_cost_window.h"
+#include "ui/stats_page.h"
 #include "world/world.h"
 
 namespace gm {
@@ -131,24 +140,88 @@ void CompanyStatusPage::showCompany(const tworld& world) {
 
 QString CompanyStatusPage::text(Field f) const { return values_[f]->text(); }
 
-CompanyWindow::CompanyWindow(TMain& main) : Tkaishaform(main) {
+CompanyWindow::CompanyWindow(TMain& main)
+    : Tkaishaform(main), layout_(this, QStringLiteral("kaishaform")) {
   // The frame's own summary gives way to the pages, which go above the order buttons.
   for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
   pages_ = new QTabWidget(this);
   status_ = new CompanyStatusPage(pages_);
+  budget_ = new BudgetPage(true, pages_);
+  stores_ = new CompanyStoreListPage(pages_);
+  machines_ = new CompanyMachinesPage(pages_);
+  stats_ = new StatsPage(pages_);
   pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
+  pages_->addTab(budget_, QStringLiteral("予算"));
+  pages_->addTab(stores_, QStringLiteral("店舗一覧"));
+  pages_->addTab(machines_, QStringLiteral("全設置台データ"));
+  pages_->addTab(stats_, QStringLiteral("統計"));
   static_cast<QVBoxLayout*>(layout())->insertWidget(1, pages_, 1);
 
   connect(status_->manoeuvreButton(), &QPushButton::clicked, this, &CompanyWindow::switchManoeuvre);
   connect(status_->rebuildButton(), &QPushButton::clicked, this, &CompanyWindow::rebuildWarehouse);
+  connect(budget_, &BudgetPage::commandChosen, this,
+          [this](int command) { runBudgetCommand(mainWindow(), this, command, 0); });
+  connect(stores_, &CompanyStoreListPage::commandChosen, this, &CompanyWindow::storeListCommand);
+  connect(stores_, &CompanyStoreListPage::storeOpened, this, &CompanyWindow::openStore);
 
   popup_ = new QMenu(this);
+  fillPopupMenu();
+  layout_.addList(stores_->tempolist());
+  layout_.restore();
+}
+
+void CompanyWindow::fillPopupMenu() {
+  popup_->clear();
   QAction* manoeuvre = popup_->addAction(QStringLiteral("特殊工作(&K)"));
   manoeuvre->setObjectName(QStringLiteral("tokushumenu"));
   connect(manoeuvre, &QAction::triggered, this, &CompanyWindow::switchManoeuvre);
+  popup_->addSeparator();
+  addCommandItems(popup_, pages_->currentWidget() == status_ ? nullptr : pages_->currentWidget(),
+                  windowOrderButtons(this));
+  popup_->addSeparator();
+  connect(popup_->addAction(QStringLiteral("倉庫(&S)")), &QAction::triggered, this,
+          [this] { openWarehouse(mainWindow(), this); });
+  connect(popup_->addAction(QStringLiteral("電卓(&C)")), &QAction::triggered, this,
+          [this] { openCalculator(this); });
 }
 
-void CompanyWindow::refresh() { status_->showCompany(world()); }
+void CompanyWindow::refresh() {
+  const tworld& w = world();
+  status_->showCompany(w);
+  budget_->showBudget(companyBudget(w.kaichou, forecastTerms(w)));
+  rebuildLists();
+  machines_->showCompany(w.kaichou);
+  stats_->showHistory(companyHistory(w));
+}
+
+void CompanyWindow::rebuildLists() {
+  stores_->showStores(world(),
+                      mainWindow().options().tempoiconview ? &mainWindow().pictures() : nullptr);
+}
+
+void CompanyWindow::storeListCommand(int command) {
+  switch (command) {
+    case CompanyStoreListPage::kPersonnelCosts:
+      if (runPersonnelCostDialog(this, world(), stores_->selection())) refresh();
+      break;
+    case CompanyStoreListPage::kStoreData:
+      openStore(stores_->chosenStore());
+      break;
+    case CompanyStoreListPage::kSelectAll:
+      stores_->tempolist()->selectAll();
+      break;
+    case CompanyStoreListPage::kColumns:
+      stores_->tempolist()->chooseColumns();
+      break;
+    default:
+      break;
+  }
+}
+
+void CompanyWindow::openStore(int slot) {
+  if (slot < 1 || slot > kStoreSlots || !world().kaichou.slot(slot).used) return;
+  if (Ttempoform* w = mainWindow().subWindows().tempoform) w->showStore(slot);
+}
 
 void CompanyWindow::switchManoeuvre() {
   TokushuKousaku(world());
@@ -160,6 +233,9 @@ void CompanyWindow::rebuildWarehouse() {
   refresh();
 }
 
-void CompanyWindow::contextMenuEvent(QContextMenuEvent* event) { popup_->exec(event->globalPos()); }
+void CompanyWindow::contextMenuEvent(QContextMenuEvent* event) {
+  fillPopupMenu();
+  popup_->exec(event->globalPos());
+}
 
 }  // namespace gm

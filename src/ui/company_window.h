@@ -9,6 +9,7 @@
 #include <array>
 
 #include "shell/sub_windows.h"
+#include "ui/list_layout.h"
 
 class QLabel;
 class QMenu;
@@ -16,6 +17,10 @@ class QTabWidget;
 
 namespace gm {
 
+class BudgetPage;
+class CompanyMachinesPage;
+class CompanyStoreListPage;
+class StatsPage;
 class tworld;
 
 // The mark the status page and the results report show while the manoeuvre is on.
@@ -67,9 +72,18 @@ class CompanyWindow : public Tkaishaform {
   explicit CompanyWindow(TMain& main);
 
   void refresh() override;
+  void rebuildLists() override;
 
+  QTabWidget* pages() const { return pages_; }
   CompanyStatusPage* statusPage() const { return status_; }
+  BudgetPage* budgetPage() const { return budget_; }
+  CompanyStoreListPage* storeListPage() const { return stores_; }
+  CompanyMachinesPage* machinesPage() const { return machines_; }
+  StatsPage* statsPage() const { return stats_; }
+  // The pop-up menu: the manoeuvre, then the commands of the page shown and the window's orders,
+  // the warehouse and the calculator.
   QMenu* popupMenu() const { return popup_; }
+  void fillPopupMenu();
   // "特殊工作(&K)" and "改築(&K)": the company's own orders.
   void switchManoeuvre();
   void rebuildWarehouse();
@@ -78,8 +92,17 @@ class CompanyWindow : public Tkaishaform {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void storeListCommand(int command);
+  void openStore(int slot);
+
+  // Writes the layout as the window goes, while its pages still stand.
+  WindowLayout layout_;
   QTabWidget* pages_;
   CompanyStatusPage* status_;
+  BudgetPage* budget_;
+  CompanyStoreListPage* stores_;
+  CompanyMachinesPage* machines_;
+  StatsPage* stats_;
   QMenu* popup_;
 };
 

@@ -4,11 +4,17 @@
 #pragma once
 
 #include "shell/sub_windows.h"
+#include "ui/list_layout.h"
 #include "ui/store_window_status.h"
 
+class QMenu;
 class QTabWidget;
 
 namespace gm {
+
+class BudgetPage;
+class StatsPage;
+class StoreMachineGrids;
 
 class StoreWindow : public Ttempoform {
   Q_OBJECT
@@ -26,13 +32,31 @@ class StoreWindow : public Ttempoform {
   // "次店(&Q)": the next store in use after the one shown, wrapping from the last slot to the
   // first; its block is selected on the map. With no other store nothing changes.
   void showNextStore();
+  QTabWidget* pages() const { return pages_; }
   StoreStatusPage* statusPage() const { return status_; }
+  BudgetPage* budgetPage() const { return budget_; }
+  StoreMachineGrids* machineGrids() const { return machines_; }
+  StatsPage* statsPage() const { return stats_; }
+  // The pop-up menu as it stands for the page shown: the page's commands, the window's orders,
+  // the warehouse and the calculator.
+  QMenu* popupMenu();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void budgetCommand(int command);
+
+  // Writes the layout as the window goes, while its pages still stand.
+  WindowLayout layout_;
   StoreIdentity shown_;
   bool hasStore_ = false;
   QTabWidget* pages_;
   StoreStatusPage* status_;
+  BudgetPage* budget_;
+  StoreMachineGrids* machines_;
+  StatsPage* stats_;
+  QMenu* popup_;
 };
 
 }  // namespace gm
