@@ -48,11 +48,11 @@ QStringList machineRowCaptions() {
 }
 
 FigureGrid* makeResultsGrid(QWidget* parent) {
-  return make({QStringLiteral("島数"), QStringLiteral("利益率(設定)"),
-               QStringLiteral("利益率(実績)"), QStringLiteral("売上/台/日(円)"),
-               QStringLiteral("粗利益/台/日(円)"), QStringLiteral("客単価(円)"),
-               QStringLiteral("客付き")},
-              "jissekigrid", parent);
+  return make(
+      {QStringLiteral("島数"), QStringLiteral("利益率(設定)"), QStringLiteral("利益率(実績)"),
+       QStringLiteral("売上/台/日(円)"), QStringLiteral("粗利益/台/日(円)"),
+       QStringLiteral("客単価(円)"), QStringLiteral("客付き")},
+      "jissekigrid", parent);
 }
 
 void showResults(FigureGrid* g, const MachineTable& t) {

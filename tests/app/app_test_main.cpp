@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 
 int main(int argc, char* argv[]) {
@@ -17,6 +18,12 @@ int main(int argc, char* argv[]) {
   QTemporaryDir config(base + QStringLiteral("/run-XXXXXX"));
   if (config.isValid()) qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   QApplication app(argc, argv);
+  // The tests switch Qt's standard paths to test mode, which puts the settings in one folder
+  // under the home directory for every process; the settings' own path keeps them apart.
+  if (config.isValid()) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+  }
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

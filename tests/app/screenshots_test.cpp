@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "company/company_figures.h"
 #include "managed_game.h"
 #include "shell/main_window.h"
 #include "shell/qt_text.h"
@@ -26,7 +27,6 @@
 #include "ui/stats_page.h"
 #include "ui/store_window.h"
 #include "ui/warehouse_dialog.h"
-#include "company/company_figures.h"
 
 namespace gm {
 namespace {
@@ -68,9 +68,8 @@ TEST_F(Screenshots, EveryManagementWindowAfterFourMonths) {
   auto* company = static_cast<CompanyWindow*>(main->subWindows().kaishaform);
   company->showWindow();
   company->refresh();
-  const std::array<const char*, 5> companyPages = {"company_status", "company_budget",
-                                                   "company_stores", "company_machines",
-                                                   "company_stats"};
+  const std::array<const char*, 5> companyPages = {
+      "company_status", "company_budget", "company_stores", "company_machines", "company_stats"};
   for (int p = 0; p < company->pages()->count(); ++p) {
     company->pages()->setCurrentIndex(p);
     if (p == company->pages()->indexOf(company->statsPage()))
@@ -108,7 +107,8 @@ TEST_F(Screenshots, EveryManagementWindowAfterFourMonths) {
   Tlvkoumokuform chooser(headers, shown);
   take(&chooser, QStringLiteral("dialog_columns"));
   TCalcForm calculator;
-  for (const char* k : {"1", "2", "5", "0", "×", "8"}) calculator.key(QString::fromUtf8(k))->click();
+  for (const char* k : {"1", "2", "5", "0", "×", "8"})
+    calculator.key(QString::fromUtf8(k))->click();
   take(&calculator, QStringLiteral("dialog_calculator"));
 }
 
