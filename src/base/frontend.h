@@ -3,6 +3,7 @@
 // answers questions from a queue. The core never sees a window.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -49,6 +50,16 @@ struct GraduateOffer {
   int women = 0;
   int moral = 0;
   int skill = 0;
+};
+
+// Seasonal events: what the management seminar's window offers (the four drawn courses in list
+// order, with the president's qualities it shows beside them).
+struct SeminarOffer {
+  std::array<std::string, 4> courses;
+  int karisuma = 0;
+  int chisei = 0;
+  int tousotu = 0;
+  int kantei = 0;
 };
 
 class Frontend {
@@ -114,6 +125,12 @@ class Frontend {
 
   // Company orders: the company manager shows the company's figures again.
   virtual void companyChanged() {}
+
+  // Seasonal events. The donation window: the amount in whole thousands of yen (nothing: no
+  // window, so no donation). The seminar window: the list entry chosen (the first is
+  // preselected).
+  virtual std::optional<int64_t> askDonation(Money /*cash*/) { return std::nullopt; }
+  virtual int askSeminarCourse(const SeminarOffer&) { return 0; }
 };
 
 // A port that shows nothing and answers every question with its safe default (no, or the

@@ -69,6 +69,7 @@ std::optional<int64_t> QtFrontend::askSalePrice(int landPrice) {
   if (salePriceAsker_) return salePriceAsker_(landPrice);
   QInputDialog dialog;
   dialog.setWindowTitle(QStringLiteral("売却金額"));
+  dialog.setLabelText(QStringLiteral("売却金額(千円)"));
   dialog.setInputMode(QInputDialog::IntInput);
   dialog.setIntRange(0, 2000000000);
   dialog.setIntValue(landPrice);
@@ -102,6 +103,16 @@ void QtFrontend::gameShutDown() {
 
 void QtFrontend::offerGraduates(const GraduateOffer& offer) {
   if (Tidouform* personnel = main_.subWindows().idouform) personnel->takeInGraduates(offer);
+}
+
+std::optional<int64_t> QtFrontend::askDonation(Money cash) {
+  if (!donationAsker_) return Frontend::askDonation(cash);
+  return donationAsker_(cash);
+}
+
+int QtFrontend::askSeminarCourse(const SeminarOffer& offer) {
+  if (!seminarAsker_) return Frontend::askSeminarCourse(offer);
+  return seminarAsker_(offer);
 }
 
 void QtFrontend::negotiationBegin(int row, int column, int64_t askingPrice) {

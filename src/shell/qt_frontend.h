@@ -38,6 +38,8 @@ class QtFrontend : public Frontend {
   void showEnding(std::string_view text) override;
   void gameShutDown() override;
   void offerGraduates(const GraduateOffer& offer) override;
+  std::optional<int64_t> askDonation(Money cash) override;
+  int askSeminarCourse(const SeminarOffer& offer) override;
 
   // Land negotiation, forwarded to the installed screen; without one the talk breaks off.
   void negotiationBegin(int row, int column, int64_t askingPrice) override;
@@ -57,10 +59,18 @@ class QtFrontend : public Frontend {
   // The negotiation screen lives with the management windows; the program installs it here.
   void setNegotiationScreen(NegotiationScreen* screen) { negotiationScreen_ = screen; }
 
+  // So do the windows of the seasonal events.
+  void setDonationAsker(std::function<int64_t(Money)> ask) { donationAsker_ = std::move(ask); }
+  void setSeminarAsker(std::function<int(const SeminarOffer&)> ask) {
+    seminarAsker_ = std::move(ask);
+  }
+
  private:
   TMain& main_;
   std::function<std::optional<int64_t>(int)> salePriceAsker_;
   NegotiationScreen* negotiationScreen_ = nullptr;
+  std::function<int64_t(Money)> donationAsker_;
+  std::function<int(const SeminarOffer&)> seminarAsker_;
 };
 
 }  // namespace gm

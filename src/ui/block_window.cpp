@@ -37,7 +37,7 @@ const Row kRows[] = {
     {"density", "人口の密集度", &BlockFacts::density},
     {"fanRate", "ﾊﾟﾁﾝｺﾌｧﾝの割合", &BlockFacts::fanRate},
     {"fans", "ﾊﾟﾁﾝｺﾌｧﾝの人口", &BlockFacts::fans},
-    {"landPrice", "区画の地価", &BlockFacts::landPrice},
+    {"landPrice", "区画の地価(千円)", &BlockFacts::landPrice},
     {"security", "治安の良さ", &BlockFacts::security},
     {"unrest", "区画の市民感情", &BlockFacts::unrest},
     {"development", "開発レベル", &BlockFacts::development},

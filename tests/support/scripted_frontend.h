@@ -141,6 +141,27 @@ class ScriptedFrontend : public Frontend {
     for (const auto& m : messages) t.push_back(m.title);
     return t;
   }
+
+  // Seasonal events: the donation amounts and seminar choices to give, and what was offered.
+  std::deque<std::optional<int64_t>> donations;
+  std::deque<int> seminarCourses;
+  std::vector<SeminarOffer> seminarOffers;
+
+  std::optional<int64_t> askDonation(Money) override {
+    events.push_back("donation-window");
+    if (donations.empty()) return std::nullopt;
+    auto d = donations.front();
+    donations.pop_front();
+    return d;
+  }
+  int askSeminarCourse(const SeminarOffer& offer) override {
+    seminarOffers.push_back(offer);
+    events.push_back("seminar-window");
+    if (seminarCourses.empty()) return 0;
+    int c = seminarCourses.front();
+    seminarCourses.pop_front();
+    return c;
+  }
 };
 
 }  // namespace gm::test
