@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 
 int main(int argc, char* argv[]) {
@@ -23,12 +22,6 @@ int main(int argc, char* argv[]) {
     qputenv("HOME", config.path().toLocal8Bit());
   }
   QApplication app(argc, argv);
-  // The tests switch Qt's standard paths to test mode, which puts the settings in one folder
-  // under the home directory for every process; the settings' own path keeps them apart.
-  if (config.isValid()) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
-  }
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
