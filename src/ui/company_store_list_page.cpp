@@ -43,24 +43,36 @@ CompanyStoreListPage::CompanyStoreListPage(QWidget* parent) : QWidget(parent) {
   });
 
   const std::array<QString, kCommandCount> captions = {
-      QStringLiteral("人件費(&N)"), QStringLiteral("店舗ﾃﾞｰﾀ(&T)"), QStringLiteral("全選択(&A)"),
-      QStringLiteral("項目(&V)")};
-  const std::array<const char*, kCommandCount> names = {"jinkenbtn", "tempodatabtn", "allselbtn",
-                                                        "koumokubtn"};
-  auto* commands = new QHBoxLayout;
+      QStringLiteral("利益率(&R)"),     QStringLiteral("営業形態(&E)"),
+      QStringLiteral("交換率(&C)"),     QStringLiteral("ﾓｰﾆﾝｸﾞ(&M)"),
+      QStringLiteral("販促予算(&H)"),   QStringLiteral("人件費(&N)"),
+      QStringLiteral("工作(&D)"),       QStringLiteral("新台初期値(&Y)"),
+      QStringLiteral("ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"), QStringLiteral("店舗ﾃﾞｰﾀ(&T)"),
+      QStringLiteral("全選択(&A)"),     QStringLiteral("項目(&V)"),
+      QStringLiteral("入替(&I)")};
+  const std::array<const char*, kCommandCount> names = {
+      "riritubtn", "keitaibtn",  "kankinbtn", "morningbtn", "hansokubtn",
+      "jinkenbtn", "kousakubtn", "defbtn",    "jobbtn",     "tempodatabtn",
+      "allselbtn", "koumokubtn", "irekaebtn"};
+  // The bulk orders on the first row, the list's own commands on the second.
+  auto* orders = new QHBoxLayout;
+  auto* own = new QHBoxLayout;
   for (int c = 0; c < kCommandCount; ++c) {
     buttons_[c] = new QPushButton(captions[c], this);
     buttons_[c]->setObjectName(QLatin1String(names[c]));
     buttons_[c]->setAutoDefault(false);
     connect(buttons_[c], &QPushButton::clicked, this, [this, c] { emit commandChosen(c); });
-    commands->addWidget(buttons_[c]);
+    (c <= kJobStream ? orders : own)->addWidget(buttons_[c]);
   }
-  commands->addStretch(1);
+  orders->addStretch(1);
+  own->addStretch(1);
   buttons_[kPersonnelCosts]->setToolTip(QStringLiteral("選択中の店舗の給与、教育費、福利厚生費"));
+  buttons_[kJobStream]->setToolTip(QStringLiteral("選択中の店舗の設定画面を順に開きます"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_, 1);
-  layout->addLayout(commands);
+  layout->addLayout(orders);
+  layout->addLayout(own);
 }
 
 void CompanyStoreListPage::showStores(const tworld& world, const PictureBook* pictures) {
@@ -100,7 +112,8 @@ void CompanyStoreListPage::showStores(const tworld& world, const PictureBook* pi
   }
   list_->endFill();
   const bool any = tree->topLevelItemCount() > 0;
-  for (Command c : {kPersonnelCosts, kStoreData, kSelectAll}) buttons_[c]->setEnabled(any);
+  for (int c = 0; c < kCommandCount; ++c)
+    if (c != kColumns) buttons_[c]->setEnabled(any);
 }
 
 StoreSelection CompanyStoreListPage::selection() const {

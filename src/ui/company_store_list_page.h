@@ -1,14 +1,14 @@
 // The company manager's store list ("店舗一覧"): every store in use (`tempolist`: name, state,
 // size, block, machines, staff and last month's customers, takings, profits, rates and ratings),
-// several of which may be selected, with the commands over the selected stores. A double click
-// or "店舗ﾃﾞｰﾀ(&T)" opens the store window; "人件費(&N)" sets the personnel spending of all the
-// selected stores at once.
+// several of which may be selected, with the commands over the selected stores: the bulk dialogs
+// for all of them at once and their job stream. A double click or "店舗ﾃﾞｰﾀ(&T)" opens the store
+// window, and "入替(&I)" the replacement plan, of the store chosen.
 #pragma once
 
 #include <QWidget>
 #include <array>
 
-#include "company/personnel_orders.h"
+#include "company/store_selection.h"
 #include "ui/list_layout.h"
 
 class QPushButton;
@@ -40,7 +40,22 @@ class CompanyStoreListPage : public QWidget {
     kSatisfaction,
     kColumnCount
   };
-  enum Command { kPersonnelCosts, kStoreData, kSelectAll, kColumns, kCommandCount };
+  enum Command {
+    kProfitRates,
+    kBusinessForms,
+    kExchangeRates,
+    kMorning,
+    kPromotions,
+    kPersonnelCosts,
+    kManipulations,
+    kNewDefaults,
+    kJobStream,
+    kStoreData,
+    kSelectAll,
+    kColumns,
+    kReplacement,
+    kCommandCount
+  };
 
   explicit CompanyStoreListPage(QWidget* parent = nullptr);
 
@@ -51,7 +66,7 @@ class CompanyStoreListPage : public QWidget {
   QPushButton* button(Command c) const { return buttons_[c]; }
   // The selected stores, by slot.
   StoreSelection selection() const;
-  // The slot of the store the command "店舗ﾃﾞｰﾀ(&T)" opens: the current row if it is selected,
+  // The slot of the store "店舗ﾃﾞｰﾀ(&T)" and "入替(&I)" open: the current row if it is selected,
   // else the first selected row; 0 when nothing is selected.
   int chosenStore() const;
 

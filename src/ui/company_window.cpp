@@ -15,14 +15,18 @@
 #include "base/money.h"
 #include "company/company_figures.h"
 #include "company/company_orders.h"
+#include "company/warehouse_disposal.h"
 #include "shell/main_window.h"
 #include "shell/qt_text.h"
 #include "ui/budget_page.h"
 #include "ui/command_menu.h"
 #include "ui/company_store_list_page.h"
+#include "ui/company_window_warehouse.h"
 #include "ui/machine_pages.h"
+#include "ui/machine_window.h"
 #include "ui/management_commands.h"
-#include "ui/personnel_cost_window.h"
+#include "ui/replacement_dialog.h"
+#include "ui/selection_commands.h"
 #include "ui/stats_page.h"
 #include "world/world.h"
 
@@ -94,11 +98,6 @@ CompanyStatusPage::CompanyStatusPage(QWidget* parent) : QWidget(parent) {
   manoeuvre_->setObjectName(QStringLiteral("tokushubtn"));
   manoeuvre_->setAutoDefault(false);
   grids[0]->addWidget(manoeuvre_, grids[0]->rowCount() - 1, 2);
-  // The rebuild belongs with the warehouse's figures; it shows only while it is offered.
-  rebuild_ = new QPushButton(QStringLiteral("改築(&K)"), this);
-  rebuild_->setObjectName(QStringLiteral("kaichikubtn"));
-  rebuild_->setAutoDefault(false);
-  grids[3]->addWidget(rebuild_, grids[3]->rowCount(), 0, 1, 2, Qt::AlignLeft);
 
   auto* left = new QVBoxLayout;
   left->addWidget(boxes[0]);
@@ -135,7 +134,6 @@ void CompanyStatusPage::showCompany(const tworld& world) {
   set(kWarehouse, qs(warehouseLevel(k.souko).label));
   set(kWarehouseFree, machines(k.SoukoAki()));
   set(kManoeuvre, manoeuvreMark(world));
-  rebuild_->setVisible(NextWarehouseRebuild(k).has_value());
 }
 
 QString CompanyStatusPage::text(Field f) const { return values_[f]->text(); }
@@ -148,25 +146,30 @@ CompanyWindow::CompanyWindow(TMain& main)
   status_ = new CompanyStatusPage(pages_);
   budget_ = new BudgetPage(true, pages_);
   stores_ = new CompanyStoreListPage(pages_);
+  warehouse_ = new WarehousePage(pages_);
   machines_ = new CompanyMachinesPage(pages_);
   stats_ = new StatsPage(pages_);
   pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
   pages_->addTab(budget_, QStringLiteral("予算"));
   pages_->addTab(stores_, QStringLiteral("店舗一覧"));
+  pages_->addTab(warehouse_, QStringLiteral("倉庫"));
   pages_->addTab(machines_, QStringLiteral("全設置台データ"));
   pages_->addTab(stats_, QStringLiteral("統計"));
   static_cast<QVBoxLayout*>(layout())->insertWidget(1, pages_, 1);
-
-  connect(status_->manoeuvreButton(), &QPushButton::clicked, this, &CompanyWindow::switchManoeuvre);
-  connect(status_->rebuildButton(), &QPushButton::clicked, this, &CompanyWindow::rebuildWarehouse);
   connect(budget_, &BudgetPage::commandChosen, this,
           [this](int command) { runBudgetCommand(mainWindow(), this, command, 0); });
   connect(stores_, &CompanyStoreListPage::commandChosen, this, &CompanyWindow::storeListCommand);
   connect(stores_, &CompanyStoreListPage::storeOpened, this, &CompanyWindow::openStore);
 
+  connect(status_->manoeuvreButton(), &QPushButton::clicked, this, &CompanyWindow::switchManoeuvre);
+  connect(warehouse_, &WarehousePage::rebuildRequested, this, &CompanyWindow::rebuildWarehouse);
+  connect(warehouse_, &WarehousePage::machineRequested, this, &CompanyWindow::openMachine);
+  connect(warehouse_, &WarehousePage::disposalRequested, this, &CompanyWindow::disposeSelected);
+
   popup_ = new QMenu(this);
   fillPopupMenu();
   layout_.addList(stores_->tempolist());
+  layout_.addList(warehouse_->dailistPanel());
   layout_.restore();
 }
 
@@ -176,6 +179,7 @@ void CompanyWindow::fillPopupMenu() {
   manoeuvre->setObjectName(QStringLiteral("tokushumenu"));
   connect(manoeuvre, &QAction::triggered, this, &CompanyWindow::switchManoeuvre);
   popup_->addSeparator();
+  // The status page's one command is the manoeuvre, already first in the menu.
   addCommandItems(popup_, pages_->currentWidget() == status_ ? nullptr : pages_->currentWidget(),
                   windowOrderButtons(this));
   popup_->addSeparator();
@@ -189,33 +193,32 @@ void CompanyWindow::refresh() {
   const tworld& w = world();
   status_->showCompany(w);
   budget_->showBudget(companyBudget(w.kaichou, forecastTerms(w)));
-  rebuildLists();
   machines_->showCompany(w.kaichou);
   stats_->showHistory(companyHistory(w));
+  rebuildLists();
 }
 
 void CompanyWindow::rebuildLists() {
-  stores_->showStores(world(),
-                      mainWindow().options().tempoiconview ? &mainWindow().pictures() : nullptr);
+  const Options& o = mainWindow().options();
+  stores_->showStores(world(), o.tempoiconview ? &mainWindow().pictures() : nullptr);
+  warehouse_->showWarehouse(world(), o.daiiconview ? &mainWindow().pictures() : nullptr);
 }
 
 void CompanyWindow::storeListCommand(int command) {
-  switch (command) {
-    case CompanyStoreListPage::kPersonnelCosts:
-      if (runPersonnelCostDialog(this, world(), stores_->selection())) refresh();
-      break;
-    case CompanyStoreListPage::kStoreData:
-      openStore(stores_->chosenStore());
-      break;
-    case CompanyStoreListPage::kSelectAll:
-      stores_->tempolist()->selectAll();
-      break;
-    case CompanyStoreListPage::kColumns:
-      stores_->tempolist()->chooseColumns();
-      break;
-    default:
-      break;
+  if (command == CompanyStoreListPage::kStoreData) return openStore(stores_->chosenStore());
+  if (command == CompanyStoreListPage::kSelectAll) return stores_->tempolist()->selectAll();
+  if (command == CompanyStoreListPage::kColumns) {
+    stores_->tempolist()->chooseColumns();
+    return;
   }
+  if (command == CompanyStoreListPage::kReplacement) {
+    const int slot = stores_->chosenStore();
+    if (slot == 0) return;
+    runReplacement(this, world(), mainWindow().options(), slot);
+    afterSelectionOrder(mainWindow());
+    return;
+  }
+  runSelectionCommand(mainWindow(), this, command, stores_->selection());
 }
 
 void CompanyWindow::openStore(int slot) {
@@ -231,6 +234,21 @@ void CompanyWindow::switchManoeuvre() {
 void CompanyWindow::rebuildWarehouse() {
   SoukoKaichiku(world());
   refresh();
+}
+
+void CompanyWindow::disposeSelected() {
+  const std::vector<int> records = warehouse_->selectedRecords();
+  if (OrderDisposal(world(), records) == OrderOutcome::Done) {
+    refresh();
+    if (DataWindow* machines = mainWindow().subWindows().ddaidata;
+        machines && machines->isVisible())
+      machines->refresh();
+  }
+}
+
+void CompanyWindow::openMachine(int record) {
+  if (auto* machines = dynamic_cast<MachineWindow*>(mainWindow().subWindows().ddaidata))
+    machines->showWarehouseRecord(record);
 }
 
 void CompanyWindow::contextMenuEvent(QContextMenuEvent* event) {

@@ -1,8 +1,10 @@
-// The company manager ("ﾕﾆｵﾝﾏﾈｰｼﾞｬ", `Tkaishaform`) with its status page ("ｽﾃｰﾀｽ"): the
-// president and his qualities, the capital, cash and assets, the stores by state, the warehouse,
-// and the special manoeuvre's mark. The page gives the manoeuvre's "変更(&K)" and, while the
-// stores have outgrown the warehouse, its "改築(&K)"; the window's pop-up menu repeats the
-// manoeuvre as "特殊工作(&K)".
+// The company manager ("ﾕﾆｵﾝﾏﾈｰｼﾞｬ", `Tkaishaform`) with its six pages: the status page
+// ("ｽﾃｰﾀｽ": the president and his qualities, the capital, cash and assets, the stores by state,
+// the warehouse, and the special manoeuvre's mark, with the manoeuvre's "変更(&K)"), the budget
+// ("予算"), the store list ("店舗一覧") with its commands over the selected stores, the warehouse
+// ("倉庫", ui/company_window_warehouse.h, which gives the warehouse's "改築(&K)" while the stores
+// have outgrown it), all installed machines ("全設置台データ") and the statistics ("統計"). The
+// window's pop-up menu repeats the manoeuvre as "特殊工作(&K)" and the commands of the page shown.
 #pragma once
 
 #include <QString>
@@ -21,6 +23,7 @@ class BudgetPage;
 class CompanyMachinesPage;
 class CompanyStoreListPage;
 class StatsPage;
+class WarehousePage;
 class tworld;
 
 // The mark the status page and the results report show while the manoeuvre is on.
@@ -57,12 +60,10 @@ class CompanyStatusPage : public QWidget {
   void showCompany(const tworld& world);
   QString text(Field f) const;
   QPushButton* manoeuvreButton() const { return manoeuvre_; }
-  QPushButton* rebuildButton() const { return rebuild_; }
 
  private:
   std::array<QLabel*, kFieldCount> values_{};
   QPushButton* manoeuvre_;
-  QPushButton* rebuild_;
 };
 
 class CompanyWindow : public Tkaishaform {
@@ -78,6 +79,7 @@ class CompanyWindow : public Tkaishaform {
   CompanyStatusPage* statusPage() const { return status_; }
   BudgetPage* budgetPage() const { return budget_; }
   CompanyStoreListPage* storeListPage() const { return stores_; }
+  WarehousePage* warehousePage() const { return warehouse_; }
   CompanyMachinesPage* machinesPage() const { return machines_; }
   StatsPage* statsPage() const { return stats_; }
   // The pop-up menu: the manoeuvre, then the commands of the page shown and the window's orders,
@@ -87,11 +89,14 @@ class CompanyWindow : public Tkaishaform {
   // "特殊工作(&K)" and "改築(&K)": the company's own orders.
   void switchManoeuvre();
   void rebuildWarehouse();
+  // "廃棄(&D)" on the warehouse page's selection.
+  void disposeSelected();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void openMachine(int record);
   void storeListCommand(int command);
   void openStore(int slot);
 
@@ -101,6 +106,7 @@ class CompanyWindow : public Tkaishaform {
   CompanyStatusPage* status_;
   BudgetPage* budget_;
   CompanyStoreListPage* stores_;
+  WarehousePage* warehouse_;
   CompanyMachinesPage* machines_;
   StatsPage* stats_;
   QMenu* popup_;

@@ -66,8 +66,8 @@ ListPanel::ListPanel(const QString& name, const QString& columnsSection, const Q
   icons_->setResizeMode(QListView::Adjust);
   icons_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   connect(icons_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
-    if (QTreeWidgetItem* item = tree_->itemFromIndex(index.siblingAtColumn(0)))
-      emit tree_->itemDoubleClicked(item, 0);
+    if (QTreeWidgetItem* item = tree_->itemFromIndex(index))
+      emit tree_->itemDoubleClicked(item, index.column());
   });
   addWidget(tree_);
   addWidget(icons_);
@@ -82,6 +82,10 @@ ListPanel::ListPanel(const QString& name, const QString& columnsSection, const Q
     connect(a, &QAction::triggered, this, [this, s] { setViewStyle(static_cast<ViewStyle>(s)); });
   }
   setViewStyle(ViewStyle::Report);
+}
+
+void ListPanel::setNameColumn(int column) {
+  if (column >= 0 && column < tree_->columnCount()) icons_->setModelColumn(column);
 }
 
 void ListPanel::setViewStyle(ViewStyle style) {

@@ -41,6 +41,8 @@ class ListPanel : public QStackedWidget {
 
   QTreeWidget* tree() const { return tree_; }
   QListView* iconView() const { return icons_; }
+  // The column the icon views show (the row's name and its icon); the first unless set.
+  void setNameColumn(int column);
   const QString& listName() const { return name_; }
 
   ViewStyle viewStyle() const { return style_; }

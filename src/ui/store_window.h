@@ -1,6 +1,7 @@
 // The store window ("店舗データ", `Ttempoform`) with its pages and, below them, the orders the
 // main window also gives plus the walk to the next store. It follows its store by name and block,
-// so it keeps showing the same store after the company's slots have moved.
+// so it keeps showing the same store after the company's slots have moved. The pages' commands
+// run the store orders on the company's store and then show the store again.
 #pragma once
 
 #include "shell/sub_windows.h"
@@ -13,8 +14,14 @@ class QTabWidget;
 namespace gm {
 
 class BudgetPage;
+class Money;
 class StatsPage;
+class StoreBulkPage;
+class StoreEquipmentPage;
+class StoreIslandsPage;
 class StoreMachineGrids;
+class StorePromotionPage;
+class Ttempo;
 
 class StoreWindow : public Ttempoform {
   Q_OBJECT
@@ -24,6 +31,7 @@ class StoreWindow : public Ttempoform {
 
   void showStore(int slot) override;
   void refresh() override;
+  void rebuildLists() override;
   bool objectStillExists() const override;
   void worldReplaced() override;
 
@@ -35,16 +43,32 @@ class StoreWindow : public Ttempoform {
   QTabWidget* pages() const { return pages_; }
   StoreStatusPage* statusPage() const { return status_; }
   BudgetPage* budgetPage() const { return budget_; }
-  StoreMachineGrids* machineGrids() const { return machines_; }
+  StoreBulkPage* bulkPage() const { return bulk_; }
+  StoreMachineGrids* machineGrids() const;
+  StoreIslandsPage* islandsPage() const { return islands_; }
+  StorePromotionPage* promotionPage() const { return promotion_; }
+  StoreEquipmentPage* equipmentPage() const { return equipment_; }
   StatsPage* statsPage() const { return stats_; }
   // The pop-up menu as it stands for the page shown: the page's commands, the window's orders,
   // the warehouse and the calculator.
   QMenu* popupMenu();
 
+  // The status page's commands, the bulk page's and the island page's.
+  void runStatusCommand(int command);
+  void runBulkCommand(int command);
+  void openReplacement();
+  void changePromotions();
+
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  Ttempo* shownStore() const;
+  void stepIslands(int what, const Money& rateStep, int step);
+  void invest(int item);
+  void openMachine(int floor, int island);
+  // After an order: this window and the other windows that show the company's figures.
+  void afterOrder();
   void budgetCommand(int command);
 
   // Writes the layout as the window goes, while its pages still stand.
@@ -54,7 +78,10 @@ class StoreWindow : public Ttempoform {
   QTabWidget* pages_;
   StoreStatusPage* status_;
   BudgetPage* budget_;
-  StoreMachineGrids* machines_;
+  StoreBulkPage* bulk_;
+  StoreIslandsPage* islands_;
+  StorePromotionPage* promotion_;
+  StoreEquipmentPage* equipment_;
   StatsPage* stats_;
   QMenu* popup_;
 };
