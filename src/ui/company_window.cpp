@@ -214,7 +214,8 @@ void CompanyWindow::storeListCommand(int command) {
   if (command == CompanyStoreListPage::kReplacement) {
     const int slot = stores_->chosenStore();
     if (slot == 0) return;
-    runReplacement(this, world(), mainWindow().options(), slot);
+    runReplacement(this, world(), mainWindow().options(), slot,
+                   mainWindow().options().daiiconview ? &mainWindow().pictures() : nullptr);
     afterSelectionOrder(mainWindow());
     return;
   }

@@ -190,7 +190,8 @@ QList<QVariant> ListPanel::selectedKeys() const {
   QList<QVariant> keys;
   for (int i = 0; i < tree_->topLevelItemCount(); ++i) {
     const QTreeWidgetItem* item = tree_->topLevelItem(i);
-    if (item->isSelected()) keys << item->data(0, kKeyRole);
+    // Rows without a key cannot be found again after a refill.
+    if (item->isSelected() && item->data(0, kKeyRole).isValid()) keys << item->data(0, kKeyRole);
   }
   return keys;
 }

@@ -57,8 +57,8 @@ class ListPanel : public QStackedWidget {
   bool chooseColumns();
 
   // Around refilling the rows: the rows keep their selection (by the key in column 0's
-  // UserRole), sorting waits until the rows are in, and the first rows fit the columns that
-  // have no width of their own yet.
+  // UserRole; rows without one start unselected), sorting waits until the rows are in, and the
+  // first rows fit the columns that have no width of their own yet.
   void beginFill();
   void endFill();
   // The keys (column 0's UserRole) of the selected rows, in the order the list shows them.

@@ -287,7 +287,8 @@ void StoreWindow::changePromotions() {
 void StoreWindow::openReplacement() {
   const int slot = shownSlot();
   if (slot == 0) return;
-  runReplacement(this, world(), mainWindow().options(), slot);
+  runReplacement(this, world(), mainWindow().options(), slot,
+                 mainWindow().options().daiiconview ? &mainWindow().pictures() : nullptr);
   afterOrder();
 }
 

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QSettings>
 #include <QTreeWidget>
+#include <functional>
 
 #include "shell/main_window.h"
 #include "shell/options_store.h"
@@ -19,6 +20,8 @@
 #include "ui/company_window.h"
 #include "ui/list_layout.h"
 #include "ui/stats_page.h"
+#include "ui/store_window.h"
+#include "ui/store_window_islands.h"
 #include "world/world.h"
 
 namespace gm {
@@ -86,6 +89,46 @@ TEST_F(ListLayouts, TheStoreListAndTheChecksSurviveARestart) {
   EXPECT_EQ(again.tree()->topLevelItem(0)->text(0), QStringLiteral("店2")) << "2,000 first";
   EXPECT_FALSE(companyOf(*main).statsPage()->seriesBox(7)->isChecked());
   EXPECT_TRUE(companyOf(*main).statsPage()->seriesBox(0)->isChecked());
+}
+
+TEST_F(ListLayouts, TheStoreWindowsIslandListKeepsItsColumnsUnderTmcolumns) {
+  const auto run = [](const std::function<void(StoreIslandsPage&)>& act) {
+    TMain main;
+    SubWindowMakers makers;
+    makers.tempoform = [](TMain& m) { return new StoreWindow(m); };
+    main.createSubWindows(makers);
+    auto w = test::smallWorld(3, 3);
+    Ttempo& s = w->kaichou.slot(1);
+    s.used = true;
+    s.name = "一号店";
+    for (int i = 0; i < 3; ++i) {
+      s.dai[0][i].used = true;
+      s.dai[0][i].name = "島";
+      s.dai[0][i].riritu = Money::fromInt(20 - i);
+    }
+    main.replaceWorld(std::move(w));
+    auto& window = *static_cast<StoreWindow*>(main.subWindows().tempoform);
+    window.showStore(1);
+    act(*window.islandsPage());
+  };
+  run([](StoreIslandsPage& page) {
+    EXPECT_EQ(page.dailist()->header()->sortIndicatorSection(), StoreIslandsPage::kColPlace)
+        << "by place, as the page was designed";
+    page.dailist()->sortItems(StoreIslandsPage::kColRate, Qt::AscendingOrder);
+    page.dailist()->setColumnWidth(StoreIslandsPage::kColName, 211);
+    page.dailistPanel()->setViewStyle(ViewStyle::SmallIcons);
+  });
+  EXPECT_EQ(stored(QStringLiteral("Columns/tmcolumns/1")).toInt(), 211);
+  EXPECT_EQ(stored(QStringLiteral("Appkeys/tempoform/daisort")).toInt(),
+            StoreIslandsPage::kColRate);
+  EXPECT_EQ(stored(QStringLiteral("ViewStyle/tempoform/dailist")).toInt(), 1);
+  run([](StoreIslandsPage& page) {
+    EXPECT_EQ(page.dailist()->columnWidth(StoreIslandsPage::kColName), 211);
+    EXPECT_EQ(page.dailist()->topLevelItem(0)->text(StoreIslandsPage::kColPlace),
+              QStringLiteral("1F-3"))
+        << "18 % first";
+    EXPECT_EQ(page.dailistPanel()->viewStyle(), ViewStyle::SmallIcons);
+  });
 }
 
 TEST_F(ListLayouts, MissingOrImpossibleEntriesGiveTheDefaults) {

@@ -22,6 +22,7 @@
 #include "ui/budget_page.h"
 #include "ui/company_store_list_page.h"
 #include "ui/company_window.h"
+#include "ui/company_window_warehouse.h"
 #include "ui/detail_dialogs.h"
 #include "ui/figure_grid.h"
 #include "ui/history_graph.h"
@@ -29,6 +30,7 @@
 #include "ui/personnel_window.h"
 #include "ui/stats_page.h"
 #include "ui/store_window.h"
+#include "ui/store_window_islands.h"
 #include "world/world.h"
 
 namespace gm {
@@ -271,6 +273,24 @@ TEST_F(ManagementPages, ListsFollowTheIconOptions) {
   main->options().tempoiconview = false;
   company().rebuildLists();
   EXPECT_TRUE(list->topLevelItem(0)->icon(0).isNull());
+
+  // The machine lists follow the other option: the islands and the warehouse.
+  Ttempo& hall = world().kaichou.slot(1);
+  hall.dai[0][0].used = true;
+  hall.dai[0][0].kishu = 8;
+  world().kaichou.record(1).used = true;
+  main->options().daiiconview = true;
+  store().showStore(1);
+  company().refresh();
+  QTreeWidget* islands = store().islandsPage()->dailist();
+  QTreeWidget* stock = company().warehousePage()->dailist();
+  EXPECT_FALSE(islands->topLevelItem(0)->icon(StoreIslandsPage::kColName).isNull());
+  EXPECT_FALSE(stock->topLevelItem(0)->icon(WarehousePage::kColName).isNull());
+  main->options().daiiconview = false;
+  store().rebuildLists();
+  company().rebuildLists();
+  EXPECT_TRUE(islands->topLevelItem(0)->icon(StoreIslandsPage::kColName).isNull());
+  EXPECT_TRUE(stock->topLevelItem(0)->icon(WarehousePage::kColName).isNull());
 
   auto& personnel = *static_cast<PersonnelWindow*>(main->subWindows().idouform);
   personnel.session().begin();

@@ -68,8 +68,10 @@ TEST_F(Screenshots, EveryManagementWindowAfterFourMonths) {
   auto* company = static_cast<CompanyWindow*>(main->subWindows().kaishaform);
   company->showWindow();
   company->refresh();
-  const std::array<const char*, 5> companyPages = {
-      "company_status", "company_budget", "company_stores", "company_machines", "company_stats"};
+  const std::array<const char*, 6> companyPages = {"company_status",   "company_budget",
+                                                   "company_stores",   "company_warehouse",
+                                                   "company_machines", "company_stats"};
+  ASSERT_EQ(company->pages()->count(), static_cast<int>(companyPages.size()));
   for (int p = 0; p < company->pages()->count(); ++p) {
     company->pages()->setCurrentIndex(p);
     if (p == company->pages()->indexOf(company->statsPage()))
@@ -79,8 +81,10 @@ TEST_F(Screenshots, EveryManagementWindowAfterFourMonths) {
 
   auto* store = static_cast<StoreWindow*>(main->subWindows().tempoform);
   store->showStore(1);
-  const std::array<const char*, 4> storePages = {"store_status", "store_budget", "store_bulk",
-                                                 "store_stats"};
+  const std::array<const char*, 7> storePages = {
+      "store_status",     "store_budget",    "store_bulk", "store_islands",
+      "store_promotions", "store_equipment", "store_stats"};
+  ASSERT_EQ(store->pages()->count(), static_cast<int>(storePages.size()));
   for (int p = 0; p < store->pages()->count(); ++p) {
     store->pages()->setCurrentIndex(p);
     if (p == store->pages()->indexOf(store->statsPage()))
