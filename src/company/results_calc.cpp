@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdlib>
 #include <limits>
+#include <type_traits>
 
 #include "base/rating.h"
 #include "base/stable_sort.h"
@@ -59,23 +60,42 @@ Extended ReachWeight(Extended score, int distance) {
   return static_cast<Extended>(101 - distance) * score;
 }
 
-void SplitIntoShares(int64_t total, int64_t divisor, std::span<int64_t> shares) {
-  std::fill(shares.begin(), shares.end(), 0);
-  if (shares.empty()) return;
+namespace {
+
+// The split itself; a divisor known at compile time (a block's three) divides by multiplying.
+template <typename Divisor>
+void splitShares(int64_t total, Divisor divisor, std::span<int64_t> shares) {
   const std::size_t n = shares.size();
-  // One share: the loop would hand it everything a piece at a time.
-  if (n == 1) {
-    shares[0] = std::max<int64_t>(total, 1);
-    return;
-  }
   int64_t remaining = total;
   std::size_t at = 0;
   do {
-    const int64_t c = std::max<int64_t>(remaining / divisor, 1);
-    shares[at] += c;
-    remaining -= c;
-    at = at + 1 == n ? 0 : at + 1;
+    const int64_t q = remaining / divisor;
+    const int64_t c = std::max<int64_t>(q, 1);
+    // The piece stays c while what remains still holds c divisors: no need to divide again.
+    const int64_t keep = q >= 1 ? c * divisor : std::numeric_limits<int64_t>::min();
+    do {
+      shares[at] += c;
+      remaining -= c;
+      at = at + 1 == n ? 0 : at + 1;
+    } while (remaining > 0 && remaining >= keep);
   } while (remaining > 0);
+}
+
+}  // namespace
+
+void SplitIntoShares(int64_t total, int64_t divisor, std::span<int64_t> shares) {
+  std::fill(shares.begin(), shares.end(), 0);
+  if (shares.empty()) return;
+  // One share: the loop would hand it everything a piece at a time.
+  if (shares.size() == 1) {
+    shares[0] = std::max<int64_t>(total, 1);
+    return;
+  }
+  if (divisor == 3) {
+    splitShares(total, std::integral_constant<int64_t, 3>(), shares);
+  } else {
+    splitShares(total, std::max<int64_t>(divisor, 1), shares);
+  }
 }
 
 int FloorPenalty(int floor, uint16_t setubi, Random& rng) {
@@ -233,7 +253,9 @@ void Tjissekicalc::ShareMachines(Ttempo& s, int64_t customers, Random& rng) {
     for (Tddai& d : floor) d.kadou = 0;
   if (s.joutai != kOpen) return;
 
-  std::array<uint8_t, kFloors * kIslandsPerFloor> list{};
+  // Each island's sort key: the attraction, largest first, then its position, so that every
+  // key differs and any sort leaves ties in floor and island order.
+  std::array<uint64_t, kFloors * kIslandsPerFloor> keys{};
   int count = 0;
   const PlayConditions c = playConditions(s, inputs_.laws, inputs_.month);
   for (int f = 0; f <= s.kibo && f < kFloors; ++f) {
@@ -244,7 +266,8 @@ void Tjissekicalc::ShareMachines(Ttempo& s, int64_t customers, Random& rng) {
       int a = attraction(d, c, rng);
       a -= FloorPenalty(f, s.setubi, rng);
       t_->dai[n].attraction = a;
-      list[count++] = static_cast<uint8_t>(n);
+      const uint64_t rank = static_cast<uint64_t>(int64_t{std::numeric_limits<int32_t>::max()} - a);
+      keys[count++] = rank << 8 | static_cast<uint64_t>(n);
     }
   }
   if (count == 0) return;
@@ -252,15 +275,11 @@ void Tjissekicalc::ShareMachines(Ttempo& s, int64_t customers, Random& rng) {
   std::array<int64_t, kFloors * kIslandsPerFloor> shares{};
   const std::span<int64_t> part(shares.data(), count);
   SplitIntoShares(customers, count, part);
-  if (count > 1) {
-    stableSortPrefix(list, count, [this](uint8_t a, uint8_t b) {
-      return t_->dai[a].attraction > t_->dai[b].attraction;
-    });
-  }
+  std::sort(keys.begin(), keys.begin() + count);
   // Ten machines an island, one customer a machine an hour: the rest go home.
   const int64_t most = int64_t{10} * inputs_.hours;
   for (int k = 0; k < count; ++k) {
-    const Teasydai& d = t_->dai[list[k]];
+    const Teasydai& d = t_->dai[keys[k] & 0xff];
     s.dai[d.floor][d.island - 1].kadou = toCount(std::min(part[k], most));
   }
 }

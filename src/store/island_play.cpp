@@ -372,7 +372,18 @@ void storeMonthlyPlay(Ttempo& store, uint16_t laws, int month, Random& rng) {
     return;
   }
   const PlayConditions c = playConditions(store, laws, month);
-  store.forEachIsland([&](Tddai& d) { monthlyPlay(d, sameModelCount(store, d), c, rng); });
+  // Each pair of islands is compared once; the play changes nothing that the comparison reads.
+  std::array<Tddai*, kFloors * kIslandsPerFloor> islands{};
+  std::array<int, kFloors * kIslandsPerFloor> same{};
+  int n = 0;
+  store.forEachIsland([&](Tddai& d) { islands[n++] = &d; });
+  for (int i = 0; i < n; ++i)
+    for (int j = i + 1; j < n; ++j)
+      if (islands[i]->kishu == islands[j]->kishu && islands[i]->sameModel(*islands[j])) {
+        ++same[i];
+        ++same[j];
+      }
+  for (int i = 0; i < n; ++i) monthlyPlay(*islands[i], same[i], c, rng);
 }
 
 void clearMonthlyPlay(Tddai& d) {

@@ -278,24 +278,24 @@ int Ttempo::islandCount(const IslandFilter& f) const {
   return n;
 }
 
+Money islandQuantity(const Tddai& d, IslandQuantity q) {
+  switch (q) {
+    case IslandQuantity::ProfitRate:
+      return d.riritu;
+    case IslandQuantity::Sales:
+      return d.sales();
+    case IslandQuantity::GrossProfit:
+      return d.grossProfit();
+    case IslandQuantity::ExpectedGrossProfit:
+      return d.expectedGrossProfit();
+  }
+  return Money();
+}
+
 Money Ttempo::islandSum(const IslandFilter& f, IslandQuantity q) const {
   Money sum;
   forEachIsland([&](const Tddai& d) {
-    if (!f.accepts(d)) return;
-    switch (q) {
-      case IslandQuantity::ProfitRate:
-        sum += d.riritu;
-        break;
-      case IslandQuantity::Sales:
-        sum += d.sales();
-        break;
-      case IslandQuantity::GrossProfit:
-        sum += d.grossProfit();
-        break;
-      case IslandQuantity::ExpectedGrossProfit:
-        sum += d.expectedGrossProfit();
-        break;
-    }
+    if (f.accepts(d)) sum += islandQuantity(d, q);
   });
   return sum;
 }
