@@ -3,11 +3,13 @@
 // answers questions from a queue. The core never sees a window.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/money.h"
 #include "base/options.h"
 
 namespace gm {
@@ -39,6 +41,25 @@ struct NewModelNotice {
   std::string makerName;
   int type = 0;
   int production = 0;
+};
+
+// Staff: the year's new graduates as the entry screen offers them, with the morale and skill
+// (whole points) they all share.
+struct GraduateOffer {
+  int men = 0;
+  int women = 0;
+  int moral = 0;
+  int skill = 0;
+};
+
+// Seasonal events: what the management seminar's window offers (the four drawn courses in list
+// order, with the president's qualities it shows beside them).
+struct SeminarOffer {
+  std::array<std::string, 4> courses;
+  int karisuma = 0;
+  int chisei = 0;
+  int tousotu = 0;
+  int kantei = 0;
 };
 
 class Frontend {
@@ -81,6 +102,35 @@ class Frontend {
   // The game is over: hide the data windows, disable the map and switch the game menus off.
   // (Later additions to the port have defaults so that every port keeps compiling.)
   virtual void gameShutDown() {}
+
+  // Staff. The entry screen (入社) for the new graduates: the player takes some of them, and
+  // those taken go on into the personnel screen's surplus pool. The default takes nobody.
+  virtual void offerGraduates(const GraduateOffer&) {}
+
+  // Land negotiation ("買収交渉"). The screen opens on the block with the owner's asking price;
+  // the owner and the president then speak in turn, each line with the face it is said with
+  // (the owner's reaction 0..3, the president's message-dialog face); the amount dialog asks for
+  // each offer; the screen holds still where the talk pauses and, at the end, until the player
+  // closes it. Without a screen no offer is made, which breaks the talk off.
+  virtual void negotiationBegin(int /*row*/, int /*column*/, int64_t /*askingPrice*/) {}
+  // The offer in whole thousands of yen, or nothing when the player breaks off.
+  virtual std::optional<int64_t> askPurchaseOffer(std::string_view /*title*/, int64_t /*landPrice*/,
+                                                  Money /*cash*/) {
+    return std::nullopt;
+  }
+  virtual void ownerSays(int /*face*/, std::string_view /*text*/) {}
+  virtual void presidentSays(int /*face*/, std::string_view /*text*/) {}
+  virtual void negotiationPause(int /*milliseconds*/) {}
+  virtual void negotiationEnd(bool /*bought*/) {}
+
+  // Company orders: the company manager shows the company's figures again.
+  virtual void companyChanged() {}
+
+  // Seasonal events. The donation window: the amount in whole thousands of yen (nothing: no
+  // window, so no donation). The seminar window: the list entry chosen (the first is
+  // preselected).
+  virtual std::optional<int64_t> askDonation(Money /*cash*/) { return std::nullopt; }
+  virtual int askSeminarCourse(const SeminarOffer&) { return 0; }
 };
 
 // A port that shows nothing and answers every question with its safe default (no, or the

@@ -28,6 +28,7 @@ struct Options {
   int waittime = 25;
   bool showhint = true;
   bool playmusic = true;
+  bool autosave = false;  // the month end saves the game, keeping the last three months
   // section "houkoku": reports
   bool teisiokhoukoku = true;
   bool koujiokhoukoku = true;

@@ -135,6 +135,8 @@ class tkaichou {
   std::array<Tddai, kWarehouseRecords> dai{};  // records 1..1000 at indices 0..999
   std::array<Ttempo, kStoreSlots> tempo{};     // slots 1..50 at indices 0..49
   Tbackup backup;
+  // Not saved: staff were hired this month (hiring is once a month; the month's reset clears it).
+  bool koyouzumi = false;
 
   // Every change of cash goes through here; it tells the port so that the caption follows.
   void SetSikin(Money amount);

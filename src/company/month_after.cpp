@@ -20,6 +20,7 @@ int NegotiationCooldown(int karisuma) {
 void tkaichou::GetsumatsuGo() {
   Random& rng = world_->rng();
   jinjizumi = false;
+  koyouzumi = false;
 
   int chance = AppraisalChance(kantei);
   for (Ttempo& s : tempo) {

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace gm {
@@ -76,6 +77,9 @@ class ByteWriter {
   void raw(std::string_view s) { bytes_.append(s); }
   void zeros(std::size_t n) { bytes_.append(n, '\0'); }
   const std::string& bytes() const { return bytes_; }
+  void reserve(std::size_t n) { bytes_.reserve(n); }
+  // Hands the bytes over and leaves the writer empty.
+  std::string take() { return std::move(bytes_); }
 
  private:
   void put(uint64_t v, int n) {

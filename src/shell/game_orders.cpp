@@ -1,4 +1,5 @@
-// Wiring of the main window's orders to the new-game order and the month-end driver.
+// Wiring of the main window's orders to the new-game order, the month-end driver and the
+// saved-game orders.
 #include "shell/game_orders.h"
 
 #include <QObject>
@@ -6,6 +7,7 @@
 #include "shell/main_window.h"
 #include "shell/month_end_driver.h"
 #include "shell/new_game_order.h"
+#include "shell/save_orders.h"
 #include "world/world.h"
 
 namespace gm {
@@ -16,6 +18,7 @@ bool runNewGame(TMain& main) {
   // The old game's windows go, and every window forgets what pointed into the old world.
   main.hideDataWindows();
   main.replaceWorld(std::move(fresh));
+  main.setSaveFileName(QString());
   main.beginPlay();
   return true;
 }
@@ -23,6 +26,9 @@ bool runNewGame(TMain& main) {
 void connectGameOrders(TMain& main) {
   QObject::connect(&main, &TMain::newGameRequested, &main, [&main] { runNewGame(main); });
   QObject::connect(&main, &TMain::endMonthRequested, &main, [&main] { runMonthEnd(main); });
+  QObject::connect(&main, &TMain::loadRequested, &main, [&main] { runLoad(main); });
+  QObject::connect(&main, &TMain::saveAsRequested, &main, [&main] { runSaveAs(main); });
+  QObject::connect(&main, &TMain::saveRequested, &main, [&main] { runSave(main); });
 }
 
 }  // namespace gm

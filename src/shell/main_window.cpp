@@ -145,11 +145,15 @@ std::unique_ptr<tworld> TMain::replaceWorld(std::unique_ptr<tworld> world) {
   world->setFrontend(frontend_.get());
   std::swap(world_, world);
   world->setFrontend(nullptr);
+  gameReloaded();
+  return world;
+}
+
+void TMain::gameReloaded() {
   map_->setWorld(world_.get());
   if (kakunin_) kakunin_->setWorld(world_.get());
   for (DataWindow* w : subs_.all())
     if (w) w->worldReplaced();
-  return world;
 }
 
 void TMain::removeTitle() {

@@ -45,6 +45,13 @@ class TMain : public QMainWindow {
   tworld& world() const { return *world_; }
   // Installs a new game's world (the port included) and returns the old one.
   std::unique_ptr<tworld> replaceWorld(std::unique_ptr<tworld> world);
+  // A load overwrote the world's fields: every window forgets what it pointed at, as after a
+  // new game.
+  void gameReloaded();
+  // The saved game last written with the save dialog (a path; empty: none), which
+  // "上書き記録(&V)" writes to without asking for a name.
+  const QString& saveFileName() const { return saveFileName_; }
+  void setSaveFileName(const QString& path) { saveFileName_ = path; }
   Options& options() { return options_; }
   const Options& options() const { return options_; }
   const PictureBook& pictures() const { return *pictures_; }
@@ -131,6 +138,7 @@ class TMain : public QMainWindow {
   Twaitform* wait_ = nullptr;
   HelpWindow* help_ = nullptr;
   bool playing_ = false;
+  QString saveFileName_;
   // Which windows the machine purchase window hid and must show again.
   struct WasOpen {
     bool chikudata = false, chipform = false, allmap = false;

@@ -5,6 +5,7 @@
 
 #include "shell/main_window.h"
 #include "shell/map_view.h"
+#include "shell/save_orders.h"
 #include "shell/sub_windows.h"
 #include "world/month_end.h"
 #include "world/world.h"
@@ -55,6 +56,7 @@ MonthEndReport runMonthEnd(TMain& main) {
     for (std::size_t i = 0; i < movable.size(); ++i)
       if (wasVisible[i]) movable[i]->show();
     main.setMonthProcessing(false);
+    if (main.options().autosave) runAutosave(main);
   } else {
     // Game over: only new game, load, options, quit, help and version remain; the map shows the
     // last month's city but takes no input.

@@ -45,6 +45,7 @@ Toptionform::Toptionform(const Options& current, QWidget* parent)
   addCheck(general, QStringLiteral("地図にスクロールバーを表示する"), &Options::showscrollbar);
   addCheck(general, QStringLiteral("鑑定ｽｷｯﾌﾟ(&S)"), &Options::kanteiskip);
   addCheck(general, QStringLiteral("入替計画で作業計画書を表示する"), &Options::subvisible);
+  addCheck(general, QStringLiteral("月末に自動で記録する"), &Options::autosave);
 
   auto* speedBox = new QGroupBox(QStringLiteral("メッセージの速さ"));
   auto* speedRow = new QHBoxLayout(speedBox);

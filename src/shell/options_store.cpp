@@ -45,6 +45,7 @@ const std::vector<OptionKey>& optionTable() {
       number("option", "waittime", &Options::waittime),
       flag("option", "showhint", &Options::showhint),
       flag("option", "playmusic", &Options::playmusic),
+      flag("option", "autosave", &Options::autosave),
       flag("houkoku", "teisiokhoukoku", &Options::teisiokhoukoku),
       flag("houkoku", "koujiokhoukoku", &Options::koujiokhoukoku),
       flag("houkoku", "sindaihoukoku", &Options::sindaihoukoku),

@@ -31,15 +31,13 @@ PictureBook::PictureBook(const QString& picturesFolder) : folder_(picturesFolder
     ownStores_[s] = renderPair(QStringLiteral("blocks/own_store_state_%1.svg").arg(s));
     rivalStores_[s] = renderPair(QStringLiteral("blocks/rival_store_state_%1.svg").arg(s));
   }
-  for (int f = 0; f < 6; ++f) {
-    const QString rel = QStringLiteral("faces/face_%1.svg").arg(f);
-    QFile file(folder_ + QLatin1Char('/') + rel);
-    if (file.open(QIODevice::ReadOnly)) faceSources_[f] = file.readAll();
-    if (!QSvgRenderer(faceSources_[f]).isValid()) {
-      faceSources_[f].clear();
-      missing_ << rel;
-    }
-  }
+  for (int f = 0; f < 6; ++f) faceSources_[f] = source(QStringLiteral("faces/face_%1.svg").arg(f));
+  for (int r = 0; r < 4; ++r)
+    ownerSources_[r] = source(QStringLiteral("negotiation/owner_%1.svg").arg(r));
+  const char* presidentNames[3] = {"smile", "laugh", "cry"};
+  for (int p = 0; p < 3; ++p)
+    presidentSources_[p] = source(
+        QStringLiteral("negotiation/president_%1.svg").arg(QLatin1String(presidentNames[p])));
   title_ = render(QStringLiteral("title.svg"), {});
   splash_ = render(QStringLiteral("splash.svg"), {});
   ending_ = render(QStringLiteral("ending.svg"), {});
@@ -107,24 +105,51 @@ const QImage& PictureBook::rivalStore(int state, bool dimmed) const {
   return pick(rivalStores_[clampIndex(state, 4)], dimmed);
 }
 
-QPixmap PictureBook::face(int f, int size) const {
-  f = clampIndex(f, 6);
-  const int key = f * 10000 + size;
+QByteArray PictureBook::source(const QString& relative) {
+  QByteArray svg;
+  QFile file(folder_ + QLatin1Char('/') + relative);
+  if (file.open(QIODevice::ReadOnly)) svg = file.readAll();
+  if (!QSvgRenderer(svg).isValid()) {
+    svg.clear();
+    missing_ << relative;
+  }
+  return svg;
+}
+
+QPixmap PictureBook::square(const QByteArray& svg, int key, int size, const QString& name) const {
+  key = key * 10000 + size;
   auto it = faceCache_.find(key);
   if (it != faceCache_.end()) return *it;
   QPixmap pm;
-  if (faceSources_[f].isEmpty()) {
-    pm = QPixmap::fromImage(flatTile(QStringLiteral("face_%1").arg(f), QSize(size, size)));
+  if (svg.isEmpty()) {
+    pm = QPixmap::fromImage(flatTile(name, QSize(size, size)));
   } else {
     QImage img(size, size, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    QSvgRenderer(faceSources_[f]).render(&p);
+    QSvgRenderer(svg).render(&p);
     p.end();
     pm = QPixmap::fromImage(img);
   }
   faceCache_.insert(key, pm);
   return pm;
+}
+
+QPixmap PictureBook::face(int f, int size) const {
+  f = clampIndex(f, 6);
+  return square(faceSources_[f], f, size, QStringLiteral("face_%1").arg(f));
+}
+
+QPixmap PictureBook::ownerPortrait(int reaction, int size) const {
+  reaction = clampIndex(reaction, 4);
+  return square(ownerSources_[reaction], 100 + reaction, size,
+                QStringLiteral("owner_%1").arg(reaction));
+}
+
+QPixmap PictureBook::presidentPortrait(int face, int size) const {
+  // Message-dialog faces 1 (laugh) and 3 (cry); everything else talks with the smile.
+  const int p = face == 1 ? 1 : (face == 3 ? 2 : 0);
+  return square(presidentSources_[p], 200 + p, size, QStringLiteral("president_%1").arg(p));
 }
 
 const QImage& PictureBook::season(int s) const { return seasons_[clampIndex(s, 4)]; }

@@ -28,6 +28,10 @@ class PictureBook {
   const QImage& rivalStore(int state, bool dimmed) const;
 
   QPixmap face(int face, int size) const;  // faces 0..5
+  // The land negotiation's portraits: the owner by his reaction 0..3, and the president across
+  // the table by the message-dialog face he shows (smile, laugh or cry; any other is the smile).
+  QPixmap ownerPortrait(int reaction, int size) const;
+  QPixmap presidentPortrait(int face, int size) const;
   const QImage& title() const { return title_; }
   const QImage& splash() const { return splash_; }
   const QImage& ending() const { return ending_; }
@@ -51,6 +55,10 @@ class PictureBook {
   QImage render(const QString& relative, QSize size);  // size empty: the picture's own size
   Pair renderPair(const QString& relative);
   static const QImage& pick(const Pair& p, bool dimmed) { return dimmed ? p.dim : p.normal; }
+  // An SVG file's text, or empty (and noted as missing) when it cannot be rendered.
+  QByteArray source(const QString& relative);
+  // The picture of `svg` at size x size, rendered once; a flat tile named `name` without one.
+  QPixmap square(const QByteArray& svg, int key, int size, const QString& name) const;
 
   QString folder_;
   QStringList missing_;
@@ -59,7 +67,9 @@ class PictureBook {
   std::array<Pair, 4> ownStores_;
   std::array<Pair, 4> rivalStores_;
   std::array<QByteArray, 6> faceSources_;
-  mutable QMap<int, QPixmap> faceCache_;  // key: face * 10000 + size
+  std::array<QByteArray, 4> ownerSources_;
+  std::array<QByteArray, 3> presidentSources_;  // smile, laugh, cry
+  mutable QMap<int, QPixmap> faceCache_;        // key: picture * 10000 + size
   QImage title_, splash_, ending_, appIcon_;
   std::array<QImage, 4> seasons_;
   std::array<QImage, 10> machineTypes_;

@@ -100,4 +100,49 @@ void QtFrontend::gameShutDown() {
   main_.map().setEnabled(false);
 }
 
+void QtFrontend::offerGraduates(const GraduateOffer& offer) {
+  if (Tidouform* personnel = main_.subWindows().idouform) personnel->takeInGraduates(offer);
+}
+
+std::optional<int64_t> QtFrontend::askDonation(Money cash) {
+  if (!donationAsker_) return Frontend::askDonation(cash);
+  return donationAsker_(cash);
+}
+
+int QtFrontend::askSeminarCourse(const SeminarOffer& offer) {
+  if (!seminarAsker_) return Frontend::askSeminarCourse(offer);
+  return seminarAsker_(offer);
+}
+
+void QtFrontend::negotiationBegin(int row, int column, int64_t askingPrice) {
+  if (negotiationScreen_) negotiationScreen_->begin(row, column, askingPrice);
+}
+
+std::optional<int64_t> QtFrontend::askPurchaseOffer(std::string_view title, int64_t landPrice,
+                                                    Money cash) {
+  if (!negotiationScreen_) return std::nullopt;
+  return negotiationScreen_->askOffer(title, landPrice, cash);
+}
+
+void QtFrontend::ownerSays(int face, std::string_view text) {
+  if (negotiationScreen_) negotiationScreen_->ownerSays(face, text);
+}
+
+void QtFrontend::presidentSays(int face, std::string_view text) {
+  if (negotiationScreen_) negotiationScreen_->presidentSays(face, text);
+}
+
+void QtFrontend::negotiationPause(int milliseconds) {
+  if (negotiationScreen_) negotiationScreen_->pause(milliseconds);
+}
+
+void QtFrontend::negotiationEnd(bool bought) {
+  if (negotiationScreen_) negotiationScreen_->end(bought);
+}
+
+void QtFrontend::companyChanged() {
+  if (Tkaishaform* company = main_.subWindows().kaishaform)
+    if (company->isVisible()) company->refresh();
+}
+
 }  // namespace gm

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "base/frontend.h"
+#include "shell/negotiation_screen.h"
 
 namespace gm {
 
@@ -36,15 +37,40 @@ class QtFrontend : public Frontend {
   void showResearch() override;
   void showEnding(std::string_view text) override;
   void gameShutDown() override;
+  void offerGraduates(const GraduateOffer& offer) override;
+  std::optional<int64_t> askDonation(Money cash) override;
+  int askSeminarCourse(const SeminarOffer& offer) override;
+
+  // Land negotiation, forwarded to the installed screen; without one the talk breaks off.
+  void negotiationBegin(int row, int column, int64_t askingPrice) override;
+  std::optional<int64_t> askPurchaseOffer(std::string_view title, int64_t landPrice,
+                                          Money cash) override;
+  void ownerSays(int face, std::string_view text) override;
+  void presidentSays(int face, std::string_view text) override;
+  void negotiationPause(int milliseconds) override;
+  void negotiationEnd(bool bought) override;
+  // Company orders.
+  void companyChanged() override;
 
   // The sale-price window lives with the management windows; the program installs it here.
   void setSalePriceAsker(std::function<std::optional<int64_t>(int)> ask) {
     salePriceAsker_ = std::move(ask);
   }
+  // The negotiation screen lives with the management windows; the program installs it here.
+  void setNegotiationScreen(NegotiationScreen* screen) { negotiationScreen_ = screen; }
+
+  // So do the windows of the seasonal events.
+  void setDonationAsker(std::function<int64_t(Money)> ask) { donationAsker_ = std::move(ask); }
+  void setSeminarAsker(std::function<int(const SeminarOffer&)> ask) {
+    seminarAsker_ = std::move(ask);
+  }
 
  private:
   TMain& main_;
   std::function<std::optional<int64_t>(int)> salePriceAsker_;
+  NegotiationScreen* negotiationScreen_ = nullptr;
+  std::function<int64_t(Money)> donationAsker_;
+  std::function<int(const SeminarOffer&)> seminarAsker_;
 };
 
 }  // namespace gm

@@ -133,6 +133,8 @@ class Tidouform : public DataWindow {
   explicit Tidouform(TMain& main);
   // The personnel order; the frame only shows itself.
   virtual void openPersonnel();
+  // The year's new graduates offered to the company; the frame takes nobody.
+  virtual void takeInGraduates(const GraduateOffer&) {}
 };
 
 class Tsindaiform : public DataWindow {

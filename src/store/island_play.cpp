@@ -311,7 +311,7 @@ PlayConditions playConditions(const Ttempo& store, uint16_t laws, int month) {
   c.setubi = store.setubi;
   c.moral = static_cast<int>(store.moral.trunc());
   c.skill = static_cast<int>(store.skill.trunc());
-  c.womenShare = static_cast<int>(percentOf(store.zyosei, store.staffTotal()));
+  c.womenShare = store.staffSummary().women;
   return c;
 }
 

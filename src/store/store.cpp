@@ -1,6 +1,6 @@
 // The store record's own rules: its name tables and equipment table, its life (reset, copy,
-// state changes), the clamping setters, the staff head counts and need, and the queries over
-// its islands and last month's results.
+// state changes), the clamping setters, and the queries over its islands and last month's
+// results. The staff rules are in staff.cpp.
 #include "store/store.h"
 
 #include <algorithm>
@@ -33,9 +33,6 @@ constexpr std::array<EquipmentInfo, kEquipmentCount> kEquipment = {{
 }};
 
 constexpr int64_t kRatingCap = 100 * Money::kScale;
-
-// Staff need per island by attendance band: busier islands need more hands.
-constexpr std::array<int, 10> kNeedByAttendance = {21, 23, 26, 30, 35, 35, 40, 44, 47, 49};
 
 }  // namespace
 
@@ -124,62 +121,6 @@ int Ttempo::getShinDaiKeitai(int type) const {
 void Ttempo::setShinDaiKeitai(int type, int form) {
   if (type < 0 || type >= kMachineTypeCount || form < 0 || form > 3) return;
   shinDaiKeitai[type] = static_cast<uint8_t>(form);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Staff
-
-void Ttempo::setDansei(int64_t n) {
-  dansei = static_cast<int32_t>(std::max<int64_t>(n, 0));
-  limitPromotionsByStaff();
-}
-
-void Ttempo::setZyosei(int64_t n) {
-  zyosei = static_cast<int32_t>(std::max<int64_t>(n, 0));
-  limitPromotionsByStaff();
-}
-
-// Fewer hands can hand out fewer tissues and address fewer letters; the levels only go down.
-void Ttempo::limitPromotionsByStaff() {
-  int total = staffTotal();
-  if (total == 0) {
-    moral = Money();
-    skill = Money();
-  }
-  hansoku.mail = static_cast<uint8_t>(std::min<int>(hansoku.mail, std::min(25, total / 5)));
-  hansoku.tissue = static_cast<uint8_t>(std::min<int>(hansoku.tissue, std::min(10, total / 10)));
-}
-
-StaffShares Ttempo::staffSummary() const {
-  StaffShares s;
-  s.total = staffTotal();
-  s.menShare = static_cast<int>(percentOf(dansei, s.total));
-  s.womenShare = static_cast<int>(percentOf(zyosei, s.total));
-  return s;
-}
-
-PersonnelCost Ttempo::personnelCost() const {
-  PersonnelCost c;
-  const int64_t heads = staffTotal();
-  c.salaries = heads * kyuyo;
-  c.education = heads * kyouiku;
-  c.welfare = heads * fukuri;
-  c.total = c.salaries + c.education + c.welfare;
-  return c;
-}
-
-int Ttempo::staffNeed(int hours, int month) const {
-  int64_t sum = 0;  // stored four-decimal integers
-  forEachIsland([&](const Tddai& d) {
-    int a = std::min(d.attendance(), 99);
-    int64_t need = kNeedByAttendance[a / 10];
-    // Older machines break down more and need more attention, up to twice as much.
-    int64_t age =
-        std::min<int64_t>(Money::kScale + int64_t{month - d.kounyuuMonth} * 100, 2 * Money::kScale);
-    int64_t perStaff = d.isPachinko() ? 5200 : 10400;
-    sum += divRoundHalfEven(static_cast<__int128>(age) * hours * need, perStaff);
-  });
-  return static_cast<int>(std::max<int64_t>(sum / Money::kScale, 1));
 }
 
 // ---------------------------------------------------------------------------------------------

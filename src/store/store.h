@@ -75,11 +75,14 @@ template <typename T>
 using ByKind = std::array<T, 3>;
 enum KindIndex { kPachinko = 0, kSlot = 1, kTotal = 2 };
 
-// The staff's head count and each sex's share of it in whole per cent (both 0 without staff).
+// The two kinds of staff that head counts and transfers name.
+enum StaffSex : int { kMale = 0, kFemale = 1 };
+
+// A store's staff at a glance: the head count and the shares of men and women in whole per cent.
 struct StaffShares {
   int total = 0;
-  int menShare = 0;
-  int womenShare = 0;
+  int men = 0;
+  int women = 0;
 };
 
 // Monthly spending on a store's staff, thousands of yen: head count x the per-head amounts.
@@ -214,14 +217,19 @@ class Ttempo {
   int getShinDaiKeitai(int type) const;
   void setShinDaiKeitai(int type, int form);
 
-  // Staff.
+  // Staff (staff.cpp).
   void setDansei(int64_t n);
   void setZyosei(int64_t n);
   int staffTotal() const { return dansei + zyosei; }
+  int staffOf(int sex) const { return sex == kMale ? dansei : zyosei; }
   StaffShares staffSummary() const;
   PersonnelCost personnelCost() const;
+  // The staff the store needs (適正人員) for a month of `hours` business hours.
   int staffNeed(int hours, int month) const;
   bool understaffed(int hours, int month) const { return staffTotal() < staffNeed(hours, month); }
+  // Moves n people of one sex from `from` into this store; false, and nothing moves, when `from`
+  // has fewer than n of them (or n is negative, or `from` is this store).
+  bool transferStaff(Ttempo& from, int sex, int64_t n);
 
   // Equipment.
   bool hasEquipment(int n) const { return (setubi >> n) & 1u; }

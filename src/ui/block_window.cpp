@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "base/money.h"
+#include "company/negotiation.h"
 #include "shell/main_window.h"
 #include "shell/map_rules.h"
 #include "shell/mini_map.h"
@@ -64,10 +65,6 @@ BlockFacts blockFacts(const tworld& world, int column, int row) {
   return f;
 }
 
-QString askingPriceText(int64_t price) {
-  return QStringLiteral("先方の希望価格は") + grouped(price) + QStringLiteral("です。");
-}
-
 BlockWindow::BlockWindow(TMain& main) : Tchipform(main) {
   for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
 
@@ -121,11 +118,7 @@ void BlockWindow::refresh() {
 void BlockWindow::buy() {
   tworld& w = world();
   if (!w.onMap(row(), column())) return;
-  const PurchaseOpening opening = OpenLandPurchase(w, row(), column());
-  // The bargaining itself comes later; for now the player only learns what the owner asks.
-  if (opening.negotiate())
-    w.ui().message("買収交渉", askingPriceText(opening.price).toStdString(), false, false,
-                   kFaceNormal);
+  BuyLand(w, row(), column());
   refresh();
 }
 

@@ -29,9 +29,6 @@ struct BlockFacts {
 };
 BlockFacts blockFacts(const tworld& world, int column, int row);
 
-// The asking price shown when the owner is willing to negotiate.
-QString askingPriceText(int64_t price);
-
 class BlockWindow : public Tchipform {
   Q_OBJECT
 

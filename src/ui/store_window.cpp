@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "shell/main_window.h"
+#include "ui/personnel_cost_window.h"
 #include "world/world.h"
 
 namespace gm {
@@ -15,6 +16,10 @@ StoreWindow::StoreWindow(TMain& main) : Ttempoform(main) {
   status_ = new StoreStatusPage(pages_);
   pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
   layout()->addWidget(pages_);
+
+  connect(status_->personnelCostButton(), &QPushButton::clicked, this, [this] {
+    if (runPersonnelCostDialog(this, world(), selectSlot(shownSlot()))) refresh();
+  });
 
   addCommonOrders();
   connect(addOrderButton(QStringLiteral("次店(&Q)"), QStringLiteral("nextbtn")),
@@ -46,6 +51,7 @@ void StoreWindow::showNextStore() {
 
 void StoreWindow::refresh() {
   const int slot = shownSlot();
+  status_->personnelCostButton()->setEnabled(slot != 0);
   if (slot == 0)
     status_->clear();
   else

@@ -117,6 +117,10 @@ StoreStatusPage::StoreStatusPage(QWidget* parent) : QWidget(parent) {
     buttons_[c]->setAutoDefault(false);
     commands->addWidget(buttons_[c]);
   }
+  personnelCost_ = new QPushButton(QStringLiteral("人件費調整(&N)"), this);
+  personnelCost_->setObjectName(QStringLiteral("jinkenbtn"));
+  personnelCost_->setAutoDefault(false);
+  commands->addWidget(personnelCost_);
   commands->addStretch(1);
 
   auto* leftColumn = new QVBoxLayout;

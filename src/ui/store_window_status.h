@@ -85,6 +85,8 @@ class StoreStatusPage : public QWidget {
   QLabel* caption(Field f) const { return captions_[f]; }
   QListWidget* modellist() const { return modellist_; }
   QPushButton* button(Command c) const { return buttons_[c]; }
+  // "人件費調整(&N)": the store's salary, education and welfare.
+  QPushButton* personnelCostButton() const { return personnelCost_; }
 
  private:
   void set(Field f, const QString& text);
@@ -93,6 +95,7 @@ class StoreStatusPage : public QWidget {
   std::array<QLabel*, kFieldCount> values_{};
   std::array<QPushButton*, kCommandCount> buttons_{};
   QListWidget* modellist_;
+  QPushButton* personnelCost_;
 };
 
 }  // namespace gm

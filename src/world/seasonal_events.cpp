@@ -1,10 +1,14 @@
-// The dispatcher's fixed order. New laws, tax and union changes, the charity's request, the
-// management seminar and the yearly intake of new graduates take their places in this order as
-// they join the game.
+// The dispatcher's fixed order. Each event lives in a file of its own; this one only knows the
+// order in which they come.
 #include "world/seasonal_events.h"
 
 #include "company/construction_end.h"
 #include "store/catalogue.h"
+#include "world/donation.h"
+#include "world/new_graduates.h"
+#include "world/new_laws.h"
+#include "world/rule_changes.h"
+#include "world/seminar.h"
 #include "world/world.h"
 
 namespace gm {
@@ -19,13 +23,18 @@ void BonusSeasonNotice(tworld& world) {
 }
 
 void RunEvents(tworld& world) {
-  world.UpdateDisposalAcceptance();
+  const bool wasAccepted = world.disposalAccepted;
+  // The district overview shows whether the city takes machines this month.
+  if (world.UpdateDisposalAcceptance() != wasAccepted) world.ui().cityChanged();
   EndConstructionAndSuspension(world);
   MakerSalesNews(world);
   IllegalMachineCheck(world);
-  // New laws, then the tax and union rule changes.
+  NewLaws(world);
+  RuleChanges(world);
   NewModels(world);
-  // The charity's request, the seminar and the new graduates.
+  DonationRequest(world);
+  Seminar(world);
+  NewGraduates(world);
   BonusSeasonNotice(world);
 }
 

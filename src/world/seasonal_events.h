@@ -1,6 +1,7 @@
-// The events of the new month (month step B's dispatcher): the city's disposal acceptance, the
-// ends of construction and suspension, the makers' news and new models, and the bonus-season
-// notice, in their fixed order.
+// The events of the new month (month step B's dispatcher), in their fixed order: the city's
+// disposal acceptance, the ends of construction and suspension, the makers' news, illegal
+// models, new laws, tax and union rules, new models, the charity's request, the management
+// seminar, the new graduates and the bonus-season notice.
 #pragma once
 
 namespace gm {

@@ -46,7 +46,7 @@ StoreFigures TakeStoreFigures(const tworld& w, const Ttempo& t) {
   f.d1 = b.CountKindWithin(g, width, height, 24, 1);
   f.own1 = b.HasKindWithin(g, width, height, 19, 1);
   f.park1 = b.HasKindWithin(g, width, height, 27, 1);
-  f.women = t.staffSummary().womenShare;
+  f.women = t.staffSummary().women;
   f.machines = t.machineCounts().allMachines;
   const IslandFilter all;
   const Money sales = t.islandSum(all, IslandQuantity::Sales);

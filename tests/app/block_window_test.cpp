@@ -77,28 +77,30 @@ TEST_F(BlockWindowTest, FiguresOfHousingRoadAndRivalStore) {
   EXPECT_EQ(shown("owner"), QString::fromStdString(std::string(rivalName(1))));
 }
 
-TEST_F(BlockWindowTest, BuyShowsARefusalThenTheAskingPriceAndBuysNothing) {
+TEST_F(BlockWindowTest, BuyShowsARefusalOrNegotiatesTheBlockToTheCompany) {
   window->setBlock(2, 0);  // the company's own land
   window->buyButton()->click();
   ASSERT_EQ(port.messages.size(), 1u);
   EXPECT_EQ(port.messages[0].title, "買収");
   EXPECT_EQ(port.messages[0].text, "そこは我が社の土地です。");
 
-  // The same draws the order makes tell what the owner asks.
+  // The same draws the order makes tell what the owner asks; the player offers all of it.
   tworld& w = main->world();
+  w.block(0, 0).SetLandPrice(80000);
   Random copy = w.rng();
   const PurchaseQuote quote = w.block(0, 0).PurchasePrice(w.AverageUnrest(), copy);
+  ASSERT_FALSE(quote.refused) << "with this seed the owner refuses: the test needs one who talks";
+  port.offers.push_back(quote.price);
+  w.kaichou.sikin = Money::fromInt(quote.price + 1);
   window->setBlock(0, 0);
   window->buyButton()->click();
-  ASSERT_EQ(port.messages.size(), 2u);
-  ASSERT_FALSE(quote.refused) << "with this seed the owner refuses: the test needs one who talks";
-  EXPECT_EQ(port.messages[1].title, "買収交渉");
-  EXPECT_EQ(port.messages[1].text, askingPriceText(quote.price).toStdString());
-  EXPECT_EQ(port.messages[1].face, kFaceNormal);
-  EXPECT_FALSE(port.messages[1].confirm);
-  EXPECT_EQ(w.block(0, 0).kind, 1) << "the negotiation comes later: the land is not bought yet";
+  EXPECT_EQ(port.messages.size(), 1u) << "the talk goes through the negotiation screen";
+  ASSERT_FALSE(port.lines.empty());
+  EXPECT_EQ(port.lines.back().text, "買収は成功しました！");
+  EXPECT_EQ(w.block(0, 0).kind, 2);
+  EXPECT_EQ(w.kaichou.sikin, Money::fromInt(1)) << "an offer just below the cash goes through";
   EXPECT_EQ(w.kaichou.baishuuzumi[0][0], 1);
-  EXPECT_EQ(askingPriceText(1234567), QStringLiteral("先方の希望価格は1,234,567です。"));
+  EXPECT_EQ(shown("owner"), QStringLiteral("山田")) << "the window shows its new owner";
 }
 
 TEST_F(BlockWindowTest, SellAsksThePriceThroughThePort) {

@@ -32,13 +32,14 @@ TEST_F(SettingsFile, FirstRunGivesEveryDefaultAndWritesEveryKey) {
   EXPECT_EQ(read.allmapchipsize, 24);
   EXPECT_EQ(read.waittime, 25);
   EXPECT_FALSE(read.kanteiskip);
+  EXPECT_FALSE(read.autosave);
 
   writeOptions(settings, read);
   EXPECT_EQ(settings.value(QStringLiteral("Appkeys/option/tellmsg")).toInt(), 1);
   EXPECT_EQ(settings.value(QStringLiteral("Appkeys/option/waittime")).toInt(), 25);
   EXPECT_EQ(settings.value(QStringLiteral("Appkeys/houkoku/reserchhoukoku")).toInt(), 1);
-  EXPECT_EQ(optionTable().size(), 34u);
-  EXPECT_EQ(settings.allKeys().size(), 34);
+  EXPECT_EQ(optionTable().size(), 35u);
+  EXPECT_EQ(settings.allKeys().size(), 35);
 }
 
 TEST_F(SettingsFile, EveryOptionSurvivesTheRoundTrip) {

@@ -19,6 +19,13 @@ struct RecordedMessage {
   int face = 0;
 };
 
+// A line said in the land negotiation.
+struct SpokenLine {
+  bool owner = false;  // the owner, or else the president
+  int face = 0;
+  std::string text;
+};
+
 class ScriptedFrontend : public Frontend {
  public:
   Options opts;
@@ -28,6 +35,10 @@ class ScriptedFrontend : public Frontend {
   std::deque<bool> answers;         // answers to confirm questions
   std::deque<std::optional<std::string>> storeNames;
   std::deque<std::optional<int64_t>> salePrices;
+  std::vector<GraduateOffer> graduateOffers;
+
+  std::deque<std::optional<int64_t>> offers;  // answers of the negotiation's amount dialog
+  std::vector<SpokenLine> lines;
   int cashNotices = 0;
   int waitSteps = 0;
 
@@ -88,11 +99,68 @@ class ScriptedFrontend : public Frontend {
     events.push_back("ending:" + std::string(text));
   }
 
+  void offerGraduates(const GraduateOffer& offer) override {
+    graduateOffers.push_back(offer);
+    events.push_back("graduates:" + std::to_string(offer.men) + "," + std::to_string(offer.women));
+  }
+
+  // Land negotiation.
+  void negotiationBegin(int row, int column, int64_t askingPrice) override {
+    events.push_back("negotiation:" + std::to_string(row) + "," + std::to_string(column) + ":" +
+                     std::to_string(askingPrice));
+  }
+  std::optional<int64_t> askPurchaseOffer(std::string_view title, int64_t landPrice,
+                                          Money cash) override {
+    events.push_back("offer:" + std::string(title) + ":" + std::to_string(landPrice) + ":" +
+                     std::to_string(cash.raw()));
+    if (offers.empty()) return std::nullopt;
+    auto o = offers.front();
+    offers.pop_front();
+    return o;
+  }
+  void ownerSays(int face, std::string_view text) override {
+    lines.push_back({true, face, std::string(text)});
+    events.push_back("owner:" + std::to_string(face));
+  }
+  void presidentSays(int face, std::string_view text) override {
+    lines.push_back({false, face, std::string(text)});
+    events.push_back("president:" + std::to_string(face));
+  }
+  void negotiationPause(int milliseconds) override {
+    events.push_back("pause:" + std::to_string(milliseconds));
+  }
+  void negotiationEnd(bool bought) override {
+    events.push_back(bought ? "negotiation-end:bought" : "negotiation-end:not-bought");
+  }
+  // Company orders.
+  void companyChanged() override { events.push_back("company-changed"); }
+
   // Titles of the messages shown so far, in order.
   std::vector<std::string> titles() const {
     std::vector<std::string> t;
     for (const auto& m : messages) t.push_back(m.title);
     return t;
+  }
+
+  // Seasonal events: the donation amounts and seminar choices to give, and what was offered.
+  std::deque<std::optional<int64_t>> donations;
+  std::deque<int> seminarCourses;
+  std::vector<SeminarOffer> seminarOffers;
+
+  std::optional<int64_t> askDonation(Money) override {
+    events.push_back("donation-window");
+    if (donations.empty()) return std::nullopt;
+    auto d = donations.front();
+    donations.pop_front();
+    return d;
+  }
+  int askSeminarCourse(const SeminarOffer& offer) override {
+    seminarOffers.push_back(offer);
+    events.push_back("seminar-window");
+    if (seminarCourses.empty()) return 0;
+    int c = seminarCourses.front();
+    seminarCourses.pop_front();
+    return c;
   }
 };
 

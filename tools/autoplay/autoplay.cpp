@@ -9,6 +9,7 @@
 
 #include "company/new_game.h"
 #include "persist/city_file.h"
+#include "persist/save_file.h"
 #include "persist/state_digest.h"
 #include "world/month_end.h"
 #include "world/world.h"
@@ -30,6 +31,7 @@ bool parseInt(const std::string& text, long long lo, long long hi, long long& va
 
 std::string AutoplayUsage() {
   return "usage: gindamaya97-autoplay --city FILE.pmp [options]\n"
+         "       gindamaya97-autoplay --load FILE.PLR [options]\n"
          "  --seed N            generator seed (default 1)\n"
          "  --months N          months to play (default 12)\n"
          "  --president NAME    president's name (default: the founding screen's default)\n"
@@ -39,6 +41,10 @@ std::string AutoplayUsage() {
          "  --no-rivals         play as \"新米店長\": no rival enters the city\n"
          "  --keep-running      go on after the game has ended (to watch a city grow)\n"
          "  --csv FILE          write the block grid after the last month\n"
+         "  --load FILE.PLR     continue a saved game (seeded with --seed) instead of a new game\n"
+         "  --save FILE.PLR     save the game after the last month and print the generator's "
+         "seed,\n"
+         "                      which --seed takes to continue it exactly\n"
          "Each month line ends with the rivals in the city and, for each rival i among them,\n"
          "ri=OPEN_STORES:CASH.\n";
 }
@@ -96,13 +102,17 @@ std::optional<AutoplaySettings> ParseAutoplayArguments(const std::vector<std::st
       s.keepRunning = true;
     } else if (a == "--csv") {
       if (!value(s.csvFile)) return std::nullopt;
+    } else if (a == "--load") {
+      if (!value(s.loadFile)) return std::nullopt;
+    } else if (a == "--save") {
+      if (!value(s.saveFile)) return std::nullopt;
     } else {
       error = "unknown argument: " + a;
       return std::nullopt;
     }
   }
-  if (s.cityFile.empty()) {
-    error = "--city is required";
+  if (s.cityFile.empty() == s.loadFile.empty()) {
+    error = "give either --city or --load";
     return std::nullopt;
   }
   return s;
@@ -137,11 +147,26 @@ bool writeCsv(const tworld& world, std::ofstream& csv) {
 }  // namespace
 
 int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err) {
-  CityReadResult city = ReadCityFile(s.cityFile);
-  if (!city.ok) {
-    err << s.cityFile << ": " << city.error << '\n';
-    return 2;
+  auto world = std::make_unique<tworld>();
+  if (!s.loadFile.empty()) {
+    SaveResult loaded = LoadSaveFile(s.loadFile, *world);
+    if (!loaded.ok) {
+      err << s.loadFile << ": " << loaded.error << '\n';
+      return 2;
+    }
+    world->rng().setSeed(s.seed);
+  } else {
+    CityReadResult city = ReadCityFile(s.cityFile);
+    if (!city.ok) {
+      err << s.cityFile << ": " << city.error << '\n';
+      return 2;
+    }
+    // The generator is seeded immediately before the world is built from the city file.
+    Random generator(s.seed);
+    SetUpNewGame(*world, generator, city.city, s.founding,
+                 s.rivals ? Difficulty::kRivals : Difficulty::kNovice);
   }
+
   // Opened before the first month, so that a run of many years cannot end on a path that was
   // never writable.
   std::ofstream csv;
@@ -152,11 +177,6 @@ int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err)
       return 1;
     }
   }
-  auto world = std::make_unique<tworld>();
-  // The generator is seeded immediately before the world is built from the city file.
-  Random generator(s.seed);
-  SetUpNewGame(*world, generator, city.city, s.founding,
-               s.rivals ? Difficulty::kRivals : Difficulty::kNovice);
 
   for (int i = 0; i < s.months; ++i) {
     const YearMonth date = MonthToDate(world->month);
@@ -173,6 +193,14 @@ int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err)
       out << "game over\n";
       break;
     }
+  }
+  if (!s.saveFile.empty()) {
+    SaveResult saved = SaveGameFile(s.saveFile, *world);
+    if (!saved.ok) {
+      err << s.saveFile << ": " << saved.error << '\n';
+      return 1;
+    }
+    out << "saved " << s.saveFile << " seed=" << world->rng().seed() << '\n';
   }
   // A full disk shows only when the buffered lines are flushed.
   out.flush();

@@ -19,7 +19,9 @@ struct AutoplaySettings {
   FoundingChoice founding;
   bool rivals = true;
   bool keepRunning = false;
-  std::string csvFile;  // empty: no CSV
+  std::string csvFile;   // empty: no CSV
+  std::string loadFile;  // a saved game to continue instead of a new game on a city
+  std::string saveFile;  // where to save the game after the last month
 };
 
 // Parses the command line; on an error returns nullopt and writes the message to `error`.

@@ -258,6 +258,8 @@ sheet_result build_sheet(const QString& pictures_dir) {
   variants_section(sheet, pictures_dir);
   map_section(sheet, pictures_dir);
   folder_section(sheet, pictures_dir, "faces", "Faces at 64 and 32 px", {{64, 64}, {32, 32}});
+  folder_section(sheet, pictures_dir, "negotiation", "Negotiation portraits at 128 and 96 px",
+                 {{128, 128}, {96, 96}});
   folder_section(sheet, pictures_dir, "machines", "Machines at 105 px", {{105, 105}});
   folder_section(sheet, pictures_dir, "icons", "List icons at their size and x3",
                  {{20, 20}, {60, 60}});

@@ -1,0 +1,107 @@
+// Loading through a staging world, the files on disk, and the save orders' questions.
+#include "persist/save_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "world/world.h"
+
+namespace gm {
+
+SaveResult CheckSaveRecord(std::string_view bytes) {
+  auto staging = std::make_unique<tworld>();
+  return DecodeSaveRecord(bytes, *staging);
+}
+
+void ApplySaveRecord(std::string_view bytes, tworld& world) {
+  // Decoding the checked bytes once more is the copy into the running world: it writes exactly
+  // the fields that the file holds, and leaves the generator, the port, the results calculator
+  // and everything else that the file does not hold as they were.
+  DecodeSaveRecord(bytes, world);
+}
+
+SaveResult LoadSaveRecord(std::string_view bytes, tworld& world) {
+  SaveResult checked = CheckSaveRecord(bytes);
+  if (checked.ok) ApplySaveRecord(bytes, world);
+  return checked;
+}
+
+SaveResult ReadSaveBytes(const std::string& path, std::string& bytes) {
+  SaveResult result;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    result.error = "営業報告書を開けません（" + std::string(std::strerror(errno)) + "）。";
+    return result;
+  }
+  bytes.assign(kSaveRecordSize, '\0');
+  file.read(bytes.data(), static_cast<std::streamsize>(kSaveRecordSize));
+  bytes.resize(static_cast<std::size_t>(file.gcount()));
+  if (file.bad()) {
+    result.error = "営業報告書を読み込めません。";
+    return result;
+  }
+  result.ok = true;
+  return result;
+}
+
+SaveResult LoadSaveFile(const std::string& path, tworld& world) {
+  std::string bytes;
+  SaveResult read = ReadSaveBytes(path, bytes);
+  if (!read.ok) return read;
+  return LoadSaveRecord(bytes, world);
+}
+
+SaveResult ReplaceFile(const std::string& path, std::string_view bytes) {
+  namespace fs = std::filesystem;
+  SaveResult result;
+  const fs::path target(path);
+  fs::path temp = target;
+  temp += ".tmp";
+  auto fail = [&](const std::string& reason) {
+    std::error_code ignored;
+    fs::remove(temp, ignored);
+    result.error = SaveFailedMessage(reason);
+    return result;
+  };
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return fail(std::strerror(errno));
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    if (!out) return fail(std::strerror(errno));
+    out.close();
+    if (!out) return fail(std::strerror(errno));
+  }
+  std::error_code ec;
+  fs::rename(temp, target, ec);
+  if (ec) return fail(ec.message());
+  result.ok = true;
+  return result;
+}
+
+std::string SaveFailedMessage(std::string_view reason) {
+  return "営業報告書に記録できませんでした（" + std::string(reason) +
+         "）。記録先のファイルは変わっていません。";
+}
+
+SaveResult SaveGameFile(const std::string& path, const tworld& world) {
+  return ReplaceFile(path, EncodeSaveRecord(world));
+}
+
+bool ConfirmSave(tworld& world) {
+  if (!world.options().tellmsg) return true;
+  return world.ui().message("記録", "経営実績を営業報告書に記録してもよろしいですか？", false, true,
+                            kFaceNormal);
+}
+
+bool ConfirmOverwriteSave(tworld& world, std::string_view fileName) {
+  if (!world.options().tellmsg) return true;
+  return world.ui().message(
+      "記録", "経営実績を" + std::string(fileName) + "に上書き記録" + "してもよろしいですか？",
+      false, true, kFaceNormal);
+}
+
+}  // namespace gm

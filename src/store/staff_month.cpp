@@ -1,0 +1,240 @@
+// The monthly staff step. Every draw stands in the order the rules give it and only where its
+// condition is reached, so a replay of the same seed meets the same staff.
+#include "store/staff_month.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "base/rating.h"
+#include "store/store.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+constexpr int kEquipmentSeparateIslands = 0;  // "独立島": less walking, a little less pay
+constexpr int kEquipmentBallCards = 4;        // "ボロカードシステム": more to look after
+
+constexpr Money points(int64_t whole) { return Money::fromInt(whole); }
+
+// How far morale or skill can move in a month, by how far it stands from its target.
+int driftStep(int64_t distance) {
+  static constexpr std::array<int, 10> kSteps = {5, 8, 11, 14, 17, 20, 23, 26, 29, 33};
+  if (distance <= 5) return kSteps[0];
+  if (distance > 50) return 36;
+  return kSteps[(distance - 1) / 5];
+}
+
+// What the spending on the staff (welfare for morale, education for skill) makes them aim for.
+// A generous exchange rate wears the staff down, so the target falls with it.
+Money driftTarget(const Ttempo& s, int spending, bool inspired) {
+  static constexpr std::array<int32_t, 7> kPachinkoRate = {10000, 10000, 10000, 9500,
+                                                           9000,  8500,  8000};
+  static constexpr std::array<int32_t, 4> kSlotRate = {10000, 10000, 9500, 9000};
+  Money t = points(spending);
+  if (inspired) t = t * Money::fromRaw(10500);
+  const MachineCounts machines = s.machineCounts();
+  if (machines.pachinkoMachines > 0 && s.pkankin >= 3 && s.pkankin <= 6)
+    t = t * Money::fromRaw(kPachinkoRate[s.pkankin]);
+  if (machines.slotMachines > 0 && s.skankin >= 2 && s.skankin <= 3)
+    t = t * Money::fromRaw(kSlotRate[s.skankin]);
+  return std::min(t, points(100));
+}
+
+// One month's move of morale or skill towards its target.
+Money drift(Random& rng, Money value, Money target, bool open, int age) {
+  Money gap = target - value;
+  int g = driftStep((gap < Money() ? -gap : gap).trunc());
+  if (!open) g -= rng.randInt(3);
+  const bool rising = target >= value;
+  // An old hall's staff have settled in and improve more slowly.
+  if (rising) {
+    if (age > 24) g -= rng.randInt(3);
+    if (age > 48) g -= rng.randInt(3);
+    if (age > 60) g -= rng.randInt(3);
+  }
+  g = std::max(g, 3);
+  const int step = 1 + rng.randInt(g);
+  return rising ? value + points(step) : value - points(step);
+}
+
+// Lowers both thresholds by a draw each, when the store's staff or president keep them calm.
+void steady(Random& rng, int range, int& h, int& q) {
+  const int u = rng.randInt(range);
+  const int v = rng.randInt(range);
+  h -= u;
+  q -= v;
+}
+
+// `b` per cent of the men and of the women leave, at least one of each sex that is there.
+int leave(Ttempo& s, int64_t b) {
+  int gone = 0;
+  if (s.dansei > 0) {
+    const int c = static_cast<int>(std::max<int64_t>(int64_t{s.dansei} * b / 100, 1));
+    s.setDansei(int64_t{s.dansei} - c);
+    gone += c;
+  }
+  if (s.zyosei > 0) {
+    const int c = static_cast<int>(std::max<int64_t>(int64_t{s.zyosei} * b / 100, 1));
+    s.setZyosei(int64_t{s.zyosei} - c);
+    gone += c;
+  }
+  return gone;
+}
+
+void pointAt(tworld& world, const Ttempo& s) { world.ui().pointBlockWindowAt(s.blockY, s.blockX); }
+
+void emptyStore(Ttempo& s) {
+  s.setDansei(0);
+  s.setZyosei(0);
+  s.setMoral(Money());
+  s.setSkill(Money());
+  if (s.joutai == kOpen) s.setJoutai(kWaiting);
+}
+
+}  // namespace
+
+int SalaryDemand(const Ttempo& s, uint16_t laws, int karisuma, int tousotu) {
+  int64_t d = 150 + 10 * bandIndex(s.skill.trunc());
+  // Busy halls are hard work.
+  d += s.kadou[kTotal];
+  if (s.hasEquipment(kEquipmentSeparateIslands)) d -= 10;
+  if (s.hasEquipment(kEquipmentBallCards)) d += 5;
+  const int w = s.staffSummary().women;
+  if (w > 0) d += d * w * 20 / 10000;
+  if ((laws & kLawLongHours) != 0) d += d / 2;  // longer hours are paid for
+  if (tousotu > 70) d += 60 - tousotu;
+  if (karisuma > 80) d += 70 - karisuma;
+  if (s.moral > points(80)) d -= (s.moral - points(70)).trunc();
+  d -= s.fukuri / 5;
+  return static_cast<int>(std::clamp<int64_t>(d, 150, 1000));
+}
+
+Money SalaryContentment(const Ttempo& s, uint16_t laws, int karisuma, int tousotu) {
+  return Money::ratio(int64_t{s.kyuyo} * 100, SalaryDemand(s, laws, karisuma, tousotu));
+}
+
+Money StaffingRatio(const Ttempo& s, int hours, int month) {
+  const int need = s.staffNeed(hours, month);
+  if (need <= 0) return points(100);
+  return Money::ratio(int64_t{s.staffTotal()} * 100, need);
+}
+
+StaffStepResult StaffMonthlyStep(Ttempo& s, int hours, int month, uint16_t laws, int karisuma,
+                                 int tousotu, tworld& world) {
+  StaffStepResult result;
+  Random& rng = world.rng();
+  Frontend& ui = world.ui();
+  if (s.staffTotal() == 0) {
+    s.setMoral(Money());
+    s.setSkill(Money());
+    return result;
+  }
+
+  const Money S = SalaryContentment(s, laws, karisuma, tousotu);
+  const Money R = StaffingRatio(s, hours, month);
+  const bool open = s.joutai == kOpen;
+
+  bool drifts = true;
+  if (open) {
+    int h = 85;  // below this staffing ratio the staff complain
+    int q = 65;  // below this they threaten to leave together
+    if (tousotu >= 70) steady(rng, tousotu / 10 - 5, h, q);
+    if (karisuma >= 80) steady(rng, karisuma / 10 - 6, h, q);
+    if (s.moral >= points(80)) steady(rng, static_cast<int>((s.moral.trunc() / 10)) - 6, h, q);
+    if (s.skill >= points(80)) steady(rng, static_cast<int>((s.skill.trunc() / 10)) - 6, h, q);
+    // Well-paid staff put up with more; underpaid staff with less.
+    const Money fifth = Money::fromRaw(2000);
+    if (S > points(100)) {
+      const int64_t a = ((S - points(100)) * fifth).trunc();
+      h -= static_cast<int>(a);
+      q -= static_cast<int>(a);
+    } else {
+      const int64_t a = ((points(100) - S) * fifth).trunc();
+      h += static_cast<int>(a);
+      q += static_cast<int>(a);
+    }
+    h = std::max(h, 50);
+    q = std::max(q, 30);
+
+    if (R < points(h)) {
+      result.discontent = true;
+      drifts = false;
+      const int c = static_cast<int>((points(h) - R).trunc()) + 2;
+      const int skillLoss = rng.randInt(c) + 1;
+      s.setSkill(s.skill - points(skillLoss));
+      const int moralLoss = rng.randInt(2 * c) + 1;
+      s.setMoral(s.moral - points(moralLoss));
+      pointAt(world, s);
+      ui.message("スタッフの不満",
+                 s.name.str() + "のスタッフが" +
+                     "現在の就業環境に不満を抱き、待遇改善を求めているとの報告が" +
+                     "入っています。ご検討ください。",
+                 false, false, kFaceAngry);
+    }
+    if (R < points(q)) {
+      result.threatened = true;
+      drifts = false;
+      const int c = static_cast<int>((points(q) - R).trunc()) + 2;
+      const int skillLoss = rng.randInt(c) + 20;
+      s.setSkill(s.skill - points(skillLoss));
+      const int moralLoss = rng.randInt(2 * c) + 30;
+      s.setMoral(s.moral - points(moralLoss));
+      if (rng.randInt(2) == 1) {
+        result.walkedOut = true;
+        emptyStore(s);
+        pointAt(world, s);
+        ui.playCue(kCueDown);
+        ui.message("スタッフの退職",
+                   "大変です。" + s.name.str() + "のスタッフが" +
+                       "全員辞表を提出し、退職してしまいました！" + s.name.str() +
+                       "は営業が不可能な状態となっています。",
+                   false, false, kFacePanic);
+        ui.playCue(kCueMain);
+        return result;
+      }
+    }
+  }
+
+  if (drifts) {
+    const int age = month - s.shuttenMonth;
+    s.setMoral(drift(rng, s.moral, driftTarget(s, s.fukuri, karisuma > 80), open, age));
+    s.setSkill(drift(rng, s.skill, driftTarget(s, s.kyouiku, tousotu > 80), open, age));
+  }
+
+  // Staff who are asked to cheat the customers lose heart.
+  if ((s.kousaku & kIllegalRom) != 0) s.setMoral(s.moral - points(rng.randInt(2)));
+  if ((s.kousaku & kJackpotControl) != 0) s.setMoral(s.moral - points(rng.randInt(4)));
+  if ((s.kousaku & kShills) != 0) s.setMoral(s.moral - points(rng.randInt(4)));
+
+  const bool underpaid = S < points(100);
+  if (underpaid) result.departures += leave(s, std::max<int64_t>((points(100) - S).trunc(), 1));
+  const int G = rng.randInt(100);
+  const int I = rng.randInt(10);
+  if ((karisuma < G && I == 1) || s.moral <= points(10)) {
+    const int b = rng.randInt(8) + 2;
+    result.departures += leave(s, b);
+  }
+
+  if (result.departures > 0 && world.options().taishokuhoukoku) {
+    std::string text =
+        s.name.str() + "のスタッフ" + "が" + std::to_string(result.departures) + "人退職しました。";
+    if (underpaid) text += "もう少し給与を高くしてあげても良いのではないでしょうか．．．。";
+    ui.message("スタッフの退職", text, false, false, kFaceCry);
+  }
+
+  if (s.staffTotal() == 0) {
+    result.allGone = true;
+    emptyStore(s);
+    pointAt(world, s);
+    ui.playCue(kCueDown);
+    ui.message("スタッフ不足", s.name.str() + "のスタッフが全て" + "退職してしまいました。", false,
+               false, kFaceCry);
+    ui.playCue(kCueMain);
+  }
+  return result;
+}
+
+}  // namespace gm

@@ -1,0 +1,165 @@
+// The company manager and its status page.
+#include "ui/company_window.h"
+
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <string_view>
+
+#include "base/money.h"
+#include "company/company_orders.h"
+#include "shell/qt_text.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+struct FieldDef {
+  std::string_view caption;
+  std::string_view hint;
+  int group;
+};
+constexpr std::array<std::string_view, 4> kGroups = {"会社", "代表者の資質", "店舗", "倉庫"};
+constexpr std::array<FieldDef, CompanyStatusPage::kFieldCount> kFields = {{
+    {"代表者名", "", 0},
+    {"会社名", "", 0},
+    {"資本金", "会社設立時の資金", 0},
+    {"資金", "残り資金", 0},
+    {"総資産", "手持ちの有形資産の価値", 0},
+    {"魅力", "代表者の人望", 1},
+    {"知性", "代表者の知的水準", 1},
+    {"統率力", "部下を統率する能力", 1},
+    {"鑑定眼", "台を見分ける力", 1},
+    {"統率可能店舗数", "", 2},
+    {"店舗数", "", 2},
+    {"営業", "", 2},
+    {"待機", "", 2},
+    {"工事", "", 2},
+    {"停止", "", 2},
+    {"倉庫", "", 3},
+    {"倉庫の空き", "", 3},
+    {"特殊工作", "", 0},
+}};
+
+QString grouped(Money m) { return QString::fromStdString(formatGrouped(m)); }
+QString grouped(int64_t v) { return QString::fromStdString(formatGrouped(v)); }
+QString count(int n) { return QString::number(n) + QStringLiteral("軒"); }
+QString machines(int n) { return grouped(int64_t{n}) + QStringLiteral("台"); }
+
+}  // namespace
+
+QString manoeuvreMark(const tworld& world) {
+  return world.kaichou.datuzei ? QStringLiteral("Ｘ Ｘ Ｘ Ｘ") : QString();
+}
+
+CompanyStatusPage::CompanyStatusPage(QWidget* parent) : QWidget(parent) {
+  std::array<QGridLayout*, kGroups.size()> grids{};
+  std::array<QGroupBox*, kGroups.size()> boxes{};
+  for (std::size_t g = 0; g < kGroups.size(); ++g) {
+    boxes[g] = new QGroupBox(qs(kGroups[g]), this);
+    grids[g] = new QGridLayout(boxes[g]);
+    grids[g]->setColumnStretch(1, 1);
+  }
+  for (int f = 0; f < kFieldCount; ++f) {
+    QGridLayout* grid = grids[kFields[f].group];
+    const int row = grid->rowCount();
+    auto* caption = new QLabel(qs(kFields[f].caption), this);
+    values_[f] = new QLabel(this);
+    values_[f]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(values_[f], row, 1);
+    if (!kFields[f].hint.empty())
+      for (QLabel* l : {caption, values_[f]}) l->setToolTip(qs(kFields[f].hint));
+  }
+  values_[kManoeuvre]->setObjectName(QStringLiteral("datuzeimark"));
+  values_[kManoeuvre]->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+
+  manoeuvre_ = new QPushButton(QStringLiteral("変更(&K)"), this);
+  manoeuvre_->setObjectName(QStringLiteral("tokushubtn"));
+  manoeuvre_->setAutoDefault(false);
+  grids[0]->addWidget(manoeuvre_, grids[0]->rowCount() - 1, 2);
+  // The rebuild belongs with the warehouse's figures; it shows only while it is offered.
+  rebuild_ = new QPushButton(QStringLiteral("改築(&K)"), this);
+  rebuild_->setObjectName(QStringLiteral("kaichikubtn"));
+  rebuild_->setAutoDefault(false);
+  grids[3]->addWidget(rebuild_, grids[3]->rowCount(), 0, 1, 2, Qt::AlignLeft);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(boxes[0]);
+  left->addWidget(boxes[1]);
+  left->addStretch(1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(boxes[2]);
+  right->addWidget(boxes[3]);
+  right->addStretch(1);
+  auto* layout = new QHBoxLayout(this);
+  layout->addLayout(left, 1);
+  layout->addLayout(right, 1);
+}
+
+void CompanyStatusPage::showCompany(const tworld& world) {
+  const tkaichou& k = world.kaichou;
+  const StoreCounts stores = k.TempoKazu();
+  const auto set = [this](Field f, const QString& t) { values_[f]->setText(t); };
+  set(kOwner, qs(k.ownername.view()));
+  set(kCompany, qs(k.kaishaname.view()));
+  set(kCapital, qs(capitalLabel(k.sihon)));
+  set(kCash, grouped(k.sikin));
+  set(kAssets, grouped(k.SoushisanKeisan(world.month)));
+  set(kCharm, QString::number(k.karisuma));
+  set(kIntelligence, QString::number(k.chisei));
+  set(kLeadership, QString::number(k.tousotu));
+  set(kAppraisal, QString::number(k.kantei));
+  set(kStoreLimit, count(stores.limit));
+  set(kStoresInUse, count(stores.used));
+  set(kStoresOpen, count(stores.open));
+  set(kStoresWaiting, count(stores.waiting));
+  set(kStoresBuilding, count(stores.underConstruction));
+  set(kStoresSuspended, count(stores.suspended));
+  set(kWarehouse, qs(warehouseLevel(k.souko).label));
+  set(kWarehouseFree, machines(k.SoukoAki()));
+  set(kManoeuvre, manoeuvreMark(world));
+  rebuild_->setVisible(NextWarehouseRebuild(k).has_value());
+}
+
+QString CompanyStatusPage::text(Field f) const { return values_[f]->text(); }
+
+CompanyWindow::CompanyWindow(TMain& main) : Tkaishaform(main) {
+  // The frame's own summary gives way to the pages, which go above the order buttons.
+  for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
+  pages_ = new QTabWidget(this);
+  status_ = new CompanyStatusPage(pages_);
+  pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
+  static_cast<QVBoxLayout*>(layout())->insertWidget(1, pages_, 1);
+
+  connect(status_->manoeuvreButton(), &QPushButton::clicked, this, &CompanyWindow::switchManoeuvre);
+  connect(status_->rebuildButton(), &QPushButton::clicked, this, &CompanyWindow::rebuildWarehouse);
+
+  popup_ = new QMenu(this);
+  QAction* manoeuvre = popup_->addAction(QStringLiteral("特殊工作(&K)"));
+  manoeuvre->setObjectName(QStringLiteral("tokushumenu"));
+  connect(manoeuvre, &QAction::triggered, this, &CompanyWindow::switchManoeuvre);
+}
+
+void CompanyWindow::refresh() { status_->showCompany(world()); }
+
+void CompanyWindow::switchManoeuvre() {
+  TokushuKousaku(world());
+  refresh();
+}
+
+void CompanyWindow::rebuildWarehouse() {
+  SoukoKaichiku(world());
+  refresh();
+}
+
+void CompanyWindow::contextMenuEvent(QContextMenuEvent* event) { popup_->exec(event->globalPos()); }
+
+}  // namespace gm

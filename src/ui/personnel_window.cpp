@@ -1,0 +1,280 @@
+// The personnel window.
+#include "ui/personnel_window.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "company/hiring.h"
+#include "shell/main_window.h"
+#include "store/staff.h"
+#include "ui/graduates_window.h"
+#include "ui/hiring_window.h"
+#include "ui/screen_text.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+constexpr int kSlotRole = Qt::UserRole;
+
+constexpr std::array<std::string_view, PersonnelWindow::kCommandCount> kCaptions = {
+    "1人",  "10人",       "100人",    "全員",     "1人",        "10人",     "100人",
+    "全員", "任せる(&M)", "雇用(&K)", "解雇(&D)", "全選択(&A)", "決定(&R)", "取り消し(&N)"};
+constexpr std::array<std::string_view, PersonnelWindow::kCommandCount> kNames = {
+    "assign1", "assign10", "assign100", "assignall", "out1",   "out10", "out100",
+    "outall",  "makaseru", "koyou",     "kaiko",     "allsel", "okbtn", "cancelbtn"};
+constexpr std::array<int, 4> kAmounts = {1, 10, 100, kMoveAll};
+
+constexpr std::array<std::string_view, PersonnelWindow::kColumnCount> kHeaders = {
+    "店舗名", "状態", "男性", "女性", "合計", "適正人員", "不足人員", "ﾓﾗﾙ", "ｽｷﾙ", "給与"};
+
+QString people(int n) { return QString::number(n) + QStringLiteral("人"); }
+
+}  // namespace
+
+PersonnelWindow::PersonnelWindow(TMain& main) : Tidouform(main) {
+  list_ = new QTreeWidget(this);
+  list_->setObjectName(QStringLiteral("tempolist"));
+  list_->setColumnCount(kColumnCount);
+  QStringList headers;
+  for (std::string_view h : kHeaders) headers << qs(h);
+  list_->setHeaderLabels(headers);
+  list_->setRootIsDecorated(false);
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list_->setMinimumSize(620, 240);
+
+  for (int c = 0; c < kCommandCount; ++c) {
+    buttons_[c] = new QPushButton(qs(kCaptions[c]), this);
+    buttons_[c]->setObjectName(QLatin1String(kNames[c].data()));
+    buttons_[c]->setAutoDefault(false);
+  }
+  buttons_[kAssignAll]->setToolTip(QStringLiteral("余剰ｽﾀｯﾌを選択中の店舗に均等に配属"));
+  buttons_[kOutAll]->setToolTip(QStringLiteral("選択中の店舗のｽﾀｯﾌを全て余剰ｽﾀｯﾌに"));
+  buttons_[kLeaveItToMe]->setToolTip(QStringLiteral("選択中の店舗の人員不足を自動で解消"));
+  buttons_[kDismiss]->setToolTip(QStringLiteral("余剰ｽﾀｯﾌを全て解雇（退職金がかかります）"));
+
+  auto* poolBox = new QGroupBox(QStringLiteral("余剰ｽﾀｯﾌ"), this);
+  auto* poolGrid = new QGridLayout(poolBox);
+  const std::array<QString, kPoolFieldCount> poolCaptions = {
+      QStringLiteral("男性"), QStringLiteral("女性"), QStringLiteral("合計"), QStringLiteral("ﾓﾗﾙ"),
+      QStringLiteral("ｽｷﾙ")};
+  for (int f = 0; f < kPoolFieldCount; ++f) {
+    poolGrid->addWidget(new QLabel(poolCaptions[f], poolBox), f, 0);
+    pool_[f] = new QLabel(poolBox);
+    pool_[f]->setAlignment(Qt::AlignRight);
+    poolGrid->addWidget(pool_[f], f, 1);
+  }
+  pool_[kPoolMoral]->setToolTip(QStringLiteral("ｽﾀｯﾌの職務意識"));
+  pool_[kPoolSkill]->setToolTip(QStringLiteral("ｽﾀｯﾌの職務技能"));
+
+  auto* choiceBox = new QGroupBox(QStringLiteral("異動対象"), this);
+  auto* choiceLayout = new QHBoxLayout(choiceBox);
+  auto* group = new QButtonGroup(this);
+  const std::array<QString, 3> choiceCaptions = {QStringLiteral("両方"), QStringLiteral("男性"),
+                                                 QStringLiteral("女性")};
+  for (int i = 0; i < 3; ++i) {
+    choices_[i] = new QRadioButton(choiceCaptions[i], choiceBox);
+    group->addButton(choices_[i], i);
+    choiceLayout->addWidget(choices_[i]);
+  }
+  choices_[0]->setChecked(true);
+
+  auto row = [this](const QString& title, int first) {
+    auto* box = new QGroupBox(title, this);
+    auto* l = new QHBoxLayout(box);
+    for (int i = 0; i < 4; ++i) l->addWidget(buttons_[first + i]);
+    return box;
+  };
+  auto* assignBox = row(QStringLiteral("配属（余剰ｽﾀｯﾌ→店舗）"), kAssign1);
+  auto* outBox = row(QStringLiteral("転属（店舗→余剰ｽﾀｯﾌ）"), kOut1);
+
+  auto* side = new QVBoxLayout;
+  side->addWidget(poolBox);
+  side->addWidget(choiceBox);
+  side->addWidget(buttons_[kLeaveItToMe]);
+  side->addWidget(buttons_[kHire]);
+  side->addWidget(buttons_[kDismiss]);
+  side->addStretch(1);
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(list_, 1);
+  top->addLayout(side);
+  auto* moves = new QHBoxLayout;
+  moves->addWidget(assignBox);
+  moves->addWidget(outBox);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(buttons_[kSelectAll]);
+  bottom->addStretch(1);
+  bottom->addWidget(buttons_[kConfirm]);
+  bottom->addWidget(buttons_[kCancel]);
+
+  auto* body = static_cast<QVBoxLayout*>(layout());
+  body->addLayout(top, 1);
+  body->addLayout(moves);
+  body->addLayout(bottom);
+
+  for (int i = 0; i < 4; ++i) {
+    const int amount = kAmounts[i];
+    connect(buttons_[kAssign1 + i], &QPushButton::clicked, this,
+            [this, amount] { move(true, amount); });
+    connect(buttons_[kOut1 + i], &QPushButton::clicked, this,
+            [this, amount] { move(false, amount); });
+  }
+  connect(buttons_[kLeaveItToMe], &QPushButton::clicked, this, [this] {
+    session().leaveItToMe(selection());
+    fill();
+  });
+  connect(buttons_[kHire], &QPushButton::clicked, this, &PersonnelWindow::hire);
+  connect(buttons_[kDismiss], &QPushButton::clicked, this, [this] {
+    session().dismiss();
+    fill();
+  });
+  connect(buttons_[kSelectAll], &QPushButton::clicked, list_, &QTreeWidget::selectAll);
+  connect(buttons_[kConfirm], &QPushButton::clicked, this, [this] {
+    if (session().confirm()) accept();
+  });
+  connect(buttons_[kCancel], &QPushButton::clicked, this, &PersonnelWindow::reject);
+}
+
+PersonnelWindow::~PersonnelWindow() = default;
+
+PersonnelSession& PersonnelWindow::session() {
+  // One session a game: it is large, so it is made when the screen first opens for a world.
+  if (!session_ || &session_->world() != &world())
+    session_ = std::make_unique<PersonnelSession>(world());
+  return *session_;
+}
+
+void PersonnelWindow::startSession() { session().begin(); }
+
+void PersonnelWindow::openPersonnel() {
+  if (Check refusal = CheckPersonnelScreen(world().kaichou)) {
+    showRefusal(world().ui(), *refusal);
+    return;
+  }
+  startSession();
+  runScreen();
+}
+
+void PersonnelWindow::takeInGraduates(const GraduateOffer& offer) {
+  startSession();
+  Tsaiyouform entry(session(), offer, mainWindow().options().waittime, &mainWindow());
+  if (!entry.run()) return;
+  runScreen();
+}
+
+void PersonnelWindow::runScreen() {
+  fill();
+  list_->clearSelection();
+  if (list_->topLevelItemCount() > 0) list_->topLevelItem(0)->setSelected(true);
+  if (exec() != QDialog::Accepted) return;
+  const SubWindows& w = mainWindow().subWindows();
+  for (DataWindow* d :
+       {static_cast<DataWindow*>(w.tempoform), static_cast<DataWindow*>(w.kaishaform)})
+    if (d && d->isVisible()) d->refresh();
+}
+
+void PersonnelWindow::refresh() {
+  if (session_ && &session_->world() == &world()) fill();
+}
+
+void PersonnelWindow::worldReplaced() { session_.reset(); }
+
+void PersonnelWindow::reject() {
+  if (session_ && &session_->world() == &world()) {
+    if (Check refusal = session_->CheckLeave()) {
+      showRefusal(world().ui(), *refusal);
+      return;
+    }
+  }
+  Tidouform::reject();
+}
+
+StoreSelection PersonnelWindow::selection() const {
+  StoreSelection s;
+  for (QTreeWidgetItem* item : list_->selectedItems())
+    s |= selectSlot(item->data(kColName, kSlotRole).toInt());
+  return s;
+}
+
+void PersonnelWindow::select(const StoreSelection& stores) {
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = list_->topLevelItem(i);
+    item->setSelected(
+        stores.test(static_cast<std::size_t>(item->data(kColName, kSlotRole).toInt() - 1)));
+  }
+}
+
+StaffChoice PersonnelWindow::choice() const {
+  for (int i = 0; i < 3; ++i)
+    if (choices_[i]->isChecked()) return static_cast<StaffChoice>(i);
+  return StaffChoice::Both;
+}
+
+void PersonnelWindow::move(bool intoStores, int amount) {
+  if (intoStores)
+    session().assign(selection(), choice(), amount);
+  else
+    session().transferOut(selection(), choice(), amount);
+  fill();
+}
+
+void PersonnelWindow::hire() {
+  if (Check refusal = CheckHiring(world())) {
+    showRefusal(world().ui(), *refusal);
+    return;
+  }
+  Tkoyouform dialog(session(), mainWindow().options().waittime, this);
+  dialog.run();
+  fill();
+}
+
+void PersonnelWindow::fill() {
+  PersonnelSession& s = session();
+  const tworld& w = world();
+  const int hours = w.MonthlyHours();
+  const StoreSelection selected = selection();
+  list_->clear();
+  for (int n = 1; n <= kStoreSlots; ++n) {
+    if (!s.inUse(n)) continue;
+    const Ttempo& t = s.store(n);
+    const int need = t.staffNeed(hours, w.month);
+    const int shortage = t.staffTotal() - need;
+    auto* item = new QTreeWidgetItem(list_);
+    item->setData(kColName, kSlotRole, n);
+    item->setText(kColName, qs(t.name.view()));
+    item->setText(kColState, qs(storeStateName(t.joutai)));
+    item->setText(kColMen, people(t.dansei));
+    item->setText(kColWomen, people(t.zyosei));
+    item->setText(kColTotal, people(t.staffTotal()));
+    item->setText(kColNeed, people(need));
+    item->setText(kColShortage, QString::fromStdString(shortageText(shortage)));
+    if (shortageIsRed(shortage)) item->setForeground(kColShortage, Qt::red);
+    item->setText(kColMoral, QString::number(t.moral.trunc()));
+    item->setText(kColSkill, QString::number(t.skill.trunc()));
+    item->setText(kColSalary, moneyText(int64_t{t.kyuyo}));
+    for (int c = kColMen; c < kColumnCount; ++c)
+      item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    item->setSelected(selected.test(static_cast<std::size_t>(n - 1)));
+  }
+  const Ttempo& p = s.pool();
+  pool_[kPoolMen]->setText(people(p.dansei));
+  pool_[kPoolWomen]->setText(people(p.zyosei));
+  pool_[kPoolTotal]->setText(people(p.staffTotal()));
+  pool_[kPoolMoral]->setText(QString::number(p.moral.trunc()));
+  pool_[kPoolSkill]->setText(QString::number(p.skill.trunc()));
+  buttons_[kDismiss]->setEnabled(p.staffTotal() > 0);
+  setSummary(QStringLiteral("資金  ") + moneyText(w.kaichou.sikin));
+}
+
+}  // namespace gm
