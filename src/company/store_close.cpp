@@ -6,6 +6,7 @@
 #include "store/island_play.h"
 #include "store/maintenance_cost.h"
 #include "store/operating_cost.h"
+#include "store/staff_month.h"
 #include "store/store_takings.h"
 #include "world/world.h"
 
@@ -41,8 +42,7 @@ void StoreMonthlyClose(Ttempo& s, const StoreMonth& m, const President& p, tworl
                      static_cast<int32_t>(staff.welfare), static_cast<int32_t>(staff.total)};
 
   UpdateSatisfaction(s, m.laws, m.month, rng);
-  // STAFF STEP: the staff's month (morale, skill and departures) runs here, once it exists:
-  // StaffMonthlyStep(s, m.hours, m.month, m.laws, p.karisuma, p.tousotu, world).
+  StaffMonthlyStep(s, m.hours, m.month, m.laws, p.karisuma, p.tousotu, world);
 }
 
 void PushStoreHistory(Ttempo& s, int month, int64_t landPrice) {

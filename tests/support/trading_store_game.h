@@ -41,8 +41,8 @@ struct TradingStoreGame {
     s.senren = s.chimei = s.manzoku = 50;
     s.pkankin = 2;
     s.skankin = 1;
-    s.setDansei(14);
-    s.setZyosei(8);
+    s.setDansei(20);
+    s.setZyosei(12);
     s.setMoral(Money::fromInt(60));
     s.setSkill(Money::fromInt(60));
     // Fans drift away from halls that do not advertise.
@@ -50,9 +50,9 @@ struct TradingStoreGame {
     s.hansoku.tissue = 2;
     s.hansoku.mail = 4;
     s.hansoku.www = 2;
-    s.kyuyo = 300;
-    s.kyouiku = 20;
-    s.fukuri = 20;
+    s.kyuyo = 260;
+    s.kyouiku = 30;
+    s.fukuri = 40;
     for (int i = 0; i < 12; ++i) {
       Tddai& d = s.dai[i / 8][i % 8];
       d.used = true;

@@ -116,7 +116,7 @@ class Results : public ::testing::Test {
   }
 
   // An open player store in slot n with `islands` pachinko islands, all five ratings at
-  // `rating` (morale and skill through a staff of one).
+  // `rating`, and a staff of ten well paid enough to stay through the month's close.
   Ttempo& playerStore(int n, int row, int column, int rating, int islands = 1) {
     world->block(row, column).kind = 19;
     Ttempo& s = world->kaichou.slot(n);
@@ -127,7 +127,9 @@ class Results : public ::testing::Test {
     s.blockX = column;
     s.shuttenMonth = 20;
     s.senren = s.chimei = s.manzoku = rating;
-    s.setDansei(1);
+    s.setDansei(10);
+    s.kyuyo = 1000;
+    s.fukuri = 1000;
     s.setMoral(Money::fromInt(rating));
     s.setSkill(Money::fromInt(rating));
     for (int i = 0; i < islands; ++i) {
