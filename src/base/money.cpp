@@ -1,31 +1,13 @@
 // Fixed-point arithmetic and the grouped number format.
 #include "base/money.h"
 
-#include <limits>
-
 namespace gm {
 
-int64_t divRoundHalfEven(__int128 numerator, __int128 denominator) {
+int64_t divRoundHalfEvenWide(__int128 numerator, __int128 denominator) {
   if (denominator == 0) return 0;
   if (denominator < 0) {
     numerator = -numerator;
     denominator = -denominator;
-  }
-  // Most quotients of the game fit in 64 bits, where the division is several times faster.
-  constexpr __int128 kMin = std::numeric_limits<int64_t>::min();
-  constexpr __int128 kMax = std::numeric_limits<int64_t>::max();
-  if (numerator >= kMin && numerator <= kMax && denominator <= kMax) {
-    const auto n = static_cast<int64_t>(numerator);
-    const auto d = static_cast<int64_t>(denominator);
-    int64_t q = n / d;
-    int64_t r = n % d;
-    if (r < 0) {
-      r += d;
-      q -= 1;
-    }
-    // r against d - r rather than 2r against d: 2r could pass the end of the range.
-    if (r > d - r || (r == d - r && (q & 1) != 0)) q += 1;
-    return q;
   }
   __int128 q = numerator / denominator;
   __int128 r = numerator % denominator;

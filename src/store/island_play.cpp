@@ -372,14 +372,22 @@ void storeMonthlyPlay(Ttempo& store, uint16_t laws, int month, Random& rng) {
     return;
   }
   const PlayConditions c = playConditions(store, laws, month);
-  // Each pair of islands is compared once; the play changes nothing that the comparison reads.
+  // Each pair of islands of one type is compared once; the play changes nothing that the
+  // comparison reads.
   std::array<Tddai*, kFloors * kIslandsPerFloor> islands{};
   std::array<int, kFloors * kIslandsPerFloor> same{};
+  std::array<int8_t, kFloors * kIslandsPerFloor> earlierOfType{};  // -1: none
+  std::array<int8_t, 256> lastOfType;
+  lastOfType.fill(-1);
   int n = 0;
-  store.forEachIsland([&](Tddai& d) { islands[n++] = &d; });
+  store.forEachIsland([&](Tddai& d) {
+    earlierOfType[n] = lastOfType[d.kishu];
+    lastOfType[d.kishu] = static_cast<int8_t>(n);
+    islands[n++] = &d;
+  });
   for (int i = 0; i < n; ++i)
-    for (int j = i + 1; j < n; ++j)
-      if (islands[i]->kishu == islands[j]->kishu && islands[i]->sameModel(*islands[j])) {
+    for (int j = earlierOfType[i]; j >= 0; j = earlierOfType[j])
+      if (islands[i]->sameModel(*islands[j])) {
         ++same[i];
         ++same[j];
       }
