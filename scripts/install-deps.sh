@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test the game.
+# Installs the Debian 12 packages needed to build, run and test the game (dpkg-dev, file and
+# appstream build and check the game's own Debian package).
 # Only packages that are missing are installed, so a second run is quick.
 set -euo pipefail
 
@@ -10,6 +11,7 @@ packages=(
   fonts-noto-cjk
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
+  dpkg-dev file appstream
 )
 
 missing=()

@@ -10,19 +10,13 @@
 
 #include "base/refusal.h"
 #include "company/company.h"
+#include "company/store_selection.h"
 #include "store/store.h"
 
 namespace gm {
 
 class tworld;
 
-// Stores chosen on a screen, by slot: bit n - 1 stands for slot n.
-using StoreSelection = std::bitset<kStoreSlots>;
-inline StoreSelection selectSlot(int slot) {
-  StoreSelection s;
-  if (slot >= 1 && slot <= kStoreSlots) s.set(static_cast<std::size_t>(slot - 1));
-  return s;
-}
 
 // Whom a transfer moves (異動対象).
 enum class StaffChoice : uint8_t { Both, Men, Women };  // "両方", "男性", "女性"

@@ -168,7 +168,7 @@ class FluidBackend : public SoundBackend {
   }
 
   ~FluidBackend() override {
-    stop();
+    stopPlayer(false);
     if (driver_) delete_fluid_audio_driver(driver_);
     if (synth_) delete_fluid_synth(synth_);
     if (settings_) delete_fluid_settings(settings_);
@@ -196,19 +196,28 @@ class FluidBackend : public SoundBackend {
     return true;
   }
 
-  void stop() override {
-    if (!player_) return;
-    fluid_player_stop(player_);
-    delete_fluid_player(player_);
-    player_ = nullptr;
-    fluid_synth_all_sounds_off(synth_, -1);
-  }
+  void stop() override { stopPlayer(true); }
 
   bool finished() const override {
     return !player_ || fluid_player_get_status(player_) == FLUID_PLAYER_DONE;
   }
 
  private:
+  // FluidSynth must not free a player while an audio driver renders the synth: the driver's thread
+  // would go on running the player's timer in freed memory and corrupt the heap. The driver is
+  // closed around it and, unless the program is ending, opened again (the same one: the settings
+  // still name it).
+  void stopPlayer(bool reopen) {
+    if (!player_) return;
+    fluid_player_stop(player_);
+    if (driver_) delete_fluid_audio_driver(driver_);
+    driver_ = nullptr;
+    delete_fluid_player(player_);
+    player_ = nullptr;
+    fluid_synth_all_sounds_off(synth_, -1);
+    if (reopen) driver_ = new_fluid_audio_driver(settings_, synth_);
+  }
+
   // FluidSynth does not fall back from one driver to the next by itself.
   bool openDriver() {
     QStringList available;

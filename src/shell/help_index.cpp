@@ -42,25 +42,66 @@ HelpPage HelpIndex::parse(const QString& html) {
   return page;
 }
 
+QStringList HelpIndex::linkedFiles(const QString& html) {
+  static const QRegularExpression href(QStringLiteral("<a\\s[^>]*href\\s*=\\s*[\"']([^\"'#]+)"),
+                                       QRegularExpression::CaseInsensitiveOption);
+  QStringList files;
+  for (auto it = href.globalMatch(html); it.hasNext();) {
+    const QString target = it.next().captured(1).trimmed();
+    if (target.contains(QLatin1Char(':')) || files.contains(target)) continue;  // not local
+    files << target;
+  }
+  return files;
+}
+
 HelpIndex::HelpIndex(const QString& folder) {
   const QDir dir(folder);
   const QStringList files =
       dir.entryList({QStringLiteral("*.html"), QStringLiteral("*.htm")}, QDir::Files, QDir::Name);
+  std::vector<HelpPage> read;
+  QStringList order;
   for (const QString& f : files) {
     QFile file(dir.filePath(f));
     if (!file.open(QIODevice::ReadOnly)) continue;
-    HelpPage page = parse(QString::fromUtf8(file.readAll()));
+    const QString html = QString::fromUtf8(file.readAll());
+    HelpPage page = parse(html);
     page.file = QFileInfo(file).absoluteFilePath();
     if (page.title.isEmpty()) page.title = QFileInfo(f).completeBaseName();
-    pages_.push_back(std::move(page));
+    if (f == QLatin1String(kContentsFile)) {
+      for (const QString& linked : linkedFiles(html))
+        order << QFileInfo(dir.filePath(linked)).absoluteFilePath();
+      contents_ = std::move(page);
+    } else {
+      read.push_back(std::move(page));
+    }
   }
+  for (const QString& file : order) {
+    for (HelpPage& p : read) {
+      if (p.file != file) continue;
+      pages_.push_back(std::move(p));
+      p.file.clear();  // taken
+      break;
+    }
+  }
+  for (HelpPage& p : read)
+    if (!p.file.isEmpty()) pages_.push_back(std::move(p));
+}
+
+int HelpIndex::indexOf(const QString& file) const {
+  const QString wanted = QFileInfo(file).absoluteFilePath();
+  for (size_t i = 0; i < pages_.size(); ++i)
+    if (pages_[i].file == wanted) return static_cast<int>(i);
+  return -1;
 }
 
 QStringList HelpIndex::keywords() const {
   QSet<QString> seen;
   QStringList all;
-  for (const HelpPage& p : pages_)
-    for (const QString& k : p.keywords)
+  std::vector<const HelpPage*> every;
+  for (const HelpPage& p : pages_) every.push_back(&p);
+  if (contents_) every.push_back(&*contents_);
+  for (const HelpPage* p : every)
+    for (const QString& k : p->keywords)
       if (!seen.contains(k.toLower())) {
         seen.insert(k.toLower());
         all << k;
@@ -71,12 +112,15 @@ QStringList HelpIndex::keywords() const {
 
 std::vector<const HelpPage*> HelpIndex::pagesFor(const QString& keyword) const {
   std::vector<const HelpPage*> found;
-  for (const HelpPage& p : pages_)
+  auto look = [&](const HelpPage& p) {
     for (const QString& k : p.keywords)
       if (k.compare(keyword, Qt::CaseInsensitive) == 0) {
         found.push_back(&p);
-        break;
+        return;
       }
+  };
+  for (const HelpPage& p : pages_) look(p);
+  if (contents_) look(*contents_);
   return found;
 }
 

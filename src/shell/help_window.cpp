@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -43,10 +44,25 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
   browser_ = new QTextBrowser;
   browser_->setOpenLinks(true);
   browser_->setSearchPaths({folder});
+  previous_ = new QPushButton;
+  toContents_ = new QPushButton(QStringLiteral("目次(&C)"));
+  next_ = new QPushButton;
+  toContents_->setEnabled(index_->contentsPage().has_value());
+  auto* navigation = new QHBoxLayout;
+  navigation->addWidget(previous_);
+  navigation->addStretch(1);
+  navigation->addWidget(toContents_);
+  navigation->addStretch(1);
+  navigation->addWidget(next_);
+  auto* reading = new QWidget;
+  auto* readingLayout = new QVBoxLayout(reading);
+  readingLayout->setContentsMargins(0, 0, 0, 0);
+  readingLayout->addWidget(browser_, 1);
+  readingLayout->addLayout(navigation);
 
   auto* split = new QSplitter;
   split->addWidget(tabs_);
-  split->addWidget(browser_);
+  split->addWidget(reading);
   split->setStretchFactor(1, 3);
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(split);
@@ -67,7 +83,23 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
           [this](QListWidgetItem* item) { keywordChosen(item->text()); });
   connect(keywords_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { keywordChosen(item->text()); });
+  connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::pageShown);
+  connect(previous_, &QPushButton::clicked, this, [this] {
+    const int at = index_->indexOf(browser_->source().toLocalFile());
+    if (at > 0) openPage(index_->pages()[at - 1].file);
+  });
+  connect(next_, &QPushButton::clicked, this, [this] {
+    const int at = index_->indexOf(browser_->source().toLocalFile());
+    const auto& pages = index_->pages();
+    // From the contents page, "next" is the first topic.
+    if (at + 1 < static_cast<int>(pages.size())) openPage(pages[at + 1].file);
+  });
+  connect(toContents_, &QPushButton::clicked, this, [this] {
+    if (index_->contentsPage()) openPage(index_->contentsPage()->file);
+  });
+  pageShown(QUrl());
 
+  // The help first appears in the middle of the screen, shrunk to fit a small one.
   new FormPlacement(this, QStringLiteral("help"));
 }
 
@@ -91,6 +123,22 @@ void HelpWindow::showKeywordSearch() {
 }
 
 void HelpWindow::openPage(const QString& file) { browser_->setSource(QUrl::fromLocalFile(file)); }
+
+void HelpWindow::pageShown(const QUrl& page) {
+  const auto& pages = index_->pages();
+  const int count = static_cast<int>(pages.size());
+  // The browser announces the new page before source() reads it.
+  const int at = index_->indexOf(page.toLocalFile());
+  const bool hasPrevious = at > 0;
+  const bool hasNext = at + 1 < count;
+  previous_->setEnabled(hasPrevious);
+  next_->setEnabled(hasNext);
+  previous_->setText(hasPrevious ? QStringLiteral("前へ：") + pages[at - 1].title
+                                 : QStringLiteral("前へ"));
+  next_->setText(hasNext ? QStringLiteral("次へ：") + pages[at + 1].title : QStringLiteral("次へ"));
+  const QSignalBlocker quiet(contents_);
+  contents_->setCurrentRow(at);
+}
 
 void HelpWindow::filterKeywords(const QString& typed) {
   // Jumps to the first keyword that starts with what was typed, as a help index does.

@@ -1,5 +1,6 @@
-// The help window: a contents page listing every help page by title, a keyword search, and the
-// page itself. Links between pages work as in a browser.
+// The help window: a contents list of every help page by title in help order, a keyword search,
+// and the page itself, with buttons to the previous and next page and to the contents page.
+// Links between pages work as in a browser. It opens on the introduction.
 #pragma once
 
 #include <QWidget>
@@ -7,8 +8,10 @@
 
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QTabWidget;
 class QTextBrowser;
+class QUrl;
 
 namespace gm {
 
@@ -25,10 +28,16 @@ class HelpWindow : public QWidget {
 
   const HelpIndex& index() const { return *index_; }
   QTextBrowser* browser() const { return browser_; }
+  QPushButton* previousButton() const { return previous_; }
+  QPushButton* nextButton() const { return next_; }
+  QPushButton* contentsButton() const { return toContents_; }
+  QListWidget* contentsList() const { return contents_; }
 
  private:
   void filterKeywords(const QString& typed);
   void keywordChosen(const QString& keyword);
+  // The buttons and the contents list follow the page shown.
+  void pageShown(const QUrl& page);
 
   std::unique_ptr<HelpIndex> index_;
   QTabWidget* tabs_;
@@ -37,6 +46,9 @@ class HelpWindow : public QWidget {
   QListWidget* keywords_;
   QListWidget* hits_;
   QTextBrowser* browser_;
+  QPushButton* previous_;
+  QPushButton* toContents_;
+  QPushButton* next_;
 };
 
 }  // namespace gm

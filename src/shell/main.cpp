@@ -5,6 +5,7 @@
 #include "shell/app_style.h"
 #include "shell/data_folder.h"
 #include "shell/main_window.h"
+#include "shell/self_check.h"
 #include "shell/splash_window.h"
 #include "ui/program_assembly.h"
 
@@ -23,5 +24,6 @@ int main(int argc, char* argv[]) {
   gm::assembleProgram(main);
   main.show();
   splash.release();
+  gm::scheduleSelfCheck(main);
   return QApplication::exec();
 }

@@ -40,7 +40,7 @@ void TMain::buildMenus() {
 
   QMenu* eigyou = bar->addMenu(QStringLiteral("営業(&F)"));
   addItem(eigyou, "newmenu", QStringLiteral("新規出店(&N)"), false);
-  addItem(eigyou, "loadmenu", QStringLiteral("引き継ぎ&O)"), false);
+  addItem(eigyou, "loadmenu", QStringLiteral("引き継ぎ(&O)"), false);
   addItem(eigyou, "savemenu", QStringLiteral("記録(&A)"), true);
   addItem(eigyou, "overwritesavemenu", QStringLiteral("上書き記録(&V)"), true,
           QKeySequence(Qt::CTRL | Qt::Key_V));

@@ -20,6 +20,7 @@
 #include "shell/option_dialog.h"
 #include "shell/options_store.h"
 #include "shell/picture_book.h"
+#include "shell/placement_rules.h"
 #include "shell/qt_frontend.h"
 #include "shell/sound_player.h"
 #include "shell/title_view.h"
@@ -82,6 +83,9 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   addAction(f1);
 
   placement_ = new FormPlacement(this, QStringLiteral("Main"));
+  // The first run leaves the screen's right-hand side to the data windows.
+  placement_->setFirstPlace(
+      [this](QSize frame) { return firstMainWindowPlace(frame, screenAreaOf(this)); });
 }
 
 TMain::~TMain() {

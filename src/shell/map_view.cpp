@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 
 #include "base/options.h"
@@ -23,9 +24,12 @@ MAPGRID::MAPGRID(const PictureBook& pictures, QWidget* parent)
     : QAbstractScrollArea(parent), pictures_(pictures) {
   setFocusPolicy(Qt::StrongFocus);
   setFrameStyle(QFrame::NoFrame);
+  // A scroll area's viewport fills with the Base colour (white in most styles); the paint event
+  // blackens what lies outside the city itself, and the palette covers the moment before it.
   viewport()->setAutoFillBackground(true);
   QPalette pal = viewport()->palette();
   pal.setColor(QPalette::Window, Qt::black);
+  pal.setColor(QPalette::Base, Qt::black);
   viewport()->setPalette(pal);
   viewport()->setMouseTracking(true);
   // The hint is the part before "|", one line per "\r".
@@ -110,6 +114,11 @@ QRect MAPGRID::cellRect(int column, int row) const {
   return QRect((column - leftColumn()) * size, (row - topRow()) * size, size, size);
 }
 
+QRect MAPGRID::cityRect() const {
+  const int size = cellSize();
+  return QRect(-leftColumn() * size, -topRow() * size, columns() * size, rows() * size);
+}
+
 bool MAPGRID::cellAt(QPoint pos, int& column, int& row) const {
   const int size = cellSize();
   if (size <= 0 || pos.x() < 0 || pos.y() < 0) return false;
@@ -145,10 +154,12 @@ const QPixmap& MAPGRID::scaled(const QImage& picture) {
 }
 
 void MAPGRID::paintEvent(QPaintEvent* event) {
-  if (!world_) return;
   QPainter p(viewport());
-  const int size = cellSize();
   const QRect dirty = event->rect();
+  const QRect city = world_ ? cityRect() : QRect();
+  for (const QRect& outside : QRegion(dirty).subtracted(city)) p.fillRect(outside, Qt::black);
+  if (!world_) return;
+  const int size = cellSize();
   const int firstCol = leftColumn() + dirty.left() / size;
   const int firstRow = topRow() + dirty.top() / size;
   const int lastCol = qMin(columns() - 1, leftColumn() + dirty.right() / size);

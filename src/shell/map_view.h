@@ -71,6 +71,8 @@ class MAPGRID : public QAbstractScrollArea {
   void updateBlock(int row, int column);
 
   QRect cellRect(int column, int row) const;  // in viewport coordinates
+  // The whole city's blocks, in viewport coordinates; everything else is black.
+  QRect cityRect() const;
 
  signals:
   void blockSelected(int column, int row);

@@ -1,18 +1,18 @@
 // The message dialog.
 #include "shell/message_dialog.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "base/options.h"
 #include "base/text.h"
 #include "shell/form_placement.h"
 #include "shell/picture_book.h"
+#include "shell/placement_rules.h"
 #include "shell/typing_box.h"
 #include "world/world.h"
 
@@ -70,6 +70,12 @@ Tkakunin::Tkakunin(const PictureBook& pictures, QWidget* parent)
   layout->addLayout(bottom);
 
   placement_ = new FormPlacement(this, QStringLiteral("kakunin"));
+  // Until a placement is stored, the dialog appears over the middle of the main window.
+  placement_->setFirstPlace([this](QSize frame) {
+    const QWidget* over = repaintTarget_ ? repaintTarget_ : this;
+    const QRect screen = screenAreaOf(over);
+    return centredOver(frame, repaintTarget_ ? frameOf(repaintTarget_) : screen, screen);
+  });
 }
 
 Tkakunin::~Tkakunin() = default;
@@ -97,13 +103,6 @@ bool Tkakunin::ShowMessageDialog(const QString& title, const QString& text, bool
   ok_->setText(confirm ? QStringLiteral("実行(&R)") : QStringLiteral("了解(&R)"));
   cancel_->setVisible(confirm);
 
-  // Until a placement is stored, the dialog appears over the middle of the main window.
-  if (!placement_->restored()) {
-    adjustSize();
-    const QRect over = repaintTarget_ ? repaintTarget_->frameGeometry()
-                                      : QGuiApplication::primaryScreen()->availableGeometry();
-    move(over.center() - QPoint(width() / 2, height() / 2));
-  }
   ok_->setFocus();
   const bool answer = exec() == QDialog::Accepted;
   box_->reset();
@@ -126,16 +125,29 @@ void Tkakunin::showEvent(QShowEvent* event) {
 }
 
 bool Tkakunin::eventFilter(QObject* watched, QEvent* event) {
-  // Enter while the text is still being typed shows the rest of it; only the next Enter presses
-  // the focused button.
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && box_->isTyping()) {
+  // Enter, Space or a click on a button while the text is still being typed shows the rest of
+  // it; only the next one presses the button. A player who hurries past the typing must not
+  // answer a question he has not read.
+  if (box_->isTyping()) {
+    if (event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        box_->finish();
+        return true;
+      }
+    }
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
       box_->finish();
       return true;
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+void Tkakunin::mousePressEvent(QMouseEvent* event) {
+  // A click anywhere on the dialog does what a click on the text does.
+  if (event->button() == Qt::LeftButton) box_->finish();
+  QDialog::mousePressEvent(event);
 }
 
 }  // namespace gm

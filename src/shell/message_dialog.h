@@ -63,6 +63,7 @@ class Tkakunin : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   const PictureBook& pictures_;

@@ -16,9 +16,11 @@
 #include <array>
 
 #include "base/rating.h"
+#include "shell/form_placement.h"
 #include "shell/main_window.h"
 #include "shell/map_view.h"
 #include "shell/picture_book.h"
+#include "shell/placement_rules.h"
 #include "world/world.h"
 
 namespace gm {
@@ -201,6 +203,30 @@ MiniMap::MiniMap(TMain& main) : Tallmap(main) {
           [this](const QPoint& at) { popup_->exec(at); });
   connect(&main.map(), &MAPGRID::blockSelected, this, [this] { followSelection(); });
   relayout();
+
+  // The first time it appears the map goes beside the main window, where it covers nothing; if
+  // it is too big for the room there, it scrolls in a window that fits.
+  placement().setFirstPlace([this](QSize frame) {
+    const QRect mainFrame = frameOf(&mainWindow());
+    const QRect screen = screenAreaOf(&mainWindow());
+    const QMargins margins = frameMarginsOf(this);
+    // Less than eight blocks each way is no map: then the window goes over what it must.
+    const int smallest = 8 * miniMapCellSize(mainWindow().options().allmapchipsize);
+    auto usable = [&](const QRect& room) {
+      const QSize client = room.size().shrunkBy(margins);
+      return client.width() >= smallest && client.height() >= smallest;
+    };
+    // Below the windows already beside the main window, else over them rather than over the map.
+    QRect room = roomBeside(mainFrame, screen, otherWindows());
+    if (!usable(room)) room = roomBeside(mainFrame, screen, {});
+    if ((frame.width() > room.width() || frame.height() > room.height()) && usable(room)) {
+      bound_ = room.size().shrunkBy(margins);
+      relayout();
+      adjustSize();
+      frame = size().grownBy(frameMarginsOf(this));
+    }
+    return placeBesideMainWindow(frame);
+  });
 }
 
 void MiniMap::buildPopup() {
@@ -210,6 +236,7 @@ void MiniMap::buildPopup() {
     a->setObjectName(str(item.name));
     connect(a, &QAction::triggered, this, [this, size = item.size] {
       mainWindow().options().allmapchipsize = size;
+      bound_ = QSize();
       relayout();
     });
   }
@@ -244,6 +271,7 @@ void MiniMap::relayout() {
   view_->setFixedSize(mapSize);
   QSize room = mapSize;
   if (QScreen* s = screen()) room = s->availableGeometry().size() * 9 / 10;
+  if (bound_.isValid()) room = room.boundedTo(bound_);
   QSize shown = mapSize.boundedTo(room);
   const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   if (shown.width() < mapSize.width())
@@ -254,6 +282,11 @@ void MiniMap::relayout() {
   if (QAction* item = popupItem(str(kModes[mode].name))) item->setChecked(true);
   setWindowTitle(miniMapCaption(size, mode));
   followSelection();
+  // Grown by a larger scale, the window stays on its screen.
+  if (isVisible()) {
+    adjustSize();
+    keepWindowOnScreen(this);
+  }
 }
 
 void MiniMap::refresh() {

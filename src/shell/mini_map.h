@@ -122,6 +122,10 @@ class MiniMap : public Tallmap {
   MiniMapView* view_;
   QScrollArea* scroll_;
   QMenu* popup_;
+  // A bound on the client area below the screen's: set when the map first appears and would not
+  // fit beside the main window, so that it scrolls there instead of covering the city; the
+  // player's choice of another scale lifts it.
+  QSize bound_;
 };
 
 }  // namespace gm

@@ -22,21 +22,22 @@ namespace {
 struct RowDef {
   const char* label;
   int series;
+  bool money;
 };
 // The rows in the order the report lists them, with their history series.
-constexpr std::array<RowDef, kReportRows> kRows = {{{"売上げ", 1},
-                                                    {"粗利益", 3},
-                                                    {"利益率", 2},
-                                                    {"人件費", 6},
-                                                    {"保守費", 5},
-                                                    {"営業費", 4},
-                                                    {"純利益", 7},
-                                                    {"稼働率", 8},
-                                                    {"洗練度", 9},
-                                                    {"知名度", 10},
-                                                    {"満足度", 11},
-                                                    {"モラル", 12},
-                                                    {"スキル", 13}}};
+constexpr std::array<RowDef, kReportRows> kRows = {{{"売上げ", 1, true},
+                                                    {"粗利益", 3, true},
+                                                    {"利益率", 2, false},
+                                                    {"人件費", 6, true},
+                                                    {"保守費", 5, true},
+                                                    {"営業費", 4, true},
+                                                    {"純利益", 7, true},
+                                                    {"稼働率", 8, false},
+                                                    {"洗練度", 9, false},
+                                                    {"知名度", 10, false},
+                                                    {"満足度", 11, false},
+                                                    {"モラル", 12, false},
+                                                    {"スキル", 13, false}}};
 
 const QColor kRed(Qt::red);
 
@@ -90,8 +91,12 @@ std::array<ReportRow, kReportRows> reportRows(const Tbackup& history) {
   for (int i = 0; i < kReportRows; ++i) {
     const Money now = history.at(kRows[i].series, 1);
     const Money before = history.at(kRows[i].series, 2);
-    rows[i] = {QString::fromUtf8(kRows[i].label), kRows[i].series, reportFigure(now),
-               reportFigure(before), reportChange(now, before)};
+    rows[i] = {QString::fromUtf8(kRows[i].label),
+               kRows[i].series,
+               kRows[i].money,
+               reportFigure(now),
+               reportFigure(before),
+               reportChange(now, before)};
   }
   return rows;
 }
@@ -126,7 +131,7 @@ ResultsReportView::ResultsReportView(QWidget* parent) : QWidget(parent) {
   companyName_ = new QLabel(this);
   companyName_->setObjectName(QStringLiteral("kaishanamelb"));
 
-  auto* whole = new QGroupBox(QStringLiteral("全体収支"), this);
+  auto* whole = new QGroupBox(QStringLiteral("全体収支(千円)"), this);
   company_ = makeTable(2, whole);
   company_->horizontalHeader()->setVisible(false);
   auto* wholeLayout = new QVBoxLayout(whole);
@@ -183,7 +188,9 @@ void ResultsReportView::selectEntry(int row) {
       reportRows(reportHistory(*world_, entries_[row].slot));
   table_->setRowCount(kReportRows);
   for (int r = 0; r < kReportRows; ++r) {
-    table_->setItem(r, 0, cell(rows[r].label, false));
+    table_->setItem(
+        r, 0,
+        cell(rows[r].money ? rows[r].label + QStringLiteral("(千円)") : rows[r].label, false));
     table_->setItem(r, 1, cell(rows[r].thisMonth, true));
     table_->setItem(r, 2, cell(rows[r].lastMonth, true));
     table_->setItem(r, 3, cell(rows[r].change.text, true, rows[r].change.negative));

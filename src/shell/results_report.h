@@ -38,7 +38,8 @@ ReportChange reportChange(Money thisMonth, Money lastMonth);
 // One of the thirteen rows of the selection's figures.
 struct ReportRow {
   QString label;
-  int series = 0;  // in the history
+  int series = 0;      // in the history
+  bool money = false;  // shown in thousands of yen; the others are rates and ratings
   QString thisMonth;
   QString lastMonth;
   ReportChange change;

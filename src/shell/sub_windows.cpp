@@ -2,6 +2,7 @@
 #include "shell/sub_windows.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include "base/money.h"
 #include "shell/form_placement.h"
 #include "shell/main_window.h"
+#include "shell/placement_rules.h"
 #include "shell/qt_text.h"
 #include "world/world.h"
 
@@ -28,6 +30,7 @@ DataWindow::DataWindow(TMain& main, const QString& caption, const QString& formN
   setWindowTitle(caption);
   setObjectName(formName);
   placement_ = new FormPlacement(this, formName);
+  placement_->setFirstPlace([this](QSize frame) { return placeBesideMainWindow(frame); });
   summary_ = new QLabel(this);
   summary_->setMinimumWidth(240);
   auto* layout = new QVBoxLayout(this);
@@ -37,6 +40,19 @@ DataWindow::DataWindow(TMain& main, const QString& caption, const QString& formN
 DataWindow::~DataWindow() = default;
 
 tworld& DataWindow::world() const { return main_.world(); }
+
+std::vector<QRect> DataWindow::otherWindows() const {
+  std::vector<QRect> taken;
+  for (const QWidget* w : QApplication::topLevelWidgets())
+    if (w != this && w != &main_ && w->isVisible() && !w->isMinimized() &&
+        (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog))
+      taken.push_back(frameOf(w));
+  return taken;
+}
+
+QRect DataWindow::placeBesideMainWindow(QSize frame) const {
+  return besideMainWindow(frame, frameOf(&main_), screenAreaOf(&main_), otherWindows());
+}
 const QString& DataWindow::formName() const { return placement_->formName(); }
 
 void DataWindow::showWindow() {

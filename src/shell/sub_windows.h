@@ -55,6 +55,12 @@ class DataWindow : public QDialog {
   virtual bool objectStillExists() const { return true; }
 
  protected:
+  FormPlacement& placement() const { return *placement_; }
+  // Where the window goes when it has never been placed: beside the main window, clear of the
+  // map and of the windows already open.
+  QRect placeBesideMainWindow(QSize frame) const;
+  // The frames of the program's other windows on the screen.
+  std::vector<QRect> otherWindows() const;
   // The frame's own text line until the full window replaces it.
   void setSummary(const QString& text);
   // A button in the row under the window's pages; the row is laid out below whatever the window

@@ -1,8 +1,10 @@
 // The typing text box.
 #include "shell/typing_box.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTextOption>
 
 #include "base/text.h"
 
@@ -11,6 +13,20 @@ namespace gm {
 namespace {
 bool isSpace(QChar c) { return c == QLatin1Char(' ') || c == QChar(0x3000); }
 bool isBreak(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
+
+// The text as the layout reads it, character for character the same length so that typed
+// positions carry over: every line break becomes a line separator, and the first half of "\r\n"
+// an invisible zero-width space.
+QString layoutText(const QString& text) {
+  QString out = text;
+  for (qsizetype i = 0; i < out.size(); ++i) {
+    if (out[i] == QLatin1Char('\r') && i + 1 < out.size() && out[i + 1] == QLatin1Char('\n'))
+      out[i] = QChar(0x200B);
+    else if (isBreak(out[i]))
+      out[i] = QChar::LineSeparator;
+  }
+  return out;
+}
 }  // namespace
 
 TypingBox::TypingBox(QWidget* parent) : QFrame(parent) {
@@ -35,12 +51,14 @@ void TypingBox::reset() {
   typing_ = false;
   text_.clear();
   shown_ = 0;
+  layoutWidth_ = -1;
   update();
 }
 
 void TypingBox::setText(const QString& text) {
   reset();
   text_ = QString::fromStdString(toFullWidth(text.toStdString()));
+  layoutWidth_ = -1;
 }
 
 void TypingBox::setDelay(int waittime) {
@@ -96,34 +114,76 @@ void TypingBox::endFlow() {
 
 QSize TypingBox::sizeHint() const { return QSize(kCell * 20 + 12, kCell * 4 + 12); }
 
-void TypingBox::paintEvent(QPaintEvent* event) {
-  QFrame::paintEvent(event);
-  QPainter p(this);
+QRect TypingBox::textArea() const { return contentsRect().adjusted(5, 5, -5, -5); }
+
+QTextLayout& TypingBox::layout() {
+  const int columns = qMax(1, textArea().width() / kCell);
+  const int width = columns * kCell;
+  if (width == layoutWidth_) return layout_;
+  layoutWidth_ = width;
+
+  // A full-width character takes one kCell-wide cell, as the box has always typed; the letter
+  // spacing makes up what the font's own advance lacks.
   QFont f = font();
   f.setPixelSize(kCell - 2);
-  p.setFont(f);
+  const qreal advance = QFontMetricsF(f).horizontalAdvance(QChar(0x3042));
+  f.setLetterSpacing(QFont::AbsoluteSpacing, kCell - advance);
+
+  QTextOption option;
+  // Qt's line breaking follows the Unicode rules, which keep closing marks and small kana off
+  // the start of a line and opening marks off its end; a run with no break at all (a long
+  // number) is still cut where it must be.
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout_.setFont(f);
+  layout_.setText(layoutText(text_));
+  layout_.setTextOption(option);
+  layout_.beginLayout();
+  for (int row = 0;; ++row) {
+    QTextLine line = layout_.createLine();
+    if (!line.isValid()) break;
+    line.setLineWidth(width);
+    // Baselines keep the 17-pixel rows whatever the font's own line height is.
+    line.setPosition(QPointF(0, row * kCell + (kCell - 2) - line.ascent()));
+  }
+  layout_.endLayout();
+  return layout_;
+}
+
+QStringList TypingBox::lines() {
+  QStringList out;
+  QTextLayout& l = layout();
+  for (int i = 0; i < l.lineCount(); ++i) {
+    const QTextLine line = l.lineAt(i);
+    QString s = text_.mid(line.textStart(), line.textLength());
+    while (!s.isEmpty() && (isBreak(s.back()) || s.back() == QChar(0x200B))) s.chop(1);
+    out << s;
+  }
+  return out;
+}
+
+void TypingBox::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  if (shown_ <= 0) return;
+  QPainter p(this);
   p.setPen(palette().color(QPalette::WindowText));
-  const QRect area = contentsRect().adjusted(5, 5, -5, -5);
-  const int columns = qMax(1, area.width() / kCell);
-  int col = 0, row = 0;
-  for (int i = 0; i < shown_; ++i) {
-    const QChar c = text_[i];
-    if (isBreak(c)) {
-      // "\r\n" is one break.
-      if (c == QLatin1Char('\r') && i + 1 < shown_ && text_[i + 1] == QLatin1Char('\n')) ++i;
-      col = 0;
-      ++row;
+  const QRect area = textArea();
+  QTextLayout& l = layout();
+  p.setClipRect(area);
+  for (int i = 0; i < l.lineCount(); ++i) {
+    const QTextLine line = l.lineAt(i);
+    if (line.textStart() >= shown_) break;
+    const QPointF origin = area.topLeft();
+    if (line.textStart() + line.textLength() <= shown_) {
+      line.draw(&p, origin);
       continue;
     }
-    if (col >= columns) {
-      col = 0;
-      ++row;
-    }
-    QString glyph(c);
-    if (c.isHighSurrogate() && i + 1 < shown_) glyph += text_[++i];
-    const QRect cell(area.left() + col * kCell, area.top() + row * kCell, kCell, kCell);
-    p.drawText(cell, Qt::AlignCenter, glyph);
-    ++col;
+    // The line being typed: only its characters so far.
+    p.save();
+    const qreal x = line.cursorToX(shown_);
+    p.setClipRect(QRectF(origin.x(), origin.y() + line.y(), x, kCell * 2).toAlignedRect() & area);
+    line.draw(&p, origin);
+    p.restore();
+    break;
   }
 }
 

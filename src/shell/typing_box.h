@@ -2,11 +2,15 @@
 // full-width forms. The delay between characters follows option `waittime` (0..50, smaller is
 // faster; each step is 2 ms); spaces appear without delay. A click (or Enter, where the owning
 // window forwards it) finishes the typing at once, and once everything is shown it asks the owner
-// to go on.
+// to go on. The whole text is laid out before typing starts, so a word never jumps to the next
+// line half-typed, and lines break as Japanese is set: no line begins with a closing mark or a
+// small kana, and none ends with an opening mark.
 #pragma once
 
 #include <QFrame>
 #include <QString>
+#include <QStringList>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace gm {
@@ -37,6 +41,10 @@ class TypingBox : public QFrame {
   const QString& fullText() const { return text_; }
   QString shownText() const { return text_.left(shown_); }
 
+  // The text of each line as laid out in the box's present width (breaks included, the full
+  // text whether or not it is typed yet).
+  QStringList lines();
+
   QSize sizeHint() const override;
 
  signals:
@@ -54,11 +62,17 @@ class TypingBox : public QFrame {
  private:
   void typeNext();
   void endFlow();
+  // Lays the text out for the present width once; the layout stays until the text or the width
+  // changes.
+  QTextLayout& layout();
+  QRect textArea() const;
 
   QString text_;
   int shown_ = 0;
   int delay_ = 25;
   bool typing_ = false;
+  QTextLayout layout_;
+  int layoutWidth_ = -1;  // the width the layout was made for; -1: none yet
   QTimer step_;
   QTimer idle_;
 };

@@ -15,6 +15,7 @@
 #include "shell/mini_map.h"
 #include "shell/picture_book.h"
 #include "shell/qt_text.h"
+#include "ui/construction_dialog.h"
 #include "world/land_orders.h"
 #include "world/world.h"
 
@@ -37,7 +38,7 @@ const Row kRows[] = {
     {"density", "人口の密集度", &BlockFacts::density},
     {"fanRate", "ﾊﾟﾁﾝｺﾌｧﾝの割合", &BlockFacts::fanRate},
     {"fans", "ﾊﾟﾁﾝｺﾌｧﾝの人口", &BlockFacts::fans},
-    {"landPrice", "区画の地価", &BlockFacts::landPrice},
+    {"landPrice", "区画の地価(千円)", &BlockFacts::landPrice},
     {"security", "治安の良さ", &BlockFacts::security},
     {"unrest", "区画の市民感情", &BlockFacts::unrest},
     {"development", "開発レベル", &BlockFacts::development},
@@ -83,12 +84,14 @@ BlockWindow::BlockWindow(TMain& main) : Tchipform(main) {
 
   buy_ = new QPushButton(QStringLiteral("買収"), this);
   sell_ = new QPushButton(QStringLiteral("売却"), this);
-  buy_->setAutoDefault(false);
-  sell_->setAutoDefault(false);
+  construct_ = new QPushButton(QStringLiteral("工事"), this);
+  construct_->setObjectName(QStringLiteral("koujibtn"));
+  for (QPushButton* b : {buy_, sell_, construct_}) b->setAutoDefault(false);
   auto* orders = new QHBoxLayout;
   orders->addStretch(1);
   orders->addWidget(buy_);
   orders->addWidget(sell_);
+  orders->addWidget(construct_);
 
   auto* layout = static_cast<QVBoxLayout*>(this->layout());
   layout->addLayout(top);
@@ -96,6 +99,7 @@ BlockWindow::BlockWindow(TMain& main) : Tchipform(main) {
 
   connect(buy_, &QPushButton::clicked, this, &BlockWindow::buy);
   connect(sell_, &QPushButton::clicked, this, &BlockWindow::sell);
+  connect(construct_, &QPushButton::clicked, this, &BlockWindow::construct);
 }
 
 QLabel* BlockWindow::figure(const QString& field) const {
@@ -119,6 +123,17 @@ void BlockWindow::buy() {
   tworld& w = world();
   if (!w.onMap(row(), column())) return;
   BuyLand(w, row(), column());
+  refresh();
+}
+
+void BlockWindow::construct() {
+  tworld& w = world();
+  if (!w.onMap(row(), column())) return;
+  if (runConstruction(this, w, row(), column())) {
+    // A new, rebuilt or withdrawn store changes what the store window shows.
+    if (Ttempoform* store = mainWindow().subWindows().tempoform; store && store->isVisible())
+      store->refresh();
+  }
   refresh();
 }
 

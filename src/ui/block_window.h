@@ -1,6 +1,7 @@
 // The block window (`Tchipform`, "区画データ"): the figures of the selected block (kind, owner,
 // population, density, fans, land price, security, citizens' feeling, development level) and
-// the land orders "買収" and "売却", which run the core's orders.
+// the land orders "買収" and "売却" and the construction order "工事", which run the core's
+// orders.
 #pragma once
 
 #include <QString>
@@ -39,16 +40,19 @@ class BlockWindow : public Tchipform {
 
   QPushButton* buyButton() const { return buy_; }
   QPushButton* sellButton() const { return sell_; }
+  QPushButton* constructionButton() const { return construct_; }
   // The label showing one of the figures, by the field name of BlockFacts ("kindName", ...).
   QLabel* figure(const QString& field) const;
 
  private:
   void buy();
   void sell();
+  void construct();
 
   QLabel* picture_;
   QPushButton* buy_;
   QPushButton* sell_;
+  QPushButton* construct_;
 };
 
 }  // namespace gm

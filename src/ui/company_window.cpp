@@ -14,7 +14,11 @@
 
 #include "base/money.h"
 #include "company/company_orders.h"
+#include "company/warehouse_disposal.h"
+#include "shell/main_window.h"
 #include "shell/qt_text.h"
+#include "ui/company_window_warehouse.h"
+#include "ui/machine_window.h"
 #include "world/world.h"
 
 namespace gm {
@@ -85,11 +89,6 @@ CompanyStatusPage::CompanyStatusPage(QWidget* parent) : QWidget(parent) {
   manoeuvre_->setObjectName(QStringLiteral("tokushubtn"));
   manoeuvre_->setAutoDefault(false);
   grids[0]->addWidget(manoeuvre_, grids[0]->rowCount() - 1, 2);
-  // The rebuild belongs with the warehouse's figures; it shows only while it is offered.
-  rebuild_ = new QPushButton(QStringLiteral("改築(&K)"), this);
-  rebuild_->setObjectName(QStringLiteral("kaichikubtn"));
-  rebuild_->setAutoDefault(false);
-  grids[3]->addWidget(rebuild_, grids[3]->rowCount(), 0, 1, 2, Qt::AlignLeft);
 
   auto* left = new QVBoxLayout;
   left->addWidget(boxes[0]);
@@ -126,7 +125,6 @@ void CompanyStatusPage::showCompany(const tworld& world) {
   set(kWarehouse, qs(warehouseLevel(k.souko).label));
   set(kWarehouseFree, machines(k.SoukoAki()));
   set(kManoeuvre, manoeuvreMark(world));
-  rebuild_->setVisible(NextWarehouseRebuild(k).has_value());
 }
 
 QString CompanyStatusPage::text(Field f) const { return values_[f]->text(); }
@@ -136,11 +134,15 @@ CompanyWindow::CompanyWindow(TMain& main) : Tkaishaform(main) {
   for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
   pages_ = new QTabWidget(this);
   status_ = new CompanyStatusPage(pages_);
+  warehouse_ = new WarehousePage(pages_);
   pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
+  pages_->addTab(warehouse_, QStringLiteral("倉庫"));
   static_cast<QVBoxLayout*>(layout())->insertWidget(1, pages_, 1);
 
   connect(status_->manoeuvreButton(), &QPushButton::clicked, this, &CompanyWindow::switchManoeuvre);
-  connect(status_->rebuildButton(), &QPushButton::clicked, this, &CompanyWindow::rebuildWarehouse);
+  connect(warehouse_, &WarehousePage::rebuildRequested, this, &CompanyWindow::rebuildWarehouse);
+  connect(warehouse_, &WarehousePage::machineRequested, this, &CompanyWindow::openMachine);
+  connect(warehouse_, &WarehousePage::disposalRequested, this, &CompanyWindow::disposeSelected);
 
   popup_ = new QMenu(this);
   QAction* manoeuvre = popup_->addAction(QStringLiteral("特殊工作(&K)"));
@@ -148,7 +150,10 @@ CompanyWindow::CompanyWindow(TMain& main) : Tkaishaform(main) {
   connect(manoeuvre, &QAction::triggered, this, &CompanyWindow::switchManoeuvre);
 }
 
-void CompanyWindow::refresh() { status_->showCompany(world()); }
+void CompanyWindow::refresh() {
+  status_->showCompany(world());
+  warehouse_->showWarehouse(world());
+}
 
 void CompanyWindow::switchManoeuvre() {
   TokushuKousaku(world());
@@ -158,6 +163,21 @@ void CompanyWindow::switchManoeuvre() {
 void CompanyWindow::rebuildWarehouse() {
   SoukoKaichiku(world());
   refresh();
+}
+
+void CompanyWindow::disposeSelected() {
+  const std::vector<int> records = warehouse_->selectedRecords();
+  if (OrderDisposal(world(), records) == OrderOutcome::Done) {
+    refresh();
+    if (DataWindow* machines = mainWindow().subWindows().ddaidata;
+        machines && machines->isVisible())
+      machines->refresh();
+  }
+}
+
+void CompanyWindow::openMachine(int record) {
+  if (auto* machines = dynamic_cast<MachineWindow*>(mainWindow().subWindows().ddaidata))
+    machines->showWarehouseRecord(record);
 }
 
 void CompanyWindow::contextMenuEvent(QContextMenuEvent* event) { popup_->exec(event->globalPos()); }

@@ -1,8 +1,8 @@
 // The company manager ("ﾕﾆｵﾝﾏﾈｰｼﾞｬ", `Tkaishaform`) with its status page ("ｽﾃｰﾀｽ"): the
 // president and his qualities, the capital, cash and assets, the stores by state, the warehouse,
-// and the special manoeuvre's mark. The page gives the manoeuvre's "変更(&K)" and, while the
-// stores have outgrown the warehouse, its "改築(&K)"; the window's pop-up menu repeats the
-// manoeuvre as "特殊工作(&K)".
+// and the special manoeuvre's mark, with the manoeuvre's "変更(&K)"; and its warehouse page
+// ("倉庫", ui/company_window_warehouse.h), which gives the warehouse's "改築(&K)" while the stores
+// have outgrown it. The window's pop-up menu repeats the manoeuvre as "特殊工作(&K)".
 #pragma once
 
 #include <QString>
@@ -16,6 +16,7 @@ class QTabWidget;
 
 namespace gm {
 
+class WarehousePage;
 class tworld;
 
 // The mark the status page and the results report show while the manoeuvre is on.
@@ -52,12 +53,10 @@ class CompanyStatusPage : public QWidget {
   void showCompany(const tworld& world);
   QString text(Field f) const;
   QPushButton* manoeuvreButton() const { return manoeuvre_; }
-  QPushButton* rebuildButton() const { return rebuild_; }
 
  private:
   std::array<QLabel*, kFieldCount> values_{};
   QPushButton* manoeuvre_;
-  QPushButton* rebuild_;
 };
 
 class CompanyWindow : public Tkaishaform {
@@ -68,18 +67,25 @@ class CompanyWindow : public Tkaishaform {
 
   void refresh() override;
 
+  QTabWidget* pages() const { return pages_; }
   CompanyStatusPage* statusPage() const { return status_; }
+  WarehousePage* warehousePage() const { return warehouse_; }
   QMenu* popupMenu() const { return popup_; }
   // "特殊工作(&K)" and "改築(&K)": the company's own orders.
   void switchManoeuvre();
   void rebuildWarehouse();
+  // "廃棄(&D)" on the warehouse page's selection.
+  void disposeSelected();
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  void openMachine(int record);
+
   QTabWidget* pages_;
   CompanyStatusPage* status_;
+  WarehousePage* warehouse_;
   QMenu* popup_;
 };
 

@@ -20,6 +20,7 @@
 #include "store/catalogue.h"
 #include "store/maker.h"
 #include "ui/maker_list_window.h"
+#include "ui/purchase_dialog.h"
 #include "ui/screen_text.h"
 #include "ui/sort_key_item.h"
 #include "world/world.h"
@@ -73,7 +74,7 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
 
   buy_ = new QPushButton(QStringLiteral("購入(&B)"), this);
   buy_->setEnabled(false);
-  buy_->setToolTip(QStringLiteral("選んだ台の購入手続きは、まだ受け付けていません"));
+  buy_->setToolTip(QStringLiteral("選んだ台を購入します"));
   close_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
   for (QPushButton* b : {makerList_, buy_, close_}) b->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
@@ -102,6 +103,8 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
     modelClicked(item->data(kColName, kSlotRole).toInt());
   });
   connect(talk_, &TypingBox::advanced, this, &Tmakerform::nextLine);
+  connect(models_, &QTreeWidget::currentItemChanged, this, [this] { updateBuyButton(); });
+  connect(buy_, &QPushButton::clicked, this, &Tmakerform::buySelected);
 
   fillMakers();
 }
@@ -150,6 +153,7 @@ void Tmakerform::fillModels() {
     row->setData(kColName, kSlotRole, slot);
     fillModelRow(row, slot);
   }
+  updateBuyButton();
 }
 
 void Tmakerform::fillModelRow(QTreeWidgetItem* item, int slot) {
@@ -180,6 +184,26 @@ void Tmakerform::fillModelRow(QTreeWidgetItem* item, int slot) {
     row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
 }
 
+int Tmakerform::selectedSlot() const {
+  const QTreeWidgetItem* item = models_->currentItem();
+  return item ? item->data(kColName, kSlotRole).toInt() : -1;
+}
+
+void Tmakerform::updateBuyButton() {
+  // Only a model on sale of a maker who still trades with the company can be bought.
+  const bool trading = maker_ >= 0 && world_.makers[maker_].torihiki;
+  buy_->setEnabled(!appraising() && trading && selectedSlot() >= 0);
+}
+
+void Tmakerform::buySelected() {
+  const int slot = selectedSlot();
+  if (appraising() || maker_ < 0 || slot < 0) return;
+  Tdaibuyform dialog(world_, maker_, slot, this);
+  dialog.exec();
+  fillModels();  // the stock, a sell-out and the friendship have changed
+  if (QTreeWidgetItem* row = modelRow(slot)) models_->setCurrentItem(row);
+}
+
 QTreeWidgetItem* Tmakerform::modelRow(int slot) const {
   for (int i = 0; i < models_->topLevelItemCount(); ++i)
     if (models_->topLevelItem(i)->data(kColName, kSlotRole).toInt() == slot)
@@ -202,6 +226,7 @@ void Tmakerform::modelClicked(int slot) {
   line_ = 0;
   makers_->setEnabled(false);
   models_->setEnabled(false);
+  updateBuyButton();
   talk_->setFocus();
   typeLine();
 }
@@ -228,6 +253,7 @@ void Tmakerform::endDialogue(bool appraised) {
   appraisingSlot_ = -1;
   makers_->setEnabled(true);
   models_->setEnabled(true);
+  updateBuyButton();
   if (!appraised || maker_ < 0) return;
   appraise(world_.makers[maker_].models[slot]);
   if (QTreeWidgetItem* row = modelRow(slot)) fillModelRow(row, slot);

@@ -70,6 +70,10 @@ class Tmakerform : public QDialog {
   QPushButton* makerListButton() const { return makerList_; }
   // The row of the model list that shows slot 0..4; null when that slot is not listed.
   QTreeWidgetItem* modelRow(int slot) const;
+  // The slot of the model row chosen in the list, -1 for none.
+  int selectedSlot() const;
+  // "購入(&B)": the purchase dialog for the chosen model.
+  void buySelected();
 
  public slots:
   void done(int result) override;
@@ -81,6 +85,7 @@ class Tmakerform : public QDialog {
   void fillMakers();
   void fillModels();
   void fillModelRow(QTreeWidgetItem* row, int slot);
+  void updateBuyButton();
   void typeLine();
   void nextLine();
   void endDialogue(bool appraised);

@@ -18,6 +18,7 @@
 #include "ui/company_window.h"
 #include "ui/district_window.h"
 #include "ui/donation_window.h"
+#include "ui/machine_window.h"
 #include "ui/maker_window.h"
 #include "ui/negotiation_window.h"
 #include "ui/new_model_window.h"
@@ -41,6 +42,7 @@ void assembleProgram(TMain& main) {
   makers.chipform = [](TMain& m) { return new BlockWindow(m); };
   makers.kaishaform = [](TMain& m) { return new CompanyWindow(m); };
   makers.tempoform = [](TMain& m) { return new StoreWindow(m); };
+  makers.ddaidata = [](TMain& m) { return new MachineWindow(m); };
   makers.entempoform = [](TMain& m) { return new RivalStoreWindow(m); };
   makers.idouform = [](TMain& m) { return new PersonnelWindow(m); };
   makers.sindaiform = [](TMain& m) { return new NewModelForm(m); };

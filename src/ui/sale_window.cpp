@@ -32,9 +32,9 @@ Tsaleform::Tsaleform(int landPrice, Money cash, QWidget* parent) : QDialog(paren
   price_->setMinimumWidth(140);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("区画の地価"), landPrice_);
-  form->addRow(QStringLiteral("資金"), cash_);
-  form->addRow(QStringLiteral("売却金額"), price_);
+  form->addRow(QStringLiteral("区画の地価(千円)"), landPrice_);
+  form->addRow(QStringLiteral("資金(千円)"), cash_);
+  form->addRow(QStringLiteral("売却金額(千円)"), price_);
 
   ok_ = new QPushButton(QStringLiteral("決定(&R)"), this);
   cancel_ = new QPushButton(QStringLiteral("取り消し(&N)"), this);

@@ -26,4 +26,15 @@ inline QString ageText(YearMonth age) {
 inline QString moneyText(Money m) { return QString::fromStdString(formatGrouped(m)); }
 inline QString moneyText(int64_t whole) { return QString::fromStdString(formatGrouped(whole)); }
 
+// A rate in per cent (four decimals) to one decimal, halves away from zero: "-2.5%".
+inline QString rateText(Money percent) {
+  const int64_t raw = percent.raw();
+  const int64_t tenths = (raw >= 0 ? raw + 500 : raw - 500) / 1000;
+  const int64_t a = tenths < 0 ? -tenths : tenths;
+  return QStringLiteral("%1%2.%3%")
+      .arg(tenths < 0 ? QStringLiteral("-") : QString())
+      .arg(a / 10)
+      .arg(a % 10);
+}
+
 }  // namespace gm

@@ -1,6 +1,7 @@
 // The store window ("店舗データ", `Ttempoform`) with its pages and, below them, the orders the
 // main window also gives plus the walk to the next store. It follows its store by name and block,
-// so it keeps showing the same store after the company's slots have moved.
+// so it keeps showing the same store after the company's slots have moved. The pages' commands
+// run the store orders on the company's store and then show the store again.
 #pragma once
 
 #include "shell/sub_windows.h"
@@ -9,6 +10,13 @@
 class QTabWidget;
 
 namespace gm {
+
+class Money;
+class StoreBulkPage;
+class StoreEquipmentPage;
+class StoreIslandsPage;
+class StorePromotionPage;
+class Ttempo;
 
 class StoreWindow : public Ttempoform {
   Q_OBJECT
@@ -26,13 +34,35 @@ class StoreWindow : public Ttempoform {
   // "次店(&Q)": the next store in use after the one shown, wrapping from the last slot to the
   // first; its block is selected on the map. With no other store nothing changes.
   void showNextStore();
+  QTabWidget* pages() const { return pages_; }
   StoreStatusPage* statusPage() const { return status_; }
+  StoreBulkPage* bulkPage() const { return bulk_; }
+  StoreIslandsPage* islandsPage() const { return islands_; }
+  StorePromotionPage* promotionPage() const { return promotion_; }
+  StoreEquipmentPage* equipmentPage() const { return equipment_; }
+
+  // The status page's commands, the bulk page's and the island page's.
+  void runStatusCommand(int command);
+  void runBulkCommand(int command);
+  void openReplacement();
+  void changePromotions();
 
  private:
+  Ttempo* shownStore() const;
+  void stepIslands(int what, const Money& rateStep, int step);
+  void invest(int item);
+  void openMachine(int floor, int island);
+  // After an order: this window and the other windows that show the company's figures.
+  void afterOrder();
+
   StoreIdentity shown_;
   bool hasStore_ = false;
   QTabWidget* pages_;
   StoreStatusPage* status_;
+  StoreBulkPage* bulk_;
+  StoreIslandsPage* islands_;
+  StorePromotionPage* promotion_;
+  StoreEquipmentPage* equipment_;
 };
 
 }  // namespace gm

@@ -51,6 +51,10 @@ constexpr std::array<std::string_view, 4> kGroupTitles = {"店舗", "ｽﾀｯ�
 constexpr std::array<std::string_view, StoreStatusPage::kCommandCount> kCommandCaptions = {
     "開店(&O)", "閉店(&Z)", "工事(&K)", "変更(&C)", "変更(&D)", "ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"};
 
+constexpr std::array<std::string_view, StoreStatusPage::kCommandCount> kCommandHints = {
+    "店舗を開店します",   "店舗を閉店します", "店舗の区画で工事を行います",
+    "交換率を変更します", "工作を変更します", "店舗の調整画面を順に開きます"};
+
 const QString kNone = QStringLiteral("－");
 
 QString machinesText(int n) { return QString::number(n) + QStringLiteral("台"); }
@@ -109,13 +113,14 @@ StoreStatusPage::StoreStatusPage(QWidget* parent) : QWidget(parent) {
   modellist_->setMaximumHeight(90);
   (new QVBoxLayout(models))->addWidget(modellist_);
 
-  // The page's orders come with the store orders; until then they are shown but not given.
   auto* commands = new QHBoxLayout;
   for (int c = 0; c < kCommandCount; ++c) {
     buttons_[c] = new QPushButton(qs(kCommandCaptions[c]), this);
     buttons_[c]->setEnabled(false);
     buttons_[c]->setAutoDefault(false);
+    buttons_[c]->setToolTip(qs(kCommandHints[c]));
     commands->addWidget(buttons_[c]);
+    connect(buttons_[c], &QPushButton::clicked, this, [this, c] { emit commandChosen(c); });
   }
   personnelCost_ = new QPushButton(QStringLiteral("人件費調整(&N)"), this);
   personnelCost_->setObjectName(QStringLiteral("jinkenbtn"));
@@ -144,6 +149,7 @@ QString StoreStatusPage::text(Field f) const { return values_[f]->text(); }
 void StoreStatusPage::clear() {
   for (QLabel* l : values_) l->clear();
   modellist_->clear();
+  for (QPushButton* b : buttons_) b->setEnabled(false);
 }
 
 void StoreStatusPage::showStore(const tworld& world, const Ttempo& s) {
@@ -190,6 +196,16 @@ void StoreStatusPage::showStore(const tworld& world, const Ttempo& s) {
   modellist_->clear();
   for (int m = 0; m < kMakerCount; ++m)
     if ((s.modelMakers >> m) & 1u) modellist_->addItem(qs(makerInfo(m).name));
+
+  // Each command is offered in the states its order accepts; the order checks the rest.
+  // (The store states are named in full: the page's own command names hide them.)
+  const bool workable = s.joutai == gm::kWaiting || s.joutai == gm::kOpen;
+  buttons_[kOpen]->setEnabled(s.joutai == gm::kWaiting);
+  buttons_[kClose]->setEnabled(s.joutai == gm::kOpen);
+  buttons_[kConstruction]->setEnabled(s.joutai == gm::kWaiting);
+  buttons_[kExchangeRates]->setEnabled(true);
+  buttons_[kManipulations]->setEnabled(workable);
+  buttons_[kJobStream]->setEnabled(true);
 }
 
 }  // namespace gm

@@ -88,6 +88,9 @@ class StoreStatusPage : public QWidget {
   // "人件費調整(&N)": the store's salary, education and welfare.
   QPushButton* personnelCostButton() const { return personnelCost_; }
 
+ signals:
+  void commandChosen(int command);
+
  private:
   void set(Field f, const QString& text);
 

@@ -16,6 +16,13 @@
 namespace gm {
 namespace {
 
+// The caption a form layout put beside a field.
+QString captionOf(QWidget* field) {
+  for (QLabel* l : field->parentWidget()->findChildren<QLabel*>())
+    if (l->buddy() == field) return l->text();
+  return QString();
+}
+
 class BlockWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -61,6 +68,9 @@ TEST_F(BlockWindowTest, FiguresOfHousingRoadAndRivalStore) {
   EXPECT_EQ(shown("fanRate"), QStringLiteral("15%"));
   EXPECT_EQ(shown("fans"), QStringLiteral("12人"));  // 15% of 82, truncated
   EXPECT_EQ(shown("landPrice"), QStringLiteral("1,234,567"));
+  EXPECT_EQ(captionOf(window->figure(QStringLiteral("landPrice"))),
+            QStringLiteral("区画の地価(千円)"))
+      << "money says its unit";
   EXPECT_EQ(shown("security"), QStringLiteral("55"));
   EXPECT_EQ(shown("unrest"), QStringLiteral("25"));
   EXPECT_EQ(shown("development"), QStringLiteral("1"));
@@ -121,6 +131,10 @@ TEST(BlockWindowSale, ReturnsTheTypedPriceOrNothing) {
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("売却金額"));
     EXPECT_EQ(form->landPriceLabel()->text(), QStringLiteral("150,000"));
+    // Every figure of the dialog is money: each caption says it is in thousands of yen.
+    EXPECT_EQ(captionOf(form->landPriceLabel()), QStringLiteral("区画の地価(千円)"));
+    EXPECT_EQ(captionOf(form->cashLabel()), QStringLiteral("資金(千円)"));
+    EXPECT_EQ(captionOf(form->priceEdit()), QStringLiteral("売却金額(千円)"));
     EXPECT_EQ(form->cashLabel()->text(), QStringLiteral("1,234,568"));
     EXPECT_EQ(form->priceEdit()->text(), QStringLiteral("150,000"));
     form->priceEdit()->setValue(2345678);

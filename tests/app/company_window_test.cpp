@@ -1,5 +1,6 @@
 // The company manager's status page: its figures, the manoeuvre's mark following "変更(&K)" and
-// the pop-up menu's "特殊工作(&K)", and the rebuild button shown only while it is offered.
+// the pop-up menu's "特殊工作(&K)"; and the warehouse page's rebuild button, shown only while it
+// is offered.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -10,6 +11,7 @@
 #include "shell_test_support.h"
 #include "support/scripted_frontend.h"
 #include "ui/company_window.h"
+#include "ui/company_window_warehouse.h"
 #include "world/world.h"
 
 namespace gm {
@@ -96,21 +98,23 @@ TEST_F(CompanyWindowTest, TheManoeuvreSwitchesFromTheButtonAndThePopUpMenu) {
 }
 
 TEST_F(CompanyWindowTest, RebuildShowsOnlyWhileTheStoresOutgrowTheWarehouse) {
+  // The rebuild stands on the warehouse page.
+  QPushButton* rebuild = window->warehousePage()->rebuildButton();
   for (int n = 1; n <= 2; ++n) company().slot(n).used = true;
   window->refresh();
-  EXPECT_TRUE(page->rebuildButton()->isHidden());
+  EXPECT_TRUE(rebuild->isHidden());
   company().slot(3).used = true;
   window->refresh();
-  EXPECT_FALSE(page->rebuildButton()->isHidden());
-  EXPECT_EQ(page->rebuildButton()->text(), QStringLiteral("改築(&K)"));
+  EXPECT_FALSE(rebuild->isHidden());
+  EXPECT_EQ(rebuild->text(), QStringLiteral("改築(&K)"));
 
   port.answers = {true};
-  page->rebuildButton()->click();
+  rebuild->click();
   EXPECT_EQ(company().souko, 1);
   EXPECT_EQ(company().sikin, Money::fromInt(450000));
   EXPECT_EQ(page->text(CompanyStatusPage::kWarehouse), QStringLiteral("2,000台収容"));
   EXPECT_EQ(page->text(CompanyStatusPage::kCash), QStringLiteral("450,000"));
-  EXPECT_TRUE(page->rebuildButton()->isHidden()) << "three stores do not call for 5,000";
+  EXPECT_TRUE(rebuild->isHidden()) << "three stores do not call for 5,000";
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// The store-naming dialog, the help index, the option dialog, the wait window and the data
+// The store-naming dialog, the option dialog, the wait window and the data
 // folder.
 #include <gtest/gtest.h>
 
@@ -12,7 +12,6 @@
 
 #include "base/options.h"
 #include "shell/data_folder.h"
-#include "shell/help_index.h"
 #include "shell/name_dialog.h"
 #include "shell/option_dialog.h"
 #include "shell/picture_book.h"
@@ -55,31 +54,6 @@ TEST(NameDialog, RefusesTextWithoutShiftJisFormAndKeepsTheButtonToNonEmptyNames)
 
   test::whenModal([&](QWidget*) { test::pressOnModal(Qt::Key_Escape); });
   EXPECT_FALSE(dialog.AskName("新しい店").has_value());
-}
-
-TEST(HelpIndex, ReadsTitlesAndKeywordsAndFindsPagesByKeyword) {
-  QTemporaryDir dir;
-  auto write = [&](const char* name, const char* html) {
-    QFile f(dir.filePath(QLatin1String(name)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(html);
-  };
-  write("a_start.html",
-        "<html><head><title>はじめに</title>"
-        "<meta name=\"keywords\" content=\"新規出店,会社設立\"></head><body>x</body></html>");
-  write("b_money.html",
-        "<html><head><META CONTENT='資金, 会社設立' NAME='keywords'>"
-        "<title>お金</title></head></html>");
-  write("c_bare.html", "<html><body>no title</body></html>");
-  const HelpIndex index(dir.path());
-  ASSERT_EQ(index.pages().size(), 3u);
-  EXPECT_EQ(index.pages()[0].title, QStringLiteral("はじめに"));
-  EXPECT_EQ(index.pages()[1].keywords, (QStringList{"資金", "会社設立"}));
-  EXPECT_EQ(index.pages()[2].title, QStringLiteral("c_bare")) << "untitled pages use the file name";
-  EXPECT_EQ(index.pagesFor(QStringLiteral("会社設立")).size(), 2u);
-  EXPECT_EQ(index.pagesFor(QStringLiteral("資金")).front()->title, QStringLiteral("お金"));
-  EXPECT_TRUE(index.pagesFor(QStringLiteral("なし")).empty());
-  EXPECT_EQ(index.keywords().size(), 3);
 }
 
 TEST(OptionDialog, ShowsTheOptionsAndHandsBackTheEditedValues) {

@@ -128,7 +128,7 @@ TEST_F(MainWindow, NoGameAtStartThenEverythingOnceAGameRuns) {
 }
 
 TEST_F(MainWindow, MenusCarryTheirCaptionsShortcutsAndTags) {
-  EXPECT_EQ(item("loadmenu")->text(), QStringLiteral("引き継ぎ&O)"));
+  EXPECT_EQ(item("loadmenu")->text(), QStringLiteral("引き継ぎ(&O)"));
   EXPECT_EQ(item("overwritesavemenu")->shortcut(), QKeySequence(QStringLiteral("Ctrl+V")));
   EXPECT_EQ(item("endmenu")->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
   EXPECT_EQ(item("sk12")->data().toInt(), 3);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -155,6 +156,25 @@ TEST_F(MapView, RedrawClearsOnlyVisibleChangedFlagsWhileTheCityIsUpdating) {
   map->stopMonthRedraw();  // the last pass is forced
   EXPECT_FALSE(map->monthRedrawRunning());
   EXPECT_FALSE(world->changedBlocks[15][25]);
+}
+
+TEST_F(MapView, EverythingOutsideTheCityIsBlackAtTheSmallestScale) {
+  // At 1/8 the 30 x 20 city takes 120 x 80 pixels of the 320 x 256 view; a scroll area's own
+  // background (white in most styles) must not show in the rest.
+  map->setScale(5);
+  const QImage shot = map->viewport()->grab().toImage();
+  ASSERT_EQ(shot.size(), QSize(320, 256));
+  const QRect city(0, 0, 30 * 4, 20 * 4);
+  ASSERT_EQ(map->cityRect(), city);
+  int notBlack = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x)
+      if (!city.contains(x, y) && shot.pixel(x, y) != qRgb(0, 0, 0)) ++notBlack;
+  EXPECT_EQ(notBlack, 0) << "corner pixel " << std::hex << shot.pixel(300, 200);
+  // The blocks themselves are drawn (vacant land is not black), and the selected block's red
+  // outline is inside the city.
+  EXPECT_NE(shot.pixel(60, 40), qRgb(0, 0, 0));
+  EXPECT_EQ(shot.pixel(0, 0), qRgb(255, 0, 0));
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 // of the main window.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "base/options.h"
@@ -110,6 +113,43 @@ TEST_F(MessageDialog, CaptionIsFullWidthAndTheTextCarriesThePresidentsName) {
   EXPECT_EQ(caption, QStringLiteral("ＡＢＣ")) << "full-width titles stay as they are";
 }
 
+TEST_F(MessageDialog, AClickOrEnterWhileTypingShowsTheWholeTextAndOnlyTheNextOneAnswers) {
+  options.waittime = 50;  // 100 ms a character: the text is still being typed when we act
+  auto press = [](QWidget* w) {
+    QMouseEvent down(QEvent::MouseButtonPress, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
+                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent up(QEvent::MouseButtonRelease, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
+                   Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &down);
+    QApplication::sendEvent(w, &up);
+  };
+  bool typingBefore = false, stillOpen = false, wholeShown = false;
+  const bool answer = show("確認", true, [&](QWidget* modal) {
+    typingBefore = dialog->typingBox()->isTyping();
+    press(dialog->okButton());
+    stillOpen = modal->isVisible();
+    wholeShown = dialog->typingBox()->shownText() == dialog->typingBox()->fullText();
+    press(dialog->okButton());
+  });
+  EXPECT_TRUE(typingBefore);
+  EXPECT_TRUE(stillOpen) << "the first click only finishes the typing";
+  EXPECT_TRUE(wholeShown);
+  EXPECT_TRUE(answer) << "the second click is the OK button's";
+
+  typingBefore = stillOpen = wholeShown = false;
+  const bool cancelled = !show("確認", true, [&](QWidget* modal) {
+    typingBefore = dialog->typingBox()->isTyping();
+    test::pressOnModal(Qt::Key_Return);
+    stillOpen = modal->isVisible();
+    wholeShown = !dialog->typingBox()->isTyping();
+    press(dialog->cancelButton());
+  });
+  EXPECT_TRUE(typingBefore);
+  EXPECT_TRUE(stillOpen) << "Enter while typing only finishes the typing";
+  EXPECT_TRUE(wholeShown);
+  EXPECT_TRUE(cancelled) << "once the text is shown a click is the button's at once";
+}
+
 TEST(MessageText, NamePrefixIsLeftOutForAnEmptyNameAndCutTo50Bytes) {
   EXPECT_EQ(messageBody("", "資金が足りません。"), "資金が足りません。");
   EXPECT_EQ(messageBody("山田", "はい"), "山田、はい");
@@ -159,6 +199,60 @@ TEST(TypingBoxFlow, TypesFullWidthFinishesOnClickAndThenAsksToGoOn) {
   EXPECT_EQ(advanced, 0);
   box.advance();
   EXPECT_EQ(advanced, 1);
+}
+
+// Ten characters to a line: 10 x 17 pixels of text inside the box's frame and margins.
+class TypingBoxLines : public ::testing::Test {
+ protected:
+  void SetUp() override { box.resize(TypingBox::kCell * 10 + 12, TypingBox::kCell * 6 + 12); }
+  QStringList linesOf(const char* utf8) {
+    box.setText(QString::fromUtf8(utf8));
+    return box.lines();
+  }
+  TypingBox box;
+};
+
+TEST_F(TypingBoxLines, NoLineStartsWithAClosingMarkOrSmallKanaAndNoneEndsWithAnOpeningMark) {
+  // Cut every ten characters, the second line would begin with "。": "こ" goes down with it.
+  EXPECT_EQ(linesOf("あいうえおかきくけこ。さしすせそ"),
+            (QStringList{"あいうえおかきくけ", "こ。さしすせそ"}));
+  EXPECT_EQ(linesOf("あいうえおかきくけこ、さしすせそ"),
+            (QStringList{"あいうえおかきくけ", "こ、さしすせそ"}));
+  EXPECT_EQ(linesOf("あいうえおかきくけこ」です"), (QStringList{"あいうえおかきくけ", "こ」です"}));
+  EXPECT_EQ(linesOf("あいうえおかきくけこ）です"), (QStringList{"あいうえおかきくけ", "こ）です"}));
+  EXPECT_EQ(linesOf("あいうえおかきくけコーヒー"), (QStringList{"あいうえおかきくけ", "コーヒー"}));
+  EXPECT_EQ(linesOf("あいうえおかきくけちょっと"), (QStringList{"あいうえおかきくけ", "ちょっと"}));
+  // An opening bracket in the tenth place goes down to the word it opens.
+  EXPECT_EQ(linesOf("あいうえおかきくけ「こ」です"),
+            (QStringList{"あいうえおかきくけ", "「こ」です"}));
+  // Text that breaks nowhere in particular still fills whole lines.
+  EXPECT_EQ(linesOf("あいうえおかきくけこさしすせそ"),
+            (QStringList{"あいうえおかきくけこ", "さしすせそ"}));
+}
+
+TEST_F(TypingBoxLines, LineBreaksInTheTextAndUnbreakableRunsAreKept) {
+  EXPECT_EQ(linesOf("あい\nうえ\r\nお\rか"), (QStringList{"あい", "うえ", "お", "か"}));
+  // Twelve digits (typed full width) have no break between them; they are cut where they must.
+  const QStringList digits = linesOf("123456789012円");
+  ASSERT_EQ(digits.size(), 2);
+  EXPECT_EQ(digits[0].size(), 10);
+  EXPECT_EQ(digits.join(QString()), QStringLiteral("１２３４５６７８９０１２円"));
+  // A real message, laid out in the message dialog's width: every character is kept once, in
+  // order, and no line breaks the rules.
+  box.resize(TypingBox::kCell * 22 + 12, TypingBox::kCell * 5 + 12);
+  const QString closers = QStringLiteral("。、」）ーょっゃゅァィゥェォッャュョ！？");
+  const QStringList lines = linesOf(
+      "山田、競合店の参入です。「パーラーワイルド」が、（駅前）の区画に新しい店舗の工事を"
+      "始めました。ちょっと油断できませんね。");
+  ASSERT_GE(lines.size(), 3);
+  EXPECT_EQ(lines.join(QString()), box.fullText());
+  for (int i = 0; i < lines.size(); ++i) {
+    EXPECT_LE(lines[i].size(), 22);
+    if (i > 0) {
+      EXPECT_FALSE(closers.contains(lines[i].front())) << lines[i].toStdString();
+    }
+    EXPECT_FALSE(QStringLiteral("「（").contains(lines[i].back())) << lines[i].toStdString();
+  }
 }
 
 }  // namespace

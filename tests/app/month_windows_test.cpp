@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -237,6 +238,12 @@ TEST(MonthWindowsReport, ViewListsTheCompanyAndStoresInUseAndShowsTheSelection) 
 
   // The whole company: sales fell by 400.
   ASSERT_EQ(view.table()->rowCount(), kReportRows);
+  // Money rows say their unit; rates and ratings have none.
+  EXPECT_EQ(view.table()->item(0, 0)->text(), QStringLiteral("売上げ(千円)"));
+  EXPECT_EQ(view.table()->item(2, 0)->text(), QStringLiteral("利益率"));
+  EXPECT_EQ(view.table()->item(5, 0)->text(), QStringLiteral("営業費(千円)"));
+  EXPECT_EQ(view.table()->item(7, 0)->text(), QStringLiteral("稼働率"));
+  EXPECT_EQ(view.findChild<QGroupBox*>()->title(), QStringLiteral("全体収支(千円)"));
   EXPECT_EQ(view.table()->item(0, 1)->text(), QStringLiteral("500"));
   EXPECT_EQ(view.table()->item(0, 3)->text(), QStringLiteral("-400"));
   EXPECT_EQ(view.table()->item(0, 3)->foreground().color(), QColor(Qt::red));

@@ -377,11 +377,19 @@ TEST(UiScreensStore, StatusPageShowsTheStoreAsItStands) {
 
   const QStringList captions = {"開店(&O)", "閉店(&Z)", "工事(&K)",
                                 "変更(&C)", "変更(&D)", "ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"};
+  // An open store can be closed, not opened or rebuilt; its rates and manipulations can change.
+  const bool enabledWhenOpen[] = {false, true, false, true, true, true};
   for (int c = 0; c < StoreStatusPage::kCommandCount; ++c) {
     const QPushButton* b = page.button(static_cast<StoreStatusPage::Command>(c));
     EXPECT_EQ(b->text(), captions[c]);
-    EXPECT_FALSE(b->isEnabled());
+    EXPECT_EQ(b->isEnabled(), enabledWhenOpen[c]) << captions[c].toStdString();
   }
+  s.joutai = kUnderConstruction;
+  page.showStore(*w, s);
+  EXPECT_FALSE(page.button(StoreStatusPage::kManipulations)->isEnabled());
+  EXPECT_FALSE(page.button(StoreStatusPage::kClose)->isEnabled());
+  page.clear();
+  EXPECT_FALSE(page.button(StoreStatusPage::kExchangeRates)->isEnabled());
 }
 
 // The data windows on a real main window, so that they find their objects through it.

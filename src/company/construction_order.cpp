@@ -1,0 +1,216 @@
+// The construction order: its checks, the store's name, the question, the payment and the work.
+#include "company/construction_order.h"
+
+#include <array>
+
+#include "base/text.h"
+#include "company/company_orders.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+constexpr std::array<std::string_view, kWorkTypeCount> kCaptions = {
+    "空き地(&S)",         "駐車場(&C)",         "１フロアの店舗(&1)", "２フロアの店舗(&2)",
+    "３フロアの店舗(&3)", "パーク級の店舗(&4)", "タワー級の店舗(&5)"};
+
+constexpr int kOwnLand = 2;
+constexpr int kOwnStore = 19;
+constexpr int kSchool = 22;
+constexpr int kHospital = 23;
+constexpr int kOwnParking = 27;
+
+// A new store starts with some fame and polish, more for a bigger house.
+constexpr std::array<int, kFloors> kFirstFame = {15, 15, 20, 30, 40};
+constexpr std::array<int, kFloors> kFirstRefinement = {15, 15, 15, 20, 30};
+
+constexpr std::string_view kTitleWork = "工事内容";
+
+int storeOnBlock(const tkaichou& company, int row, int column) {
+  for (int n = 1; n <= kStoreSlots; ++n) {
+    const Ttempo& s = company.slot(n);
+    if (s.used && s.blockY == row && s.blockX == column) return n;
+  }
+  return 0;
+}
+
+bool floorsAboveHoldMachines(const Ttempo& s, int size) {
+  for (int f = size + 1; f <= s.kibo && f < kFloors; ++f)
+    if (s.floorMachines(f) > 0) return true;
+  return false;
+}
+
+}  // namespace
+
+std::string_view workTypeCaption(int workType) {
+  return workType >= 0 && workType < kWorkTypeCount ? kCaptions[workType] : std::string_view();
+}
+
+std::string blockLabel(int row, int column) {
+  return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
+}
+
+ConstructionFacts constructionFacts(const tworld& world, int row, int column, int workType) {
+  ConstructionFacts f;
+  if (!world.onMap(row, column)) return f;
+  f.storeSlot =
+      world.block(row, column).kind == kOwnStore ? storeOnBlock(world.kaichou, row, column) : 0;
+  if (isStoreWork(workType)) {
+    f.rebuild = f.storeSlot != 0;
+    f.newStore = !f.rebuild;
+    // A rebuild keeps the walls standing a month less than a house raised from bare ground.
+    f.months = storeSizeOf(workType) + (f.rebuild ? 1 : 2);
+  } else {
+    f.withdrawal = f.storeSlot != 0;
+  }
+  return f;
+}
+
+int64_t ConstructionPrice(const tworld& world, int row, int column, int workType) {
+  if (!world.onMap(row, column) || workType < 0 || workType >= kWorkTypeCount) return 0;
+  const int sizeIndex = isStoreWork(workType) ? storeSizeOf(workType) : 0;
+  return world.block(row, column)
+      .ConstructionCost(workType, sizeIndex, world.Density(), world.kaichou.karisuma);
+}
+
+Check CheckConstruction(const tworld& world, int row, int column, int workType) {
+  if (!world.onMap(row, column) || workType < 0 || workType >= kWorkTypeCount)
+    return refusal("工事", "その工事はできません。");
+  const Tchip& b = world.block(row, column);
+  if (b.kind != kOwnLand && b.kind != kOwnStore && b.kind != kOwnParking)
+    return refusal("工事", "そこは我が社の土地ではありません。");
+  const tkaichou& company = world.kaichou;
+  const ConstructionFacts f = constructionFacts(world, row, column, workType);
+  const Ttempo* store = f.storeSlot != 0 ? &company.slot(f.storeSlot) : nullptr;
+  if (store && store->joutai != kWaiting)
+    return refusal("工事", "店舗の状態が「待機中」でないと工事はできません。");
+
+  const bool pointless = (workType == kWorkClear && b.kind == kOwnLand) ||
+                         (workType == kWorkParking && b.kind == kOwnParking) ||
+                         (store && isStoreWork(workType) && store->kibo == storeSizeOf(workType));
+  if (pointless) return refusal(kTitleWork, "それでは意味がありません。");
+  // Islands on the floors a smaller house no longer has could be reached by no screen again.
+  if (store && f.rebuild && floorsAboveHoldMachines(*store, storeSizeOf(workType)))
+    return refusal(kTitleWork, "規模を縮小する前に、無くなるフロアの台を入替で撤去してください。");
+
+  if (f.newStore) {
+    const BlockGrid& g = world.blocks;
+    if (b.HasKindWithin(g, world.mapWidth, world.mapHeight, kHospital, 2))
+      return refusal(kTitleWork,
+                     "法令により、２区画以内の距離に病院がすでにある場合、店舗を開業する事はでき"
+                     "ません。お考え直しください。");
+    if (b.HasKindWithin(g, world.mapWidth, world.mapHeight, kSchool, 2))
+      return refusal(kTitleWork,
+                     "法令により、２区画以内の距離に教育施設がすでにある場合、店舗を開業する事は"
+                     "できません。お考え直しください。");
+    if (company.AkiTempo() == 0)
+      return refusal(kTitleWork,
+                     "残念ながら、これ以上店舗を増やすのは時期尚早と思われます。お考え直しください"
+                     "。");
+  }
+  if (f.withdrawal) {
+    if (store->staffTotal() > 0)
+      return refusal("撤退",
+                     "店舗を取り壊す前に、店舗のスタッフ全員を他の店舗へ異動させてください。");
+    if (company.TempoKazu().used <= 1)
+      return refusal("撤退", world.cityName.str() + "から" + company.kaishaname.str() +
+                                 "の店舗が一軒も無くなってしまいます。お考え直しください。");
+  }
+  return std::nullopt;
+}
+
+namespace {
+
+std::string question(const tworld& world, int row, int column, int workType,
+                     std::string_view storeName) {
+  const std::string block = blockLabel(row, column);
+  if (workType == kWorkClear)
+    return "区画 " + block + " を取り壊し、空き地にします。よろしいですか？";
+  if (workType == kWorkParking)
+    return "区画 " + block + " を" +
+           (world.block(row, column).kind == kOwnStore ? "取り壊し、" : "") +
+           "駐車場にします。よろしいですか？";
+  return std::string(storeSizeName(storeSizeOf(workType))) + "級の店舗 " + std::string(storeName) +
+         " を新築します。" + "よろしいですか？";
+}
+
+void clearOrPark(tworld& world, int row, int column, int workType, int storeSlot) {
+  tkaichou& company = world.kaichou;
+  if (storeSlot != 0) {
+    company.slot(storeSlot).init();
+    company.TempoSort();
+  }
+  world.block(row, column).kind = workType == kWorkClear ? kOwnLand : kOwnParking;
+}
+
+void raiseStore(tworld& world, int row, int column, int workType, const ConstructionFacts& f,
+                const Name& name) {
+  tkaichou& company = world.kaichou;
+  const int size = storeSizeOf(workType);
+  Ttempo& s = company.slot(f.newStore ? company.AkiTempo() : f.storeSlot);
+  if (f.newStore) {
+    s.init();
+    s.used = true;
+    const int fame = world.rng().randInt(kFirstFame[size]);
+    s.setChimei(fame + 10);
+    const int refinement = world.rng().randInt(kFirstRefinement[size]);
+    s.setSenren(refinement + 10);
+  }
+  s.name = name;
+  s.shuttenMonth = world.month;
+  s.kibo = static_cast<uint8_t>(size);
+  s.blockX = column;
+  s.blockY = row;
+  s.kanseiMonth = world.month + f.months;
+  s.setubi = 0;
+  s.setJoutai(kUnderConstruction);  // also stops a running event
+  world.block(row, column).kind = kOwnStore;
+
+  Frontend& ui = world.ui();
+  ui.playCue(kCueYes);
+  const YearMonth done = MonthToDate(s.kanseiMonth);
+  ui.message("報告",
+             "工事を開始致します。" + s.name.str() + "の完成は" + std::to_string(done.year) + "年" +
+                 std::to_string(done.month) + "月の予定です。",
+             false, false, kFaceLaugh);
+}
+
+}  // namespace
+
+OrderOutcome OrderConstruction(tworld& world, int row, int column, int workType) {
+  if (Check c = CheckConstruction(world, row, column, workType)) {
+    showRefusal(world.ui(), *c);
+    return OrderOutcome::Refused;
+  }
+  const ConstructionFacts f = constructionFacts(world, row, column, workType);
+  Name name;
+  if (isStoreWork(workType)) {
+    const std::string proposed = f.rebuild ? world.kaichou.slot(f.storeSlot).name.str() : "";
+    std::optional<std::string> typed = world.ui().askStoreName(proposed);
+    if (!typed) return OrderOutcome::Declined;
+    name = makeName(*typed);
+    if (name.empty()) return OrderOutcome::Declined;
+  }
+  if (!confirmOrder(world, "工事実行", question(world, row, column, workType, name.view())))
+    return OrderOutcome::Declined;
+  if (!payOrder(world, ConstructionPrice(world, row, column, workType)))
+    return OrderOutcome::Unpaid;
+
+  world.kaichou.koujizumi[row][column] = 1;
+  if (isStoreWork(workType))
+    raiseStore(world, row, column, workType, f, name);
+  else
+    clearOrPark(world, row, column, workType, f.storeSlot);
+  world.ui().blockChanged(row, column);
+  world.ui().cityChanged();
+  // A growing chain soon fills the head office's warehouse: the staff suggest the rebuild.
+  if (world.kaichou.SoukoKaichikuKanou() &&
+      askPlayer(world, "倉庫の改築",
+                "そろそろ本社の倉庫も手狭になってきました。台の収容能力を高める為に、倉庫の改築を"
+                "したいと思うのですが、どうでしょう？"))
+    SoukoKaichiku(world);
+  return OrderOutcome::Done;
+}
+
+}  // namespace gm

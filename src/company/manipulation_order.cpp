@@ -1,0 +1,100 @@
+// The manipulation order.
+#include "company/manipulation_order.h"
+
+#include <array>
+#include <string>
+
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+constexpr std::array<std::string_view, kManipulationCount> kCaptions = {
+    "サクラを雇う", "裏ROMを仕込む", "特賞操作システムを導入する"};
+
+constexpr uint8_t kAllBits = kShills | kIllegalRom | kJackpotControl;
+
+uint8_t resultingBits(uint8_t bits, const ManipulationChange& c) {
+  return static_cast<uint8_t>((bits | c.add) & ~c.remove & kAllBits);
+}
+
+}  // namespace
+
+std::string_view manipulationCaption(int bit) {
+  return bit >= 0 && bit < kManipulationCount ? kCaptions[bit] : std::string_view();
+}
+
+ManipulationChange ManipulationChange::to(const Ttempo& store, uint8_t wanted) {
+  ManipulationChange c;
+  c.add = static_cast<uint8_t>(wanted & ~store.kousaku & kAllBits);
+  c.remove = static_cast<uint8_t>(store.kousaku & ~wanted & kAllBits);
+  return c;
+}
+
+int64_t ManipulationCost(const Ttempo& s, const ManipulationChange& change) {
+  const uint8_t after = resultingBits(s.kousaku, change);
+  const uint8_t added = static_cast<uint8_t>(after & ~s.kousaku);
+  const uint8_t removed = static_cast<uint8_t>(s.kousaku & ~after);
+  const int64_t floors = int64_t{s.kibo} + 1;
+  const int64_t machines = s.machineCounts().allMachines;
+  int64_t cost = 0;
+  // Letting the shills go is cheaper than hiring them; stripping the ROMs or the system out
+  // costs about half of putting them in.
+  if (added & kShills) cost += floors * 800;
+  if (removed & kShills) cost += floors * 600;
+  if (added & kIllegalRom) cost += 200 + 2 * machines;
+  if (removed & kIllegalRom) cost += 150 + machines;
+  if (added & kJackpotControl) cost += 2500 + floors * 100;
+  if (removed & kJackpotControl) cost += 1250 + floors * 100;
+  return cost;
+}
+
+int64_t ManipulationCost(const tworld& world, const StoreSelection& stores,
+                         const ManipulationChange& change) {
+  int64_t cost = 0;
+  for (int n : slotsOf(stores)) cost += ManipulationCost(world.kaichou.slot(n), change);
+  return cost;
+}
+
+Check CheckManipulations(const tworld& world, const StoreSelection& stores,
+                         const ManipulationChange& change) {
+  if (!allInUse(world.kaichou, stores) || ((change.add | change.remove) & ~kAllBits) ||
+      (change.add & change.remove))
+    return refusal("工作変更", "その工作はできません。");
+  for (int n : slotsOf(stores)) {
+    const Ttempo& s = world.kaichou.slot(n);
+    if (s.joutai != kWaiting && s.joutai != kOpen)
+      return refusal("工作変更",
+                     s.name.str() + "は工事中か営業停止中のため、工作を変更できません。");
+  }
+  return std::nullopt;
+}
+
+OrderOutcome OrderManipulations(tworld& world, const StoreSelection& stores,
+                                const ManipulationChange& change) {
+  if (Check c = CheckManipulations(world, stores, change)) {
+    showRefusal(world.ui(), *c);
+    return OrderOutcome::Refused;
+  }
+  bool changes = false;
+  for (int n : slotsOf(stores)) {
+    const Ttempo& s = world.kaichou.slot(n);
+    changes = changes || resultingBits(s.kousaku, change) != s.kousaku;
+  }
+  if (!changes) return OrderOutcome::Unchanged;
+  const int64_t cost = ManipulationCost(world, stores, change);
+  const std::string lead =
+      stores.count() > 1 ? "工作を一括変更します。コストが  " : "工作を変更します。コストが  ";
+  if (!confirmOrder(world, "工作変更",
+                    lead + formatGrouped(cost) + "かかりますが、" + "よろしいですか？"))
+    return OrderOutcome::Declined;
+  if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
+  for (int n : slotsOf(stores)) {
+    Ttempo& s = world.kaichou.slot(n);
+    s.kousaku = resultingBits(s.kousaku, change);
+  }
+  return OrderOutcome::Done;
+}
+
+}  // namespace gm

@@ -1,0 +1,67 @@
+// The purchase dialog.
+#include "ui/purchase_dialog.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "company/machine_purchase.h"
+#include "ui/screen_text.h"
+#include "world/world.h"
+
+namespace gm {
+
+Tdaibuyform::Tdaibuyform(tworld& world, int maker, int slot, QWidget* parent)
+    : OrderDialog(world, QStringLiteral("購入"), QStringLiteral("daibuyform"), parent),
+      maker_(maker),
+      slot_(slot) {
+  const Tmaker& m = world.makers[maker];
+  const tdai& model = m.models[slot];
+  islands_ = new QSpinBox(this);
+  islands_->setRange(0, kMaxPurchaseIslands);
+  islands_->setSuffix(QStringLiteral(" 島"));
+  islands_->setValue(1);
+  unit_ = new QLabel(this);
+  machines_ = new QLabel(this);
+  total_ = new QLabel(this);
+  rest_ = new QLabel(this);
+  check_ = new QLabel(this);
+  check_->setWordWrap(true);
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("メーカー"), new QLabel(qs(m.name()), this));
+  form->addRow(QStringLiteral("台名"), new QLabel(qs(model.name.view()), this));
+  form->addRow(QStringLiteral("機種"), new QLabel(qs(machineTypeInfo(model.kishu).name), this));
+  form->addRow(QStringLiteral("在庫"), new QLabel(moneyText(int64_t{model.zaiko}) + "台", this));
+  form->addRow(QStringLiteral("購入単価(円)"), unit_);
+  form->addRow(QStringLiteral("購入数"), islands_);
+  form->addRow(QStringLiteral("台数"), machines_);
+  form->addRow(QStringLiteral("費用(千円)"), total_);
+  form->addRow(QStringLiteral("残り資金(千円)"), rest_);
+  form->addRow(QStringLiteral("倉庫の空き"),
+               new QLabel(moneyText(int64_t{world.kaichou.SoukoAki()}) + "台", this));
+  body()->addLayout(form);
+  body()->addWidget(check_);
+  connect(islands_, &QSpinBox::valueChanged, this, &Tdaibuyform::showPrice);
+  showPrice();
+}
+
+void Tdaibuyform::showPrice() {
+  const tworld& w = world();
+  const MachinePrice p =
+      MachinePurchasePrice(w.makers[maker_], w.makers[maker_].models[slot_], islands_->value());
+  unit_->setText(moneyText(int64_t{p.recordYen}));
+  machines_->setText(moneyText(int64_t{p.machines}) + QStringLiteral("台"));
+  total_->setText(moneyText(p.total));
+  rest_->setText(moneyText(w.kaichou.sikin - Money::fromInt(p.total)));
+  const Check c = CheckMachinePurchase(w, maker_, slot_, islands_->value());
+  check_->setText(c ? qs(c->text) : QString());
+}
+
+OrderOutcome Tdaibuyform::runOrder() {
+  islands_->interpretText();
+  return OrderMachinePurchase(world(), maker_, slot_, islands_->value()).outcome;
+}
+
+}  // namespace gm

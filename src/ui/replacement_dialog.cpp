@@ -1,0 +1,212 @@
+// The replacement plan dialog and its side list.
+#include "ui/replacement_dialog.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "base/options.h"
+#include "ui/screen_text.h"
+#include "ui/sort_key_item.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+constexpr int kIndexRole = Qt::UserRole + 3;
+
+QTreeWidget* makeList(QWidget* parent, const QStringList& heads) {
+  auto* list = new QTreeWidget(parent);
+  list->setHeaderLabels(heads);
+  list->setRootIsDecorated(false);
+  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list->setSortingEnabled(true);
+  list->sortByColumn(-1, Qt::AscendingOrder);
+  list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list->setMinimumWidth(320);
+  return list;
+}
+
+void fillRow(SortKeyItem* row, const Tddai& d, int month) {
+  row->setText(0, qs(d.name.view()));
+  row->setText(1, qs(machineTypeInfo(d.kishu).name));
+  row->setSortKey(1, d.kishu);
+  row->setText(2, qs(makerInfo(d.maker).name));
+  row->setText(3, dateText(d.yuukouMonth));
+  row->setSortKey(3, d.yuukouMonth);
+  if (!d.withinValidity(month)) row->setForeground(3, Qt::red);
+  row->setText(4, dateText(d.kounyuuMonth));
+  row->setSortKey(4, d.kounyuuMonth);
+}
+
+}  // namespace
+
+Tirekaesub::Tirekaesub(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("作業計画書"));
+  setObjectName(QStringLiteral("irekaesub"));
+  setWindowFlags(Qt::Tool | Qt::WindowTitleHint);
+  list_ = new QListWidget(this);
+  list_->setMinimumWidth(280);
+  (new QVBoxLayout(this))->addWidget(list_);
+}
+
+void Tirekaesub::showPlan(const ReplacementPlan& plan) {
+  list_->clear();
+  for (int i = 0; i < plan.moveCount(); ++i) {
+    const PlannedMove& m = plan.move(i);
+    const Tddai& d = m.install ? plan.store().dai[m.floor][m.island] : plan.warehouse()[m.record];
+    const QString hall = qs(floorHallName(m.floor));
+    list_->addItem(QString::number(i + 1) + QStringLiteral(". ") +
+                   (m.install ? QStringLiteral("設置  ") + qs(d.name.view()) +
+                                    QStringLiteral("  倉庫 → ") + hall
+                              : QStringLiteral("撤去  ") + qs(d.name.view()) +
+                                    QStringLiteral("  ") + hall + QStringLiteral(" → 倉庫")));
+  }
+  list_->scrollToBottom();
+}
+
+Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* parent)
+    : OrderDialog(world, QStringLiteral("入替計画"), QStringLiteral("irekaeform"), parent),
+      options_(options),
+      plan_(std::make_unique<ReplacementPlan>(world, slot)) {
+  const QStringList heads = {QStringLiteral("台名"), QStringLiteral("機種"), QStringLiteral("ﾒｰｶｰ"),
+                             QStringLiteral("有効期限"), QStringLiteral("購入年月")};
+  stock_ = makeList(this, heads);
+  floorList_ = makeList(this, heads);
+  floor_ = new QComboBox(this);
+  install_ = new QPushButton(QStringLiteral("設置(&S) →"), this);
+  remove_ = new QPushButton(QStringLiteral("← 撤去(&E)"), this);
+  undo_ = new QPushButton(QStringLiteral("元に戻す(&U)"), this);
+  sheetButton_ = new QPushButton(QStringLiteral("作業計画書(&P)"), this);
+  sheetButton_->setCheckable(true);
+  for (QPushButton* b : {install_, remove_, undo_, sheetButton_}) b->setAutoDefault(false);
+  cost_ = new QLabel(this);
+
+  auto* middle = new QVBoxLayout;
+  middle->addStretch(1);
+  middle->addWidget(install_);
+  middle->addWidget(remove_);
+  middle->addSpacing(12);
+  middle->addWidget(undo_);
+  middle->addStretch(1);
+  auto* grid = new QGridLayout;
+  grid->addWidget(new QLabel(QStringLiteral("本部の倉庫"), this), 0, 0);
+  grid->addWidget(floor_, 0, 2);
+  grid->addWidget(stock_, 1, 0);
+  grid->addLayout(middle, 1, 1);
+  grid->addWidget(floorList_, 1, 2);
+  body()->addWidget(new QLabel(qs(plan_->store().name.view()), this));
+  body()->addLayout(grid);
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("作業費用(千円)"), cost_);
+  body()->addLayout(form);
+  body()->addWidget(sheetButton_, 0, Qt::AlignLeft);
+
+  sheet_ = new Tirekaesub(this);
+  for (int f = 0; f <= plan_->store().kibo && f < kFloors; ++f)
+    floor_->addItem(qs(floorHallName(f)), f);
+
+  connect(install_, &QPushButton::clicked, this, &Tirekaeform::install);
+  connect(remove_, &QPushButton::clicked, this, &Tirekaeform::remove);
+  connect(undo_, &QPushButton::clicked, this, &Tirekaeform::undo);
+  connect(sheetButton_, &QPushButton::clicked, this, &Tirekaeform::toggleSheet);
+  connect(floor_, &QComboBox::currentIndexChanged, this, &Tirekaeform::fill);
+  sheetButton_->setChecked(options_.subvisible);
+  fill();
+}
+
+Tirekaeform::~Tirekaeform() = default;
+
+void Tirekaeform::showEvent(QShowEvent* event) {
+  OrderDialog::showEvent(event);
+  if (options_.subvisible) sheet_->show();
+}
+
+void Tirekaeform::fill() {
+  const ReplacementPlan& p = *plan_;
+  const int month = world().month;
+  const int shownFloor = floor_->currentData().toInt();
+  stock_->clear();
+  for (int r = 0; r < p.usableRecords(); ++r) {
+    if (!p.warehouse()[r].used) continue;
+    auto* row = new SortKeyItem(stock_);
+    fillRow(row, p.warehouse()[r], month);
+    row->setData(0, kIndexRole, r);
+  }
+  floorList_->clear();
+  for (int i = 0; i < kIslandsPerFloor; ++i) {
+    const Tddai& d = p.store().dai[shownFloor][i];
+    if (!d.used) continue;
+    auto* row = new SortKeyItem(floorList_);
+    fillRow(row, d, month);
+    row->setData(0, kIndexRole, i);
+  }
+  for (int i = 0; i < floor_->count(); ++i) {
+    const int f = floor_->itemData(i).toInt();
+    floor_->setItemText(i, qs(floorHallName(f)) + QStringLiteral("  空き ") +
+                               QString::number(p.freeIslands(f)) + QStringLiteral("島"));
+  }
+  cost_->setText(moneyText(p.cost()));
+  undo_->setEnabled(p.moveCount() > 0);
+  sheet_->showPlan(p);
+}
+
+namespace {
+// The chosen rows' indices in the order the list shows them.
+std::vector<int> chosen(QTreeWidget* list) {
+  std::vector<int> rows;
+  for (int i = 0; i < list->topLevelItemCount(); ++i)
+    if (list->topLevelItem(i)->isSelected())
+      rows.push_back(list->topLevelItem(i)->data(0, kIndexRole).toInt());
+  return rows;
+}
+}  // namespace
+
+void Tirekaeform::install() {
+  const std::vector<int> records = chosen(stock_);
+  if (records.empty()) return;
+  plan_->install(world().ui(), records, floor_->currentData().toInt());
+  fill();
+}
+
+void Tirekaeform::remove() {
+  std::vector<IslandPosition> islands;
+  for (int i : chosen(floorList_)) islands.push_back({floor_->currentData().toInt(), i});
+  if (islands.empty()) return;
+  plan_->remove(world().ui(), islands);
+  fill();
+}
+
+void Tirekaeform::undo() {
+  plan_->undo();
+  fill();
+}
+
+void Tirekaeform::toggleSheet() {
+  options_.subvisible = !sheet_->isVisible();
+  sheet_->setVisible(options_.subvisible);
+  sheetButton_->setChecked(options_.subvisible);
+}
+
+OrderOutcome Tirekaeform::runOrder() {
+  const OrderOutcome r = OrderReplacement(world(), *plan_);
+  if (r == OrderOutcome::Done || r == OrderOutcome::Unchanged) sheet_->hide();
+  return r;
+}
+
+bool runReplacement(QWidget* parent, tworld& world, Options& options, int slot) {
+  if (slot < 1 || slot > kStoreSlots || !world.kaichou.slot(slot).used) return false;
+  Tirekaeform dialog(world, options, slot, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace gm

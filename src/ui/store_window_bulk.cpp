@@ -1,0 +1,61 @@
+// The bulk page.
+#include "ui/store_window_bulk.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "company/job_stream.h"
+#include "store/store.h"
+#include "ui/screen_text.h"
+
+namespace gm {
+
+namespace {
+constexpr std::array<std::string_view, StoreBulkPage::kCommandCount> kCaptions = {
+    "利益率(&R)", "営業形態(&E)", "ﾓｰﾆﾝｸﾞ(&M)", "新台初期設定(&Y)"};
+constexpr std::array<std::string_view, StoreBulkPage::kCommandCount> kHints = {
+    "機種別または営業形態別に利益率を一括修正します", "機種別に営業形態を一括調整します",
+    "全てのﾊﾟﾁｽﾛの島のﾓｰﾆﾝｸﾞ台数を一括設定します", "新しく設置する台の初期値を設定します"};
+}  // namespace
+
+StoreBulkPage::StoreBulkPage(QWidget* parent) : QWidget(parent) {
+  auto* grid = new QGridLayout;
+  for (int c = 0; c < kCommandCount; ++c) {
+    buttons_[c] = new QPushButton(qs(kCaptions[c]), this);
+    buttons_[c]->setAutoDefault(false);
+    buttons_[c]->setToolTip(qs(kHints[c]));
+    grid->addWidget(buttons_[c], c / 2, c % 2);
+    connect(buttons_[c], &QPushButton::clicked, this, [this, c] { emit commandChosen(c); });
+  }
+  summary_ = new QLabel(this);
+  summary_->setWordWrap(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(summary_);
+  layout->addStretch(1);
+}
+
+void StoreBulkPage::clear() {
+  for (QPushButton* b : buttons_) b->setEnabled(false);
+  summary_->clear();
+}
+
+void StoreBulkPage::showStore(const tworld&, const Ttempo& s) {
+  // The same rule the job stream follows: islands to set, and slot islands for the morning.
+  const JobStream js = jobStreamFor(s);
+  buttons_[kProfitRates]->setEnabled(js.has(JobStep::ProfitRates));
+  buttons_[kBusinessForms]->setEnabled(js.has(JobStep::BusinessForms));
+  buttons_[kMorning]->setEnabled(js.has(JobStep::Morning));
+  buttons_[kNewDefaults]->setEnabled(true);
+  const MachineCounts c = s.machineCounts();
+  summary_->setText(QStringLiteral("ﾊﾟﾁﾝｺ %1島（%2台）  ﾊﾟﾁｽﾛ %3島（%4台）  ﾓｰﾆﾝｸﾞ %5台")
+                        .arg(c.pachinkoIslands)
+                        .arg(c.pachinkoMachines)
+                        .arg(c.slotIslands)
+                        .arg(c.slotMachines)
+                        .arg(s.morningTotal()));
+}
+
+}  // namespace gm

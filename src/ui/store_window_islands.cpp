@@ -1,0 +1,173 @@
+// The island page.
+#include "ui/store_window_islands.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "company/replacement_plan.h"
+#include "store/store.h"
+#include "ui/screen_text.h"
+#include "ui/sort_key_item.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+constexpr int kPlaceRole = Qt::UserRole + 5;
+
+constexpr std::array<std::string_view, StoreIslandsPage::kButtonCount> kCaptions = {
+    "▲", "▼", "▲", "▼", "▲", "▼", "全選択(&A)", "台データ(&T)", "更新(&D)", "入替(&I)", "切替(&C)"};
+
+}  // namespace
+
+StoreIslandsPage::StoreIslandsPage(QWidget* parent) : QWidget(parent) {
+  list_ = new QTreeWidget(this);
+  list_->setObjectName(QStringLiteral("dailist"));
+  list_->setColumnCount(kColumnCount);
+  list_->setHeaderLabels({QStringLiteral("場所"), QStringLiteral("台名"), QStringLiteral("機種"),
+                          QStringLiteral("利益率"), QStringLiteral("営業形態"),
+                          QStringLiteral("ﾓｰﾆﾝｸﾞ"), QStringLiteral("稼動"),
+                          QStringLiteral("客付き"), QStringLiteral("売上(千円)"),
+                          QStringLiteral("購入年月"), QStringLiteral("有効期限")});
+  list_->setRootIsDecorated(false);
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setSortingEnabled(true);
+  list_->sortByColumn(kColPlace, Qt::AscendingOrder);
+  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+  for (int b = 0; b < kButtonCount; ++b) {
+    buttons_[b] = new QPushButton(qs(kCaptions[b]), this);
+    buttons_[b]->setAutoDefault(false);
+  }
+  step_ = new QComboBox(this);
+  step_->addItems({QStringLiteral("10%"), QStringLiteral("1%"), QStringLiteral("0.1%")});
+  step_->setCurrentIndex(1);
+  floorLabel_ = new QLabel(this);
+
+  auto* steps = new QGridLayout;
+  const QString names[3] = {QStringLiteral("利益率"), QStringLiteral("営業形態"),
+                            QStringLiteral("ﾓｰﾆﾝｸﾞ")};
+  for (int i = 0; i < 3; ++i) {
+    steps->addWidget(new QLabel(names[i], this), i, 0);
+    steps->addWidget(buttons_[2 * i], i, 1);
+    steps->addWidget(buttons_[2 * i + 1], i, 2);
+  }
+  steps->addWidget(step_, 0, 3);
+  auto* commands = new QHBoxLayout;
+  commands->addLayout(steps);
+  commands->addStretch(1);
+  for (Button b : {kSelectAll, kMachineData, kRefresh, kReplace, kSwitchFloor})
+    commands->addWidget(buttons_[b]);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(floorLabel_);
+  layout->addWidget(list_, 1);
+  layout->addLayout(commands);
+
+  connect(buttons_[kRateUp], &QPushButton::clicked, this, [this] { emit rateStepped(rateStep()); });
+  connect(buttons_[kRateDown], &QPushButton::clicked, this,
+          [this] { emit rateStepped(-rateStep()); });
+  connect(buttons_[kFormUp], &QPushButton::clicked, this, [this] { emit formStepped(1); });
+  connect(buttons_[kFormDown], &QPushButton::clicked, this, [this] { emit formStepped(-1); });
+  connect(buttons_[kMorningUp], &QPushButton::clicked, this, [this] { emit morningStepped(1); });
+  connect(buttons_[kMorningDown], &QPushButton::clicked, this, [this] { emit morningStepped(-1); });
+  connect(buttons_[kSelectAll], &QPushButton::clicked, list_, &QTreeWidget::selectAll);
+  connect(buttons_[kRefresh], &QPushButton::clicked, this, [this] { emit refreshRequested(); });
+  connect(buttons_[kReplace], &QPushButton::clicked, this, [this] { emit replacementRequested(); });
+  connect(buttons_[kSwitchFloor], &QPushButton::clicked, this, &StoreIslandsPage::switchFloor);
+  auto openMachine = [this](QTreeWidgetItem* item) {
+    if (!item) return;
+    const int place = item->data(kColPlace, kPlaceRole).toInt();
+    emit machineRequested(place / kIslandsPerFloor, place % kIslandsPerFloor);
+  };
+  connect(list_, &QTreeWidget::itemDoubleClicked, this,
+          [openMachine](QTreeWidgetItem* item, int) { openMachine(item); });
+  connect(buttons_[kMachineData], &QPushButton::clicked, this,
+          [this, openMachine] { openMachine(list_->currentItem()); });
+}
+
+Money StoreIslandsPage::rateStep() const {
+  return Money::fromRaw(kProfitRateSteps[std::clamp(step_->currentIndex(), 0, 2)]);
+}
+
+void StoreIslandsPage::switchFloor() {
+  floor_ = (floor_ + 1) % (floors_ + 1);
+  emit refreshRequested();
+}
+
+std::vector<IslandPosition> StoreIslandsPage::selectedIslands() const {
+  std::vector<IslandPosition> chosen;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = list_->topLevelItem(i);
+    if (!item->isSelected()) continue;
+    const int place = item->data(kColPlace, kPlaceRole).toInt();
+    chosen.push_back({place / kIslandsPerFloor, place % kIslandsPerFloor});
+  }
+  return chosen;
+}
+
+void StoreIslandsPage::selectIslands(const std::vector<IslandPosition>& islands) {
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = list_->topLevelItem(i);
+    const int place = item->data(kColPlace, kPlaceRole).toInt();
+    for (const IslandPosition& p : islands)
+      if (p.floor * kIslandsPerFloor + p.island == place) item->setSelected(true);
+  }
+}
+
+void StoreIslandsPage::clear() {
+  list_->clear();
+  floorLabel_->clear();
+}
+
+void StoreIslandsPage::showStore(const tworld& world, const Ttempo& s) {
+  const std::vector<IslandPosition> kept = selectedIslands();
+  floors_ = s.floorCount();
+  if (floor_ > floors_) floor_ = 0;
+  floorLabel_->setText(floor_ == 0 ? QStringLiteral("全フロア") : qs(floorHallName(floor_ - 1)));
+  list_->clear();
+  for (int f = 0; f < floors_ && f < kFloors; ++f) {
+    if (floor_ != 0 && f != floor_ - 1) continue;
+    for (int i = 0; i < kIslandsPerFloor; ++i) {
+      const Tddai& d = s.dai[f][i];
+      if (!d.used) continue;
+      auto* row = new SortKeyItem(list_);
+      const int place = f * kIslandsPerFloor + i;
+      row->setData(kColPlace, kPlaceRole, place);
+      row->setText(kColPlace, QStringLiteral("%1F-%2").arg(f + 1).arg(i + 1));
+      row->setSortKey(kColPlace, place);
+      row->setText(kColName, qs(d.name.view()));
+      row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+      row->setSortKey(kColType, d.kishu);
+      row->setText(kColRate, rateText(d.riritu));
+      row->setSortKey(kColRate, d.riritu.raw());
+      row->setText(kColForm, qs(businessFormName(d.keitai)));
+      row->setSortKey(kColForm, d.keitai);
+      row->setText(kColMorning, d.isPachinko() ? QStringLiteral("－") : QString::number(d.morning));
+      row->setSortKey(kColMorning, d.isPachinko() ? -1 : d.morning);
+      row->setText(kColCustomers, moneyText(int64_t{d.kadou}));
+      row->setSortKey(kColCustomers, d.kadou);
+      row->setText(kColAttendance, QString::number(d.attendance()) + QStringLiteral("%"));
+      row->setSortKey(kColAttendance, d.attendance());
+      row->setText(kColSales, moneyText(d.sales()));
+      row->setSortKey(kColSales, d.sales().raw());
+      row->setText(kColBought, dateText(d.kounyuuMonth));
+      row->setSortKey(kColBought, d.kounyuuMonth);
+      row->setText(kColValidUntil, dateText(d.yuukouMonth));
+      row->setSortKey(kColValidUntil, d.yuukouMonth);
+      if (!d.withinValidity(world.month)) row->setForeground(kColValidUntil, Qt::red);
+      for (int c : {kColRate, kColMorning, kColCustomers, kColAttendance, kColSales})
+        row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    }
+  }
+  selectIslands(kept);
+}
+
+}  // namespace gm
