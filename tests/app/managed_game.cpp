@@ -15,6 +15,7 @@
 #include "company/negotiation.h"
 #include "company/new_game.h"
 #include "company/personnel_orders.h"
+#include "company/personnel_spending.h"
 #include "company/replacement_plan.h"
 #include "persist/city_file.h"
 #include "store/equipment_order.h"
@@ -165,6 +166,8 @@ std::unique_ptr<tworld> managedGame(int months) {
   EXPECT_TRUE(Hire(session, staff, HireSex::Any));
   session.assign(all, StaffChoice::Both, kMoveAll);
   EXPECT_TRUE(session.confirm());
+  // Pay them well enough to stay, and train them.
+  EXPECT_TRUE(ChangePersonnelSpending(*w, all, PersonnelSpending{260, 40, 40}));
 
   for (std::size_t h = 0; h < halls.size(); ++h) {
     port.answers.push_back(false);  // no job stream
