@@ -11,10 +11,15 @@ int64_t roundHalfEven(Extended x) {
   constexpr Extended kLimit = 9223372036854775807.0L;  // 2^63 - 1 rounds up to 2^63
   if (x >= kLimit) return std::numeric_limits<int64_t>::max();
   if (x <= -kLimit) return std::numeric_limits<int64_t>::min();
-  Extended whole = std::floor(x);
-  Extended fraction = x - whole;  // a difference of a number and its floor is exact
-  auto n = static_cast<int64_t>(whole);
-  if (fraction > 0.5L || (fraction == 0.5L && (n & 1) != 0)) ++n;
+  // An integer within one of x in whatever mode the unit rounds (without the slow switch of
+  // the x87 control word that a truncating conversion takes), then corrected by what is left.
+  int64_t n = std::llrint(x);
+  const Extended rest = x - static_cast<Extended>(n);  // exact where it can decide a tie
+  if (rest > 0.5L || (rest == 0.5L && (n & 1) != 0)) {
+    ++n;
+  } else if (rest < -0.5L || (rest == -0.5L && (n & 1) != 0)) {
+    --n;
+  }
   return n;
 }
 

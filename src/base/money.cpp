@@ -3,7 +3,7 @@
 
 namespace gm {
 
-int64_t divRoundHalfEven(__int128 numerator, __int128 denominator) {
+int64_t divRoundHalfEvenWide(__int128 numerator, __int128 denominator) {
   if (denominator == 0) return 0;
   if (denominator < 0) {
     numerator = -numerator;

@@ -54,7 +54,25 @@ class Money {
 };
 
 // Integer division of a 128-bit value rounding to nearest, ties to even.
-int64_t divRoundHalfEven(__int128 numerator, __int128 denominator);
+int64_t divRoundHalfEvenWide(__int128 numerator, __int128 denominator);
+inline int64_t divRoundHalfEven(__int128 numerator, __int128 denominator) {
+  // Most quotients of the game fit in 64 bits, where the division is several times faster.
+  constexpr __int128 kMin = INT64_MIN, kMax = INT64_MAX;
+  if (denominator > 0 && denominator <= kMax && numerator >= kMin && numerator <= kMax) {
+    const auto n = static_cast<int64_t>(numerator);
+    const auto d = static_cast<int64_t>(denominator);
+    int64_t q = n / d;
+    int64_t r = n % d;
+    if (r < 0) {  // the floor, and a remainder that is not negative
+      r += d;
+      q -= 1;
+    }
+    // r against d - r rather than 2r against d: 2r could pass the end of the range.
+    if (r > d - r || (r == d - r && (q & 1) != 0)) q += 1;
+    return q;
+  }
+  return divRoundHalfEvenWide(numerator, denominator);
+}
 
 // The screens' "#,##0" format: whole units (the fraction rounded half away from zero, as the
 // format does) with thousands separators, e.g. raw 12 345 676 000 -> "1,234,568".

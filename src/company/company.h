@@ -179,6 +179,16 @@ class tkaichou {
   void TempoSort();
   void DaiSort();
 
+  // The month's accounts (accounting.cpp): every store's business step before the customers
+  // are shared out, the closing once they have played, and the month's history.
+  void GetsumatsuMae(BlockGrid& blocks, int hours, int columns, int rows, uint16_t flags, int month,
+                     int days);
+  void Kessan(int hours, int month, uint16_t flags, int taxRate);
+  // The company's part of the closing: the taxes on the stores' summed net profit and the
+  // change of cash.
+  void CloseAccounts(uint16_t flags, int taxRate);
+  void Rireki(const BlockGrid& blocks, int month);
+
   // The clean-up that opens a new month (month_after.cpp).
   void GetsumatsuGo();
 

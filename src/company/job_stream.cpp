@@ -1,6 +1,7 @@
 // The job stream's steps.
 #include "company/job_stream.h"
 
+#include "company/company.h"
 #include "store/store.h"
 
 namespace gm {
@@ -21,6 +22,30 @@ JobStream jobStreamFor(const Ttempo& store) {
   if (staffed) add(JobStep::PersonnelCosts);
   add(JobStep::Promotions);
   return js;
+}
+
+SelectionJobStream jobStreamFor(const tkaichou& company, const StoreSelection& selected) {
+  SelectionJobStream r;
+  bool slotMachines = false;
+  for (int n : slotsOf(selected)) {
+    const Ttempo& s = company.slot(n);
+    if (!s.used) continue;
+    r.stores |= selectSlot(n);
+    if (s.joutai == kWaiting || s.joutai == kOpen) r.manipulationStores |= selectSlot(n);
+    slotMachines = slotMachines || s.machineCounts().slotMachines > 0;
+  }
+  if (r.stores.none()) return r;
+  JobStream& js = r.stream;
+  auto add = [&](JobStep s) { js.steps[js.count++] = s; };
+  add(JobStep::ExchangeRates);
+  if (r.manipulationStores.any()) add(JobStep::Manipulations);
+  add(JobStep::ProfitRates);
+  add(JobStep::BusinessForms);
+  if (slotMachines) add(JobStep::Morning);
+  add(JobStep::NewDefaults);
+  add(JobStep::PersonnelCosts);
+  add(JobStep::Promotions);
+  return r;
 }
 
 }  // namespace gm

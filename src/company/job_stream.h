@@ -1,9 +1,12 @@
-// The job stream of one store: the adjustment dialogs it opens one after another, decided from
-// the store as it stands before the first of them opens.
+// The job stream of one store, and of the stores selected in the company's store list: the
+// adjustment dialogs it opens one after another, decided from the stores as they stand before
+// the first of them opens.
 #pragma once
 
 #include <array>
 #include <cstdint>
+
+#include "company/store_selection.h"
 
 namespace gm {
 
@@ -33,5 +36,16 @@ struct JobStream {
 // A store under construction or suspended takes no manipulations; a store without machines has
 // no islands to set; the morning service needs slot machines and the personnel costs need staff.
 JobStream jobStreamFor(const Ttempo& store);
+
+// The stream of the selected stores opens every dialog for all of them at once. Only the waiting
+// and open stores take the manipulations, and that dialog opens only when there is one; the
+// morning service opens only when the selected stores have slot machines. An empty selection
+// (or one without a store in use) opens nothing.
+struct SelectionJobStream {
+  JobStream stream;
+  StoreSelection stores;              // the selected stores in use
+  StoreSelection manipulationStores;  // those of them waiting or open
+};
+SelectionJobStream jobStreamFor(const tkaichou& company, const StoreSelection& selected);
 
 }  // namespace gm

@@ -13,6 +13,7 @@
 #include "base/money.h"
 #include "shell/form_placement.h"
 #include "shell/main_window.h"
+#include "shell/picture_book.h"
 #include "shell/placement_rules.h"
 #include "shell/qt_text.h"
 #include "world/world.h"
@@ -218,6 +219,8 @@ std::optional<int> Tminilist::pickStore() {
     if (!k.slot(n).used) continue;
     auto* item = new QListWidgetItem(qs(k.slot(n).name.view()), list);
     item->setData(Qt::UserRole, n);
+    if (mainWindow().options().tempoiconview)
+      item->setIcon(QIcon(QPixmap::fromImage(mainWindow().pictures().storeIcon(k.slot(n).joutai))));
   }
   if (list->count() == 0) return std::nullopt;
   list->setCurrentRow(0);

@@ -372,7 +372,26 @@ void storeMonthlyPlay(Ttempo& store, uint16_t laws, int month, Random& rng) {
     return;
   }
   const PlayConditions c = playConditions(store, laws, month);
-  store.forEachIsland([&](Tddai& d) { monthlyPlay(d, sameModelCount(store, d), c, rng); });
+  // Each pair of islands of one type is compared once; the play changes nothing that the
+  // comparison reads.
+  std::array<Tddai*, kFloors * kIslandsPerFloor> islands{};
+  std::array<int, kFloors * kIslandsPerFloor> same{};
+  std::array<int8_t, kFloors * kIslandsPerFloor> earlierOfType{};  // -1: none
+  std::array<int8_t, 256> lastOfType;
+  lastOfType.fill(-1);
+  int n = 0;
+  store.forEachIsland([&](Tddai& d) {
+    earlierOfType[n] = lastOfType[d.kishu];
+    lastOfType[d.kishu] = static_cast<int8_t>(n);
+    islands[n++] = &d;
+  });
+  for (int i = 0; i < n; ++i)
+    for (int j = earlierOfType[i]; j >= 0; j = earlierOfType[j])
+      if (islands[i]->sameModel(*islands[j])) {
+        ++same[i];
+        ++same[j];
+      }
+  for (int i = 0; i < n; ++i) monthlyPlay(*islands[i], same[i], c, rng);
 }
 
 void clearMonthlyPlay(Tddai& d) {

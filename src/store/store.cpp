@@ -177,23 +177,20 @@ MachineCounts Ttempo::machineCounts(int scope) const {
   MachineCounts c;
   int first = scope == 0 ? 0 : scope - 1;
   int last = scope == 0 ? std::min<int>(kibo, kFloors - 1) : scope - 1;
+  // Islands first, machines from them: the monthly close counts every store several times.
   for (int f = first; f <= last; ++f) {
     for (const Tddai& d : dai[f]) {
       if (!d.used) continue;
-      int t = std::clamp<int>(d.kishu, 0, kMachineTypeCount - 1);
-      c.machines[t] += 10;
-      c.islands[t] += 1;
-      if (d.isPachinko()) {
-        c.pachinkoIslands += 1;
-        c.pachinkoMachines += 10;
-      } else {
-        c.slotIslands += 1;
-        c.slotMachines += 10;
-      }
+      c.islands[std::min<int>(d.kishu, kMachineTypeCount - 1)] += 1;
+      c.slotIslands += d.isPachinko() ? 0 : 1;
       c.allIslands += 1;
-      c.allMachines += 10;
     }
   }
+  for (int t = 0; t < kMachineTypeCount; ++t) c.machines[t] = 10 * c.islands[t];
+  c.pachinkoIslands = c.allIslands - c.slotIslands;
+  c.pachinkoMachines = 10 * c.pachinkoIslands;
+  c.slotMachines = 10 * c.slotIslands;
+  c.allMachines = 10 * c.allIslands;
   return c;
 }
 
@@ -219,24 +216,24 @@ int Ttempo::islandCount(const IslandFilter& f) const {
   return n;
 }
 
+Money islandQuantity(const Tddai& d, IslandQuantity q) {
+  switch (q) {
+    case IslandQuantity::ProfitRate:
+      return d.riritu;
+    case IslandQuantity::Sales:
+      return d.sales();
+    case IslandQuantity::GrossProfit:
+      return d.grossProfit();
+    case IslandQuantity::ExpectedGrossProfit:
+      return d.expectedGrossProfit();
+  }
+  return Money();
+}
+
 Money Ttempo::islandSum(const IslandFilter& f, IslandQuantity q) const {
   Money sum;
   forEachIsland([&](const Tddai& d) {
-    if (!f.accepts(d)) return;
-    switch (q) {
-      case IslandQuantity::ProfitRate:
-        sum += d.riritu;
-        break;
-      case IslandQuantity::Sales:
-        sum += d.sales();
-        break;
-      case IslandQuantity::GrossProfit:
-        sum += d.grossProfit();
-        break;
-      case IslandQuantity::ExpectedGrossProfit:
-        sum += d.expectedGrossProfit();
-        break;
-    }
+    if (f.accepts(d)) sum += islandQuantity(d, q);
   });
   return sum;
 }

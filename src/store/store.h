@@ -55,6 +55,8 @@ struct IslandFilter {
 
 // Machine quantities that island sums and averages can add up.
 enum class IslandQuantity : uint8_t { ProfitRate, Sales, GrossProfit, ExpectedGrossProfit };
+// One island's value of a quantity.
+Money islandQuantity(const Tddai& d, IslandQuantity q);
 
 // Machines (ten per occupied island) and islands by type and kind.
 struct MachineCounts {

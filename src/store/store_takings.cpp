@@ -14,10 +14,11 @@ int32_t toCount(int64_t n) {
   return static_cast<int32_t>(clampValue(n, 0, std::numeric_limits<int32_t>::max()));
 }
 
+// One walk over the islands for both kinds: the monthly close sums every store this way.
 ByKind<Money> byKind(const Ttempo& store, IslandQuantity q) {
   ByKind<Money> r{};
-  r[kPachinko] = store.islandSum({-1, -1, IslandKind::Pachinko}, q);
-  r[kSlot] = store.islandSum({-1, -1, IslandKind::Slot}, q);
+  store.forEachIsland(
+      [&](const Tddai& d) { r[d.isPachinko() ? kPachinko : kSlot] += islandQuantity(d, q); });
   r[kTotal] = r[kPachinko] + r[kSlot];
   return r;
 }

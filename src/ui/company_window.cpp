@@ -13,12 +13,21 @@
 #include <string_view>
 
 #include "base/money.h"
+#include "company/company_figures.h"
 #include "company/company_orders.h"
 #include "company/warehouse_disposal.h"
 #include "shell/main_window.h"
 #include "shell/qt_text.h"
+#include "ui/budget_page.h"
+#include "ui/command_menu.h"
+#include "ui/company_store_list_page.h"
 #include "ui/company_window_warehouse.h"
+#include "ui/machine_pages.h"
 #include "ui/machine_window.h"
+#include "ui/management_commands.h"
+#include "ui/replacement_dialog.h"
+#include "ui/selection_commands.h"
+#include "ui/stats_page.h"
 #include "world/world.h"
 
 namespace gm {
@@ -129,15 +138,28 @@ void CompanyStatusPage::showCompany(const tworld& world) {
 
 QString CompanyStatusPage::text(Field f) const { return values_[f]->text(); }
 
-CompanyWindow::CompanyWindow(TMain& main) : Tkaishaform(main) {
+CompanyWindow::CompanyWindow(TMain& main)
+    : Tkaishaform(main), layout_(this, QStringLiteral("kaishaform")) {
   // The frame's own summary gives way to the pages, which go above the order buttons.
   for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
   pages_ = new QTabWidget(this);
   status_ = new CompanyStatusPage(pages_);
+  budget_ = new BudgetPage(true, pages_);
+  stores_ = new CompanyStoreListPage(pages_);
   warehouse_ = new WarehousePage(pages_);
+  machines_ = new CompanyMachinesPage(pages_);
+  stats_ = new StatsPage(pages_);
   pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
+  pages_->addTab(budget_, QStringLiteral("予算"));
+  pages_->addTab(stores_, QStringLiteral("店舗一覧"));
   pages_->addTab(warehouse_, QStringLiteral("倉庫"));
+  pages_->addTab(machines_, QStringLiteral("全設置台データ"));
+  pages_->addTab(stats_, QStringLiteral("統計"));
   static_cast<QVBoxLayout*>(layout())->insertWidget(1, pages_, 1);
+  connect(budget_, &BudgetPage::commandChosen, this,
+          [this](int command) { runBudgetCommand(mainWindow(), this, command, 0); });
+  connect(stores_, &CompanyStoreListPage::commandChosen, this, &CompanyWindow::storeListCommand);
+  connect(stores_, &CompanyStoreListPage::storeOpened, this, &CompanyWindow::openStore);
 
   connect(status_->manoeuvreButton(), &QPushButton::clicked, this, &CompanyWindow::switchManoeuvre);
   connect(warehouse_, &WarehousePage::rebuildRequested, this, &CompanyWindow::rebuildWarehouse);
@@ -145,14 +167,64 @@ CompanyWindow::CompanyWindow(TMain& main) : Tkaishaform(main) {
   connect(warehouse_, &WarehousePage::disposalRequested, this, &CompanyWindow::disposeSelected);
 
   popup_ = new QMenu(this);
+  fillPopupMenu();
+  layout_.addList(stores_->tempolist());
+  layout_.addList(warehouse_->dailistPanel());
+  layout_.restore();
+}
+
+void CompanyWindow::fillPopupMenu() {
+  popup_->clear();
   QAction* manoeuvre = popup_->addAction(QStringLiteral("特殊工作(&K)"));
   manoeuvre->setObjectName(QStringLiteral("tokushumenu"));
   connect(manoeuvre, &QAction::triggered, this, &CompanyWindow::switchManoeuvre);
+  popup_->addSeparator();
+  // The status page's one command is the manoeuvre, already first in the menu.
+  addCommandItems(popup_, pages_->currentWidget() == status_ ? nullptr : pages_->currentWidget(),
+                  windowOrderButtons(this));
+  popup_->addSeparator();
+  connect(popup_->addAction(QStringLiteral("倉庫(&S)")), &QAction::triggered, this,
+          [this] { openWarehouse(mainWindow(), this); });
+  connect(popup_->addAction(QStringLiteral("電卓(&C)")), &QAction::triggered, this,
+          [this] { openCalculator(this); });
 }
 
 void CompanyWindow::refresh() {
-  status_->showCompany(world());
-  warehouse_->showWarehouse(world());
+  const tworld& w = world();
+  status_->showCompany(w);
+  budget_->showBudget(companyBudget(w.kaichou, forecastTerms(w)));
+  machines_->showCompany(w.kaichou);
+  stats_->showHistory(companyHistory(w));
+  rebuildLists();
+}
+
+void CompanyWindow::rebuildLists() {
+  const Options& o = mainWindow().options();
+  stores_->showStores(world(), o.tempoiconview ? &mainWindow().pictures() : nullptr);
+  warehouse_->showWarehouse(world(), o.daiiconview ? &mainWindow().pictures() : nullptr);
+}
+
+void CompanyWindow::storeListCommand(int command) {
+  if (command == CompanyStoreListPage::kStoreData) return openStore(stores_->chosenStore());
+  if (command == CompanyStoreListPage::kSelectAll) return stores_->tempolist()->selectAll();
+  if (command == CompanyStoreListPage::kColumns) {
+    stores_->tempolist()->chooseColumns();
+    return;
+  }
+  if (command == CompanyStoreListPage::kReplacement) {
+    const int slot = stores_->chosenStore();
+    if (slot == 0) return;
+    runReplacement(this, world(), mainWindow().options(), slot,
+                   mainWindow().options().daiiconview ? &mainWindow().pictures() : nullptr);
+    afterSelectionOrder(mainWindow());
+    return;
+  }
+  runSelectionCommand(mainWindow(), this, command, stores_->selection());
+}
+
+void CompanyWindow::openStore(int slot) {
+  if (slot < 1 || slot > kStoreSlots || !world().kaichou.slot(slot).used) return;
+  if (Ttempoform* w = mainWindow().subWindows().tempoform) w->showStore(slot);
 }
 
 void CompanyWindow::switchManoeuvre() {
@@ -180,6 +252,9 @@ void CompanyWindow::openMachine(int record) {
     machines->showWarehouseRecord(record);
 }
 
-void CompanyWindow::contextMenuEvent(QContextMenuEvent* event) { popup_->exec(event->globalPos()); }
+void CompanyWindow::contextMenuEvent(QContextMenuEvent* event) {
+  fillPopupMenu();
+  popup_->exec(event->globalPos());
+}
 
 }  // namespace gm

@@ -11,6 +11,8 @@
 
 #include "company/company.h"
 #include "company/company_orders.h"
+#include "shell/picture_book.h"
+#include "ui/list_layout.h"
 #include "ui/screen_text.h"
 #include "ui/sort_key_item.h"
 #include "world/world.h"
@@ -32,18 +34,17 @@ QTableWidgetItem* cell(const QString& text) {
 }  // namespace
 
 WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("dailist"));
-  list_->setColumnCount(kColumnCount);
-  list_->setHeaderLabels({QStringLiteral("番号"), QStringLiteral("台名"), QStringLiteral("機種"),
-                          QStringLiteral("ﾒｰｶｰ"), QStringLiteral("購入年月"),
-                          QStringLiteral("有効期限"), QStringLiteral("購入単価(円)"),
-                          QStringLiteral("違法性"), QStringLiteral("ﾓﾃﾞﾙﾏｼﾝ")});
-  list_->setRootIsDecorated(false);
+  panel_ = new ListPanel(
+      QStringLiteral("dailist"), QStringLiteral("kdcolumns"), QStringLiteral("daisort"),
+      {QStringLiteral("番号"), QStringLiteral("台名"), QStringLiteral("機種"),
+       QStringLiteral("ﾒｰｶｰ"), QStringLiteral("購入年月"), QStringLiteral("有効期限"),
+       QStringLiteral("購入単価(円)"), QStringLiteral("違法性"), QStringLiteral("ﾓﾃﾞﾙﾏｼﾝ")},
+      this);
+  panel_->setNameColumn(kColName);
+  list_ = panel_->tree();
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setSortingEnabled(true);
+  // The records' own order until the player sorts otherwise.
   list_->sortByColumn(kColNumber, Qt::AscendingOrder);
-  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
   grid_ = new QTableWidget(kGridRows, 2, this);
   grid_->setObjectName(QStringLiteral("stockgrid"));
@@ -59,22 +60,25 @@ WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
   room_ = new QLabel(this);
   machine_ = new QPushButton(QStringLiteral("台データ(&T)"), this);
   selectAll_ = new QPushButton(QStringLiteral("全選択(&A)"), this);
+  columns_ = new QPushButton(QStringLiteral("項目(&V)"), this);
   dispose_ = new QPushButton(QStringLiteral("廃棄(&D)"), this);
   rebuild_ = new QPushButton(QStringLiteral("改築(&K)"), this);
   rebuild_->setObjectName(QStringLiteral("kaichikubtn"));
-  for (QPushButton* b : {machine_, selectAll_, rebuild_, dispose_}) b->setAutoDefault(false);
+  for (QPushButton* b : {machine_, selectAll_, columns_, rebuild_, dispose_})
+    b->setAutoDefault(false);
 
   auto* right = new QVBoxLayout;
   right->addWidget(new QLabel(QStringLiteral("ｽﾄｯｸされている台の内訳"), this));
   right->addWidget(grid_, 1);
   auto* lists = new QHBoxLayout;
-  lists->addWidget(list_, 1);
+  lists->addWidget(panel_, 1);
   lists->addLayout(right);
   auto* commands = new QHBoxLayout;
   commands->addWidget(room_);
   commands->addStretch(1);
   commands->addWidget(machine_);
   commands->addWidget(selectAll_);
+  commands->addWidget(columns_);
   commands->addWidget(rebuild_);
   commands->addWidget(dispose_);
   auto* layout = new QVBoxLayout(this);
@@ -89,6 +93,7 @@ WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
   connect(machine_, &QPushButton::clicked, this,
           [this, openMachine] { openMachine(list_->currentItem()); });
   connect(selectAll_, &QPushButton::clicked, list_, &QTreeWidget::selectAll);
+  connect(columns_, &QPushButton::clicked, panel_, &ListPanel::chooseColumns);
   connect(rebuild_, &QPushButton::clicked, this, [this] { emit rebuildRequested(); });
   connect(dispose_, &QPushButton::clicked, this, [this] {
     if (!selectedRecords().empty()) emit disposalRequested();
@@ -103,17 +108,20 @@ std::vector<int> WarehousePage::selectedRecords() const {
   return records;
 }
 
-void WarehousePage::showWarehouse(const tworld& world) {
+void WarehousePage::showWarehouse(const tworld& world, const PictureBook* pictures) {
   const tkaichou& k = world.kaichou;
+  panel_->beginFill();
   list_->clear();
   for (int n = 1; n <= kWarehouseRecords; ++n) {
     const Tddai& d = k.record(n);
     if (!d.used) continue;
     auto* row = new SortKeyItem(list_);
     row->setData(kColNumber, kRecordRole, n);
+    row->setData(kColNumber, Qt::UserRole, n);
     row->setText(kColNumber, QString::number(n));
     row->setSortKey(kColNumber, n);
     row->setText(kColName, qs(d.name.view()));
+    if (pictures) row->setIcon(kColName, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
     row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
     row->setSortKey(kColType, d.kishu);
     row->setText(kColMaker, qs(makerInfo(d.maker).name));
@@ -130,6 +138,7 @@ void WarehousePage::showWarehouse(const tworld& world) {
     for (int c : {kColNumber, kColUnitPrice})
       row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
   }
+  panel_->endFill();
 
   const MachineTally t = k.WarehouseMachineTally();
   for (int r = 0; r < kMachineTypeCount; ++r) {

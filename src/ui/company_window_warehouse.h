@@ -1,7 +1,7 @@
 // The company manager's warehouse page ("倉庫"): the machine records in stock (`dailist`, several
 // may be selected, a double click opens the machine window), the stocked machines by type
 // ("ｽﾄｯｸされている台の内訳"), the warehouse's size and room, and "台データ(&T)", "全選択(&A)",
-// "改築(&K)" (shown only while the warehouse rebuild is offered) and "廃棄(&D)".
+// "項目(&V)", "改築(&K)" (shown only while the warehouse rebuild is offered) and "廃棄(&D)".
 #pragma once
 
 #include <QWidget>
@@ -14,6 +14,8 @@ class QTreeWidget;
 
 namespace gm {
 
+class ListPanel;
+class PictureBook;
 class tworld;
 
 class WarehousePage : public QWidget {
@@ -35,13 +37,16 @@ class WarehousePage : public QWidget {
 
   explicit WarehousePage(QWidget* parent = nullptr);
 
-  void showWarehouse(const tworld& world);
+  // With `pictures` each row carries its machine type's icon (the option `daiiconview`).
+  void showWarehouse(const tworld& world, const PictureBook* pictures = nullptr);
 
   QTreeWidget* dailist() const { return list_; }
+  ListPanel* dailistPanel() const { return panel_; }
   QTableWidget* stockGrid() const { return grid_; }
   QLabel* roomLabel() const { return room_; }
   QPushButton* machineButton() const { return machine_; }
   QPushButton* selectAllButton() const { return selectAll_; }
+  QPushButton* columnsButton() const { return columns_; }
   QPushButton* disposeButton() const { return dispose_; }
   QPushButton* rebuildButton() const { return rebuild_; }
   // The selected records, 1..1000, in the order the list shows them.
@@ -53,11 +58,13 @@ class WarehousePage : public QWidget {
   void rebuildRequested();
 
  private:
+  ListPanel* panel_;
   QTreeWidget* list_;
   QTableWidget* grid_;
   QLabel* room_;
   QPushButton* machine_;
   QPushButton* selectAll_;
+  QPushButton* columns_;
   QPushButton* dispose_;
   QPushButton* rebuild_;
 };

@@ -47,6 +47,8 @@ Tkifuform::Tkifuform(Frontend& port, Money cash, QWidget* parent)
   row->addWidget(ok_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
+  // The figures keep the game's own labels; the unit stands once above them.
+  layout->addWidget(new QLabel(QStringLiteral("（金額の単位：千円）"), this));
   layout->addWidget(cash_);
   layout->addWidget(remaining_);
   layout->addLayout(row);

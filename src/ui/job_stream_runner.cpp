@@ -21,6 +21,14 @@ void openDialog(TMain& main, const StoreSelection& stores) {
   dialog.exec();
 }
 
+void refreshShownWindows(TMain& main) {
+  const SubWindows& subs = main.subWindows();
+  for (DataWindow* d :
+       {static_cast<DataWindow*>(subs.kaishaform), static_cast<DataWindow*>(subs.tempoform),
+        static_cast<DataWindow*>(subs.ddaidata)})
+    if (d && d->isVisible()) d->refresh();
+}
+
 }  // namespace
 
 void runStoreJobStream(TMain& main, int slot) {
@@ -58,11 +66,43 @@ void runStoreJobStream(TMain& main, int slot) {
         break;
     }
   }
-  const SubWindows& subs = main.subWindows();
-  for (DataWindow* d :
-       {static_cast<DataWindow*>(subs.tempoform), static_cast<DataWindow*>(subs.kaishaform),
-        static_cast<DataWindow*>(subs.ddaidata)})
-    if (d && d->isVisible()) d->refresh();
+  refreshShownWindows(main);
+}
+
+void runSelectionJobStream(TMain& main, const StoreSelection& selected) {
+  tworld& w = main.world();
+  const SelectionJobStream stream = jobStreamFor(w.kaichou, selected);
+  if (stream.stream.count == 0) return;
+  const StoreSelection& all = stream.stores;
+  for (int i = 0; i < stream.stream.count; ++i) {
+    switch (stream.stream.steps[i]) {
+      case JobStep::ExchangeRates:
+        openDialog<Tkankinform>(main, all);
+        break;
+      case JobStep::Manipulations:
+        openDialog<Ttempoinchiki>(main, stream.manipulationStores);
+        break;
+      case JobStep::ProfitRates:
+        openDialog<Triritushuusei>(main, all);
+        break;
+      case JobStep::BusinessForms:
+        openDialog<TKeitaichousei>(main, all);
+        break;
+      case JobStep::Morning:
+        openDialog<TMorningchousei>(main, all);
+        break;
+      case JobStep::NewDefaults:
+        openDialog<Tdefform>(main, all);
+        break;
+      case JobStep::PersonnelCosts:
+        runPersonnelCostDialog(&main, w, all);
+        break;
+      case JobStep::Promotions:
+        openDialog<Thansokusettei>(main, all);
+        break;
+    }
+  }
+  refreshShownWindows(main);
 }
 
 }  // namespace gm

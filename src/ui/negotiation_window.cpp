@@ -94,7 +94,7 @@ void TBuykoushou::begin(int row, int column, int64_t askingPrice) {
             QStringLiteral("所有者  ") +
             qs(b.OwnerLabel(w.cityName.view(), w.kaichou.ownername.view()));
   }
-  header_->setText(where + QStringLiteral("    希望価格  ") +
+  header_->setText(where + QStringLiteral("    希望価格(千円)  ") +
                    QString::fromStdString(formatGrouped(askingPrice)));
   showOwner(kOwnerAccepts);
   showPresident(kFaceSmile);

@@ -14,10 +14,12 @@
 
 #include "company/hiring.h"
 #include "shell/main_window.h"
+#include "shell/picture_book.h"
 #include "store/staff.h"
 #include "ui/graduates_window.h"
 #include "ui/hiring_window.h"
 #include "ui/screen_text.h"
+#include "ui/sort_key_item.h"
 #include "world/world.h"
 
 namespace gm {
@@ -41,17 +43,15 @@ QString people(int n) { return QString::number(n) + QStringLiteral("人"); }
 
 }  // namespace
 
-PersonnelWindow::PersonnelWindow(TMain& main) : Tidouform(main) {
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("tempolist"));
-  list_->setColumnCount(kColumnCount);
+PersonnelWindow::PersonnelWindow(TMain& main)
+    : Tidouform(main), layout_(this, QStringLiteral("idouform")) {
   QStringList headers;
   for (std::string_view h : kHeaders) headers << qs(h);
-  list_->setHeaderLabels(headers);
-  list_->setRootIsDecorated(false);
+  panel_ = new ListPanel(QStringLiteral("tempolist"), QStringLiteral("idcolumns"),
+                         QStringLiteral("temposort"), headers, this);
+  list_ = panel_->tree();
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  list_->setMinimumSize(620, 240);
+  panel_->setMinimumSize(620, 240);
 
   for (int c = 0; c < kCommandCount; ++c) {
     buttons_[c] = new QPushButton(qs(kCaptions[c]), this);
@@ -107,7 +107,7 @@ PersonnelWindow::PersonnelWindow(TMain& main) : Tidouform(main) {
   side->addStretch(1);
 
   auto* top = new QHBoxLayout;
-  top->addWidget(list_, 1);
+  top->addWidget(panel_, 1);
   top->addLayout(side);
   auto* moves = new QHBoxLayout;
   moves->addWidget(assignBox);
@@ -144,6 +144,8 @@ PersonnelWindow::PersonnelWindow(TMain& main) : Tidouform(main) {
     if (session().confirm()) accept();
   });
   connect(buttons_[kCancel], &QPushButton::clicked, this, &PersonnelWindow::reject);
+  layout_.addList(panel_);
+  layout_.restore();
 }
 
 PersonnelWindow::~PersonnelWindow() = default;
@@ -187,6 +189,8 @@ void PersonnelWindow::runScreen() {
 void PersonnelWindow::refresh() {
   if (session_ && &session_->world() == &world()) fill();
 }
+
+void PersonnelWindow::rebuildLists() { refresh(); }
 
 void PersonnelWindow::worldReplaced() { session_.reset(); }
 
@@ -244,16 +248,26 @@ void PersonnelWindow::fill() {
   const tworld& w = world();
   const int hours = w.MonthlyHours();
   const StoreSelection selected = selection();
+  const PictureBook* icons =
+      mainWindow().options().tempoiconview ? &mainWindow().pictures() : nullptr;
+  panel_->beginFill();
   list_->clear();
   for (int n = 1; n <= kStoreSlots; ++n) {
     if (!s.inUse(n)) continue;
     const Ttempo& t = s.store(n);
     const int need = t.staffNeed(hours, w.month);
     const int shortage = t.staffTotal() - need;
-    auto* item = new QTreeWidgetItem(list_);
+    auto* item = new SortKeyItem(list_);
     item->setData(kColName, kSlotRole, n);
     item->setText(kColName, qs(t.name.view()));
+    item->setSortKey(kColName, n);
+    if (icons) item->setIcon(kColName, QIcon(QPixmap::fromImage(icons->storeIcon(t.joutai))));
     item->setText(kColState, qs(storeStateName(t.joutai)));
+    item->setSortKey(kColState, t.joutai);
+    const std::array<int64_t, kColumnCount> keys = {
+        0,    0,        t.dansei,      t.zyosei,      t.staffTotal(),
+        need, shortage, t.moral.raw(), t.skill.raw(), t.kyuyo};
+    for (int c = kColMen; c < kColumnCount; ++c) item->setSortKey(c, keys[c]);
     item->setText(kColMen, people(t.dansei));
     item->setText(kColWomen, people(t.zyosei));
     item->setText(kColTotal, people(t.staffTotal()));
@@ -267,6 +281,7 @@ void PersonnelWindow::fill() {
       item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     item->setSelected(selected.test(static_cast<std::size_t>(n - 1)));
   }
+  panel_->endFill();
   const Ttempo& p = s.pool();
   pool_[kPoolMen]->setText(people(p.dansei));
   pool_[kPoolWomen]->setText(people(p.zyosei));

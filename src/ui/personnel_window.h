@@ -11,6 +11,7 @@
 
 #include "company/personnel_orders.h"
 #include "shell/sub_windows.h"
+#include "ui/list_layout.h"
 
 class QLabel;
 class QPushButton;
@@ -63,12 +64,14 @@ class PersonnelWindow : public Tidouform {
   // The entry window for the new graduates; those taken open the screen with them in the pool.
   void takeInGraduates(const GraduateOffer& offer) override;
   void refresh() override;
+  void rebuildLists() override;
   void worldReplaced() override;
   // Leaving is refused while it would lose people who came in or went this time.
   void reject() override;
 
   PersonnelSession& session();
   QTreeWidget* storeList() const { return list_; }
+  ListPanel* storePanel() const { return panel_; }
   QPushButton* button(Command c) const { return buttons_[c]; }
   QRadioButton* choiceButton(StaffChoice c) const { return choices_[static_cast<int>(c)]; }
   QLabel* poolLabel(PoolField f) const { return pool_[f]; }
@@ -85,7 +88,10 @@ class PersonnelWindow : public Tidouform {
   void move(bool intoStores, int amount);
   void hire();
 
+  // Writes the list's layout as the window goes, while the list still stands.
+  WindowLayout layout_;
   std::unique_ptr<PersonnelSession> session_;
+  ListPanel* panel_;
   QTreeWidget* list_;
   std::array<QPushButton*, kCommandCount> buttons_{};
   std::array<QRadioButton*, 3> choices_{};

@@ -48,6 +48,8 @@ Tbuymoney::Tbuymoney(const QString& title, int64_t landPrice, Money cash, QWidge
   connect(offer_, &QSpinBox::valueChanged, this, &Tbuymoney::offerChanged);
 
   auto* figures = new QVBoxLayout;
+  // The figures keep the game's own labels; the unit stands once above them.
+  figures->addWidget(new QLabel(QStringLiteral("（金額の単位：千円）"), this));
   figures->addWidget(landPrice_);
   figures->addWidget(cash_);
   figures->addWidget(remainder_);

@@ -10,10 +10,13 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTreeWidget>
+
 #include <QVBoxLayout>
 #include <vector>
+#include "shell/picture_book.h"
 
 #include "base/options.h"
+#include "shell/picture_book.h"
 #include "ui/screen_text.h"
 #include "ui/sort_key_item.h"
 #include "world/world.h"
@@ -24,20 +27,17 @@ namespace {
 
 constexpr int kIndexRole = Qt::UserRole + 3;
 
-QTreeWidget* makeList(QWidget* parent, const QStringList& heads) {
-  auto* list = new QTreeWidget(parent);
-  list->setHeaderLabels(heads);
-  list->setRootIsDecorated(false);
-  list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list->setSortingEnabled(true);
-  list->sortByColumn(-1, Qt::AscendingOrder);
-  list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+ListPanel* makeList(QWidget* parent, const QString& name, const QString& columns,
+                    const QString& sortKey, const QStringList& heads) {
+  auto* list = new ListPanel(name, columns, sortKey, heads, parent);
+  list->tree()->setSelectionMode(QAbstractItemView::ExtendedSelection);
   list->setMinimumWidth(320);
   return list;
 }
 
-void fillRow(SortKeyItem* row, const Tddai& d, int month) {
+void fillRow(SortKeyItem* row, const Tddai& d, int month, const PictureBook* pictures) {
   row->setText(0, qs(d.name.view()));
+  if (pictures) row->setIcon(0, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
   row->setText(1, qs(machineTypeInfo(d.kishu).name));
   row->setSortKey(1, d.kishu);
   row->setText(2, qs(makerInfo(d.maker).name));
@@ -74,14 +74,21 @@ void Tirekaesub::showPlan(const ReplacementPlan& plan) {
   list_->scrollToBottom();
 }
 
-Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* parent)
+Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* parent,
+                         const PictureBook* pictures)
     : OrderDialog(world, QStringLiteral("入替計画"), QStringLiteral("irekaeform"), parent),
       options_(options),
+      pictures_(pictures),
+      layout_(this, QStringLiteral("irekaeform")),
       plan_(std::make_unique<ReplacementPlan>(world, slot)) {
   const QStringList heads = {QStringLiteral("台名"), QStringLiteral("機種"), QStringLiteral("ﾒｰｶｰ"),
                              QStringLiteral("有効期限"), QStringLiteral("購入年月")};
-  stock_ = makeList(this, heads);
-  floorList_ = makeList(this, heads);
+  stockPanel_ = makeList(this, QStringLiteral("stocklist"), QStringLiteral("irstockcolumns"),
+                         QStringLiteral("daisort"), heads);
+  floorPanel_ = makeList(this, QStringLiteral("shimalist"), QStringLiteral("irshimacolumns"),
+                         QStringLiteral("shimasort"), heads);
+  stock_ = stockPanel_->tree();
+  floorList_ = floorPanel_->tree();
   floor_ = new QComboBox(this);
   install_ = new QPushButton(QStringLiteral("設置(&S) →"), this);
   remove_ = new QPushButton(QStringLiteral("← 撤去(&E)"), this);
@@ -101,9 +108,9 @@ Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* par
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(QStringLiteral("本部の倉庫"), this), 0, 0);
   grid->addWidget(floor_, 0, 2);
-  grid->addWidget(stock_, 1, 0);
+  grid->addWidget(stockPanel_, 1, 0);
   grid->addLayout(middle, 1, 1);
-  grid->addWidget(floorList_, 1, 2);
+  grid->addWidget(floorPanel_, 1, 2);
   body()->addWidget(new QLabel(qs(plan_->store().name.view()), this));
   body()->addLayout(grid);
   auto* form = new QFormLayout;
@@ -121,6 +128,9 @@ Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* par
   connect(sheetButton_, &QPushButton::clicked, this, &Tirekaeform::toggleSheet);
   connect(floor_, &QComboBox::currentIndexChanged, this, &Tirekaeform::fill);
   sheetButton_->setChecked(options_.subvisible);
+  layout_.addList(stockPanel_);
+  layout_.addList(floorPanel_);
+  layout_.restore();
   fill();
 }
 
@@ -135,21 +145,26 @@ void Tirekaeform::fill() {
   const ReplacementPlan& p = *plan_;
   const int month = world().month;
   const int shownFloor = floor_->currentData().toInt();
+  // A move renumbers the rows, so no selection is carried over a refill.
+  stockPanel_->beginFill();
   stock_->clear();
   for (int r = 0; r < p.usableRecords(); ++r) {
     if (!p.warehouse()[r].used) continue;
     auto* row = new SortKeyItem(stock_);
-    fillRow(row, p.warehouse()[r], month);
+    fillRow(row, p.warehouse()[r], month, pictures_);
     row->setData(0, kIndexRole, r);
   }
+  stockPanel_->endFill();
+  floorPanel_->beginFill();
   floorList_->clear();
   for (int i = 0; i < kIslandsPerFloor; ++i) {
     const Tddai& d = p.store().dai[shownFloor][i];
     if (!d.used) continue;
     auto* row = new SortKeyItem(floorList_);
-    fillRow(row, d, month);
+    fillRow(row, d, month, pictures_);
     row->setData(0, kIndexRole, i);
   }
+  floorPanel_->endFill();
   for (int i = 0; i < floor_->count(); ++i) {
     const int f = floor_->itemData(i).toInt();
     floor_->setItemText(i, qs(floorHallName(f)) + QStringLiteral("  空き ") +
@@ -203,9 +218,10 @@ OrderOutcome Tirekaeform::runOrder() {
   return r;
 }
 
-bool runReplacement(QWidget* parent, tworld& world, Options& options, int slot) {
+bool runReplacement(QWidget* parent, tworld& world, Options& options, int slot,
+                    const PictureBook* pictures) {
   if (slot < 1 || slot > kStoreSlots || !world.kaichou.slot(slot).used) return false;
-  Tirekaeform dialog(world, options, slot, parent);
+  Tirekaeform dialog(world, options, slot, parent, pictures);
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "company/replacement_plan.h"
+#include "ui/list_layout.h"
 #include "ui/order_dialog.h"
 
 class QComboBox;
@@ -17,6 +18,9 @@ class QPushButton;
 class QTreeWidget;
 
 namespace gm {
+
+class ListPanel;
+class PictureBook;
 
 struct Options;
 
@@ -36,7 +40,9 @@ class Tirekaeform : public OrderDialog {
   Q_OBJECT
 
  public:
-  Tirekaeform(tworld& world, Options& options, int slot, QWidget* parent = nullptr);
+  // With `pictures` the machines carry their type's icon (the option `daiiconview`).
+  Tirekaeform(tworld& world, Options& options, int slot, QWidget* parent = nullptr,
+              const PictureBook* pictures = nullptr);
   ~Tirekaeform() override;
 
   const ReplacementPlan& plan() const { return *plan_; }
@@ -63,7 +69,12 @@ class Tirekaeform : public OrderDialog {
   void fill();
 
   Options& options_;
+  const PictureBook* pictures_;
+  // Writes the two lists' layouts as the dialog goes, while the lists still stand.
+  WindowLayout layout_;
   std::unique_ptr<ReplacementPlan> plan_;
+  ListPanel* stockPanel_;
+  ListPanel* floorPanel_;
   QTreeWidget* stock_;
   QTreeWidget* floorList_;
   QComboBox* floor_;
@@ -76,6 +87,7 @@ class Tirekaeform : public OrderDialog {
 };
 
 // Opens the replacement plan of the store in slot 1..50; answers whether it was carried out.
-bool runReplacement(QWidget* parent, tworld& world, Options& options, int slot);
+bool runReplacement(QWidget* parent, tworld& world, Options& options, int slot,
+                    const PictureBook* pictures = nullptr);
 
 }  // namespace gm

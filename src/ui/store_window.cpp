@@ -1,25 +1,32 @@
 // The store window.
 #include "ui/store_window.h"
 
+#include <QContextMenuEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "company/company_figures.h"
 #include "company/store_selection.h"
 #include "shell/main_window.h"
 #include "store/equipment_order.h"
 #include "store/island_settings.h"
 #include "store/opening_order.h"
+#include "ui/budget_page.h"
+#include "ui/command_menu.h"
 #include "ui/construction_dialog.h"
 #include "ui/exchange_rate_dialog.h"
 #include "ui/island_bulk_dialogs.h"
 #include "ui/job_stream_runner.h"
 #include "ui/machine_window.h"
+#include "ui/management_commands.h"
 #include "ui/manipulation_dialog.h"
 #include "ui/personnel_cost_window.h"
 #include "ui/profit_rate_dialog.h"
 #include "ui/promotion_dialog.h"
 #include "ui/replacement_dialog.h"
+#include "ui/stats_page.h"
 #include "ui/store_window_bulk.h"
 #include "ui/store_window_equipment.h"
 #include "ui/store_window_islands.h"
@@ -32,19 +39,25 @@ namespace {
 enum IslandStep { kStepRate, kStepForm, kStepMorning };
 }
 
-StoreWindow::StoreWindow(TMain& main) : Ttempoform(main) {
+StoreWindow::StoreWindow(TMain& main)
+    : Ttempoform(main), layout_(this, QStringLiteral("tempoform")) {
   pages_ = new QTabWidget(this);
   status_ = new StoreStatusPage(pages_);
+  budget_ = new BudgetPage(false, pages_);
   bulk_ = new StoreBulkPage(pages_);
   islands_ = new StoreIslandsPage(pages_);
   promotion_ = new StorePromotionPage(pages_);
   equipment_ = new StoreEquipmentPage(pages_);
+  stats_ = new StatsPage(pages_);
   pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
+  pages_->addTab(budget_, QStringLiteral("予算"));
   pages_->addTab(bulk_, QStringLiteral("一括設定"));
   pages_->addTab(islands_, QStringLiteral("個別調整"));
   pages_->addTab(promotion_, QStringLiteral("販促"));
   pages_->addTab(equipment_, QStringLiteral("設備"));
+  pages_->addTab(stats_, QStringLiteral("統計"));
   layout()->addWidget(pages_);
+  connect(budget_, &BudgetPage::commandChosen, this, &StoreWindow::budgetCommand);
 
   connect(status_->personnelCostButton(), &QPushButton::clicked, this, [this] {
     if (runPersonnelCostDialog(this, world(), selectSlot(shownSlot()))) refresh();
@@ -68,6 +81,31 @@ StoreWindow::StoreWindow(TMain& main) : Ttempoform(main) {
   connect(islands_, &StoreIslandsPage::refreshRequested, this, &StoreWindow::refresh);
   connect(islands_, &StoreIslandsPage::replacementRequested, this, &StoreWindow::openReplacement);
   connect(islands_, &StoreIslandsPage::machineRequested, this, &StoreWindow::openMachine);
+
+  popup_ = new QMenu(this);
+  layout_.addList(islands_->dailistPanel());
+  layout_.restore();
+}
+
+StoreMachineGrids* StoreWindow::machineGrids() const { return bulk_->machineGrids(); }
+
+void StoreWindow::budgetCommand(int command) {
+  if (runBudgetCommand(mainWindow(), this, command, shownSlot())) afterOrder();
+}
+
+QMenu* StoreWindow::popupMenu() {
+  popup_->clear();
+  addCommandItems(popup_, pages_->currentWidget(), windowOrderButtons(this));
+  popup_->addSeparator();
+  connect(popup_->addAction(QStringLiteral("倉庫(&S)")), &QAction::triggered, this,
+          [this] { openWarehouse(mainWindow(), this); });
+  connect(popup_->addAction(QStringLiteral("電卓(&C)")), &QAction::triggered, this,
+          [this] { openCalculator(this); });
+  return popup_;
+}
+
+void StoreWindow::contextMenuEvent(QContextMenuEvent* event) {
+  popupMenu()->exec(event->globalPos());
 }
 
 int StoreWindow::shownSlot() const { return hasStore_ ? findStore(world().kaichou, shown_) : 0; }
@@ -100,22 +138,33 @@ void StoreWindow::showNextStore() {
 void StoreWindow::refresh() {
   const Ttempo* s = shownStore();
   status_->personnelCostButton()->setEnabled(s != nullptr);
+  for (BudgetPage::Command c :
+       {BudgetPage::kTakings, BudgetPage::kMaintenanceDetail, BudgetPage::kPersonnelCosts})
+    budget_->button(c)->setEnabled(s != nullptr);
   if (!s) {
     status_->clear();
+    budget_->clear();
     bulk_->clear();
     islands_->clear();
     promotion_->clear();
     equipment_->clear();
+    stats_->clear();
     return;
   }
   // A rebuild may have renamed the store: follow it under its new name.
   shown_ = identityOf(*s);
-  status_->showStore(world(), *s);
-  bulk_->showStore(world(), *s);
-  islands_->showStore(world(), *s);
-  promotion_->showStore(world(), *s);
-  equipment_->showStore(world(), *s);
+  const tworld& w = world();
+  status_->showStore(w, *s);
+  budget_->showBudget(storeBudget(*s, forecastTerms(w)));
+  bulk_->showStore(w, *s);
+  islands_->showStore(w, *s,
+                      mainWindow().options().daiiconview ? &mainWindow().pictures() : nullptr);
+  promotion_->showStore(w, *s);
+  equipment_->showStore(w, *s);
+  stats_->showHistory(storeHistory(w, *s));
 }
+
+void StoreWindow::rebuildLists() { refresh(); }
 
 bool StoreWindow::objectStillExists() const { return shownSlot() != 0; }
 
@@ -238,7 +287,8 @@ void StoreWindow::changePromotions() {
 void StoreWindow::openReplacement() {
   const int slot = shownSlot();
   if (slot == 0) return;
-  runReplacement(this, world(), mainWindow().options(), slot);
+  runReplacement(this, world(), mainWindow().options(), slot,
+                 mainWindow().options().daiiconview ? &mainWindow().pictures() : nullptr);
   afterOrder();
 }
 

@@ -5,16 +5,21 @@
 #pragma once
 
 #include "shell/sub_windows.h"
+#include "ui/list_layout.h"
 #include "ui/store_window_status.h"
 
+class QMenu;
 class QTabWidget;
 
 namespace gm {
 
+class BudgetPage;
 class Money;
+class StatsPage;
 class StoreBulkPage;
 class StoreEquipmentPage;
 class StoreIslandsPage;
+class StoreMachineGrids;
 class StorePromotionPage;
 class Ttempo;
 
@@ -26,6 +31,7 @@ class StoreWindow : public Ttempoform {
 
   void showStore(int slot) override;
   void refresh() override;
+  void rebuildLists() override;
   bool objectStillExists() const override;
   void worldReplaced() override;
 
@@ -36,16 +42,25 @@ class StoreWindow : public Ttempoform {
   void showNextStore();
   QTabWidget* pages() const { return pages_; }
   StoreStatusPage* statusPage() const { return status_; }
+  BudgetPage* budgetPage() const { return budget_; }
   StoreBulkPage* bulkPage() const { return bulk_; }
+  StoreMachineGrids* machineGrids() const;
   StoreIslandsPage* islandsPage() const { return islands_; }
   StorePromotionPage* promotionPage() const { return promotion_; }
   StoreEquipmentPage* equipmentPage() const { return equipment_; }
+  StatsPage* statsPage() const { return stats_; }
+  // The pop-up menu as it stands for the page shown: the page's commands, the window's orders,
+  // the warehouse and the calculator.
+  QMenu* popupMenu();
 
   // The status page's commands, the bulk page's and the island page's.
   void runStatusCommand(int command);
   void runBulkCommand(int command);
   void openReplacement();
   void changePromotions();
+
+ protected:
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   Ttempo* shownStore() const;
@@ -54,15 +69,21 @@ class StoreWindow : public Ttempoform {
   void openMachine(int floor, int island);
   // After an order: this window and the other windows that show the company's figures.
   void afterOrder();
+  void budgetCommand(int command);
 
+  // Writes the layout as the window goes, while its pages still stand.
+  WindowLayout layout_;
   StoreIdentity shown_;
   bool hasStore_ = false;
   QTabWidget* pages_;
   StoreStatusPage* status_;
+  BudgetPage* budget_;
   StoreBulkPage* bulk_;
   StoreIslandsPage* islands_;
   StorePromotionPage* promotion_;
   StoreEquipmentPage* equipment_;
+  StatsPage* stats_;
+  QMenu* popup_;
 };
 
 }  // namespace gm

@@ -8,6 +8,7 @@
 
 #include "company/job_stream.h"
 #include "store/store.h"
+#include "ui/machine_pages.h"
 #include "ui/screen_text.h"
 
 namespace gm {
@@ -31,15 +32,18 @@ StoreBulkPage::StoreBulkPage(QWidget* parent) : QWidget(parent) {
   }
   summary_ = new QLabel(this);
   summary_->setWordWrap(true);
+  grids_ = new StoreMachineGrids(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(summary_);
+  layout->addWidget(grids_);
   layout->addStretch(1);
 }
 
 void StoreBulkPage::clear() {
   for (QPushButton* b : buttons_) b->setEnabled(false);
   summary_->clear();
+  grids_->clear();
 }
 
 void StoreBulkPage::showStore(const tworld&, const Ttempo& s) {
@@ -56,6 +60,7 @@ void StoreBulkPage::showStore(const tworld&, const Ttempo& s) {
                         .arg(c.slotIslands)
                         .arg(c.slotMachines)
                         .arg(s.morningTotal()));
+  grids_->showStore(s);
 }
 
 }  // namespace gm

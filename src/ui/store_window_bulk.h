@@ -1,5 +1,6 @@
 // The store window's bulk page ("一括設定"): the commands "利益率(&R)", "営業形態(&E)",
-// "ﾓｰﾆﾝｸﾞ(&M)" and "新台初期設定(&Y)", each offered when the store has islands it can change.
+// "ﾓｰﾆﾝｸﾞ(&M)" and "新台初期設定(&Y)", each offered when the store has islands it can change,
+// above the grids of the islands' average results and of the machines installed by type.
 #pragma once
 
 #include <QWidget>
@@ -9,6 +10,7 @@ class QPushButton;
 
 namespace gm {
 
+class StoreMachineGrids;
 class Ttempo;
 class tworld;
 
@@ -23,6 +25,7 @@ class StoreBulkPage : public QWidget {
   void showStore(const tworld& world, const Ttempo& store);
   void clear();
   QPushButton* button(Command c) const { return buttons_[c]; }
+  StoreMachineGrids* machineGrids() const { return grids_; }
 
  signals:
   void commandChosen(int command);
@@ -30,6 +33,7 @@ class StoreBulkPage : public QWidget {
  private:
   QPushButton* buttons_[kCommandCount];
   QLabel* summary_;
+  StoreMachineGrids* grids_;
 };
 
 }  // namespace gm

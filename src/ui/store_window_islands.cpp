@@ -12,7 +12,9 @@
 #include <algorithm>
 
 #include "company/replacement_plan.h"
+#include "shell/picture_book.h"
 #include "store/store.h"
+#include "ui/list_layout.h"
 #include "ui/screen_text.h"
 #include "ui/sort_key_item.h"
 #include "world/world.h"
@@ -24,24 +26,24 @@ namespace {
 constexpr int kPlaceRole = Qt::UserRole + 5;
 
 constexpr std::array<std::string_view, StoreIslandsPage::kButtonCount> kCaptions = {
-    "▲", "▼", "▲", "▼", "▲", "▼", "全選択(&A)", "台データ(&T)", "更新(&D)", "入替(&I)", "切替(&C)"};
+    "▲",        "▼",        "▲",        "▼",       "▲", "▼", "全選択(&A)", "台データ(&T)",
+    "更新(&D)", "入替(&I)", "切替(&C)", "項目(&V)"};
 
 }  // namespace
 
 StoreIslandsPage::StoreIslandsPage(QWidget* parent) : QWidget(parent) {
-  list_ = new QTreeWidget(this);
-  list_->setObjectName(QStringLiteral("dailist"));
-  list_->setColumnCount(kColumnCount);
-  list_->setHeaderLabels({QStringLiteral("場所"), QStringLiteral("台名"), QStringLiteral("機種"),
-                          QStringLiteral("利益率"), QStringLiteral("営業形態"),
-                          QStringLiteral("ﾓｰﾆﾝｸﾞ"), QStringLiteral("稼動"),
-                          QStringLiteral("客付き"), QStringLiteral("売上(千円)"),
-                          QStringLiteral("購入年月"), QStringLiteral("有効期限")});
-  list_->setRootIsDecorated(false);
+  panel_ = new ListPanel(
+      QStringLiteral("dailist"), QStringLiteral("tmcolumns"), QStringLiteral("daisort"),
+      {QStringLiteral("場所"), QStringLiteral("台名"), QStringLiteral("機種"),
+       QStringLiteral("利益率"), QStringLiteral("営業形態"), QStringLiteral("ﾓｰﾆﾝｸﾞ"),
+       QStringLiteral("稼動"), QStringLiteral("客付き"), QStringLiteral("売上(千円)"),
+       QStringLiteral("購入年月"), QStringLiteral("有効期限")},
+      this);
+  panel_->setNameColumn(kColName);
+  list_ = panel_->tree();
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setSortingEnabled(true);
+  // The islands' places until the player sorts otherwise.
   list_->sortByColumn(kColPlace, Qt::AscendingOrder);
-  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
   for (int b = 0; b < kButtonCount; ++b) {
     buttons_[b] = new QPushButton(qs(kCaptions[b]), this);
@@ -64,11 +66,11 @@ StoreIslandsPage::StoreIslandsPage(QWidget* parent) : QWidget(parent) {
   auto* commands = new QHBoxLayout;
   commands->addLayout(steps);
   commands->addStretch(1);
-  for (Button b : {kSelectAll, kMachineData, kRefresh, kReplace, kSwitchFloor})
+  for (Button b : {kSelectAll, kColumns, kMachineData, kRefresh, kReplace, kSwitchFloor})
     commands->addWidget(buttons_[b]);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(floorLabel_);
-  layout->addWidget(list_, 1);
+  layout->addWidget(panel_, 1);
   layout->addLayout(commands);
 
   connect(buttons_[kRateUp], &QPushButton::clicked, this, [this] { emit rateStepped(rateStep()); });
@@ -79,6 +81,7 @@ StoreIslandsPage::StoreIslandsPage(QWidget* parent) : QWidget(parent) {
   connect(buttons_[kMorningUp], &QPushButton::clicked, this, [this] { emit morningStepped(1); });
   connect(buttons_[kMorningDown], &QPushButton::clicked, this, [this] { emit morningStepped(-1); });
   connect(buttons_[kSelectAll], &QPushButton::clicked, list_, &QTreeWidget::selectAll);
+  connect(buttons_[kColumns], &QPushButton::clicked, panel_, &ListPanel::chooseColumns);
   connect(buttons_[kRefresh], &QPushButton::clicked, this, [this] { emit refreshRequested(); });
   connect(buttons_[kReplace], &QPushButton::clicked, this, [this] { emit replacementRequested(); });
   connect(buttons_[kSwitchFloor], &QPushButton::clicked, this, &StoreIslandsPage::switchFloor);
@@ -127,11 +130,13 @@ void StoreIslandsPage::clear() {
   floorLabel_->clear();
 }
 
-void StoreIslandsPage::showStore(const tworld& world, const Ttempo& s) {
+void StoreIslandsPage::showStore(const tworld& world, const Ttempo& s,
+                                 const PictureBook* pictures) {
   const std::vector<IslandPosition> kept = selectedIslands();
   floors_ = s.floorCount();
   if (floor_ > floors_) floor_ = 0;
   floorLabel_->setText(floor_ == 0 ? QStringLiteral("全フロア") : qs(floorHallName(floor_ - 1)));
+  panel_->beginFill();
   list_->clear();
   for (int f = 0; f < floors_ && f < kFloors; ++f) {
     if (floor_ != 0 && f != floor_ - 1) continue;
@@ -141,9 +146,12 @@ void StoreIslandsPage::showStore(const tworld& world, const Ttempo& s) {
       auto* row = new SortKeyItem(list_);
       const int place = f * kIslandsPerFloor + i;
       row->setData(kColPlace, kPlaceRole, place);
+      row->setData(kColPlace, Qt::UserRole, place);
       row->setText(kColPlace, QStringLiteral("%1F-%2").arg(f + 1).arg(i + 1));
       row->setSortKey(kColPlace, place);
       row->setText(kColName, qs(d.name.view()));
+      if (pictures)
+        row->setIcon(kColName, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
       row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
       row->setSortKey(kColType, d.kishu);
       row->setText(kColRate, rateText(d.riritu));
@@ -167,6 +175,7 @@ void StoreIslandsPage::showStore(const tworld& world, const Ttempo& s) {
         row->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
   }
+  panel_->endFill();
   selectIslands(kept);
 }
 

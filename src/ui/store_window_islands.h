@@ -1,7 +1,8 @@
 // The store window's island page ("個別調整"): the island list `dailist` of one floor or of every
 // floor (several islands may be selected; a double click opens the machine window; a click on a
 // heading sorts), the up and down buttons of the selected islands' profit rate, business form and
-// morning service, and "全選択(&A)", "台データ(&T)", "更新(&D)", "入替(&I)" and "切替(&C)".
+// morning service, and "全選択(&A)", "項目(&V)", "台データ(&T)", "更新(&D)", "入替(&I)" and
+// "切替(&C)".
 #pragma once
 
 #include <QWidget>
@@ -17,6 +18,8 @@ class QTreeWidget;
 
 namespace gm {
 
+class ListPanel;
+class PictureBook;
 class Ttempo;
 class tworld;
 
@@ -50,16 +53,19 @@ class StoreIslandsPage : public QWidget {
     kRefresh,
     kReplace,
     kSwitchFloor,
+    kColumns,
     kButtonCount
   };
 
   explicit StoreIslandsPage(QWidget* parent = nullptr);
 
-  // Fills the list, keeping the selection of the islands that are still there.
-  void showStore(const tworld& world, const Ttempo& store);
+  // Fills the list, keeping the selection of the islands that are still there; with `pictures`
+  // each island carries its machine type's icon (the option `daiiconview`).
+  void showStore(const tworld& world, const Ttempo& store, const PictureBook* pictures = nullptr);
   void clear();
 
   QTreeWidget* dailist() const { return list_; }
+  ListPanel* dailistPanel() const { return panel_; }
   QPushButton* button(Button b) const { return buttons_[b]; }
   QComboBox* stepChoice() const { return step_; }
   QLabel* floorLabel() const { return floorLabel_; }
@@ -81,6 +87,7 @@ class StoreIslandsPage : public QWidget {
  private:
   void switchFloor();
 
+  ListPanel* panel_;
   QTreeWidget* list_;
   QComboBox* step_;
   QLabel* floorLabel_;

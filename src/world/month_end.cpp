@@ -1,5 +1,4 @@
-// The fixed order of the month's end. Steps that belong to later parts of the game are hooks in
-// this sequence (see the comments); each joins here when it exists.
+// The fixed order of the month's end.
 #include "world/month_end.h"
 
 #include <algorithm>
@@ -17,21 +16,22 @@ bool ConfirmEndOfMonth(tworld& world) {
 }
 
 void MonthStepA(tworld& world) {
-  // The month's opening hours, taken before anything changes the laws or the union rules.
+  // The month's opening hours and business days, taken before anything changes the laws or the
+  // union rules: the accounts and the results count the month the stores were open.
   const int hours = world.MonthlyHours();
+  const int days = world.BusinessDays();
 
   RunBlockPass(world);
   RunIncidents(world, hours);
   world.rivals.Katsudou();
   world.rivals.Jiken();
-  // The company's step before the results (GetsumatsuMae) comes here.
-  // The results calculation shares the customers among the stores and closes the company's
-  // accounts; the rivals' closing follows it.
-  world.rivals.Kessan(world.blocks, world.month, world.cityName.view(), world.AverageLandPrice(),
-                      world.laws, world.mapWidth, world.mapHeight, world.taxRate);
-  // The company's history (Rireki) comes here.
+  world.kaichou.GetsumatsuMae(world.blocks, hours, world.mapWidth, world.mapHeight, world.laws,
+                              world.month, days);
+  // Shares the customers among the stores and closes the company's and the rivals' accounts.
+  world.jisseki.Keisan(hours, days);
+  world.kaichou.Rireki(world.blocks, world.month);
   if (world.options().jissekihoukoku) world.ui().showResultsReport(world.month);
-  world.lastBusinessDays = world.BusinessDays();
+  world.lastBusinessDays = days;
   world.month += 1;
 }
 

@@ -9,10 +9,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include "order_windows.h"
+#include "ui/company_store_list_page.h"
 #include "ui/company_window_warehouse.h"
+#include "ui/list_layout.h"
 #include "ui/store_window_bulk.h"
 #include "ui/store_window_equipment.h"
 #include "ui/store_window_islands.h"
@@ -37,7 +40,7 @@ TEST_F(StoreWindowPages, PagesStandInTheirOrder) {
   QStringList tabs;
   for (int i = 0; i < storeWindow().pages()->count(); ++i)
     tabs << storeWindow().pages()->tabText(i);
-  EXPECT_EQ(tabs, (QStringList{"ｽﾃｰﾀｽ", "一括設定", "個別調整", "販促", "設備"}));
+  EXPECT_EQ(tabs, (QStringList{"ｽﾃｰﾀｽ", "予算", "一括設定", "個別調整", "販促", "設備", "統計"}));
 }
 
 TEST_F(StoreWindowPages, TheIslandPageStepsTheSelectedIslands) {
@@ -189,6 +192,87 @@ TEST_F(StoreWindowPages, TheWarehousePageListsCountsOpensAndDisposes) {
   EXPECT_EQ(k.sikin, Money::fromInt(1000000 - 160));
   EXPECT_FALSE(machineWindow().objectStillExists());
   EXPECT_TRUE(machineWindow().row(MachineFacts::kName)->text().isEmpty());
+}
+
+}  // namespace
+}  // namespace gm
+
+namespace gm {
+namespace {
+
+// The company manager's store list: its bulk commands open their dialogs for the selected
+// stores (and nothing without a selection), and its job stream runs the dialogs in order for
+// them all, the manipulations only for the stores that can take them.
+class StoreListCommands : public test::OrderWindows {
+ protected:
+  void SetUp() override {
+    test::OrderWindows::SetUp();
+    Ttempo& a = addStore(1, 1, 1, 0, kOpen, "一号店");
+    a.dai[0][0] = island(0);
+    a.setDansei(3);
+    Ttempo& b = addStore(2, 1, 3, 0, kUnderConstruction, "二号店");
+    b.dai[0][0] = island(8);
+    addStore(3, 3, 1, 0, kWaiting, "三号店");
+    companyWindow().refresh();
+  }
+  QTreeWidget& list() { return *companyWindow().storeListPage()->tempolist()->tree(); }
+  void select(std::initializer_list<int> rows) {
+    list().clearSelection();
+    for (int r : rows) list().topLevelItem(r)->setSelected(true);
+  }
+  void click(CompanyStoreListPage::Command c) {
+    companyWindow().storeListPage()->button(c)->click();
+  }
+};
+
+TEST_F(StoreListCommands, BulkCommandsOpenTheirDialogsForTheSelection) {
+  using P = CompanyStoreListPage;
+  auto seen = std::make_shared<QStringList>();
+  const std::vector<std::pair<P::Command, const char*>> dialogs = {
+      {P::kProfitRates, "利益率一括修正"},  {P::kBusinessForms, "営業形態一括調整"},
+      {P::kExchangeRates, "交換率変更"},    {P::kMorning, "ﾓｰﾆﾝｸﾞ一括設定"},
+      {P::kPromotions, "販売促進予算変更"}, {P::kPersonnelCosts, "人件費調整"},
+      {P::kManipulations, "工作変更"},      {P::kNewDefaults, "新台初期値設定"}};
+  select({0, 2});
+  for (const auto& [command, caption] : dialogs) {
+    seen->clear();
+    cancelEach(seen, 1);
+    click(command);
+    EXPECT_EQ(*seen, QStringList{QString::fromUtf8(caption)});
+  }
+
+  // Without a selection: a dialog would be found and closed by the timer; none is.
+  list().clearSelection();
+  bool opened = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      opened = true;
+      d->reject();
+    }
+  });
+  click(P::kExchangeRates);
+  QApplication::processEvents();
+  EXPECT_FALSE(opened) << "nothing selected, nothing opens";
+}
+
+TEST_F(StoreListCommands, TheJobStreamRunsForAllTheSelectedStores) {
+  select({0, 1});
+  auto seen = std::make_shared<QStringList>();
+  cancelEach(seen, 8);
+  click(CompanyStoreListPage::kJobStream);
+  EXPECT_EQ(*seen,
+            (QStringList{"交換率変更", "工作変更", "利益率一括修正", "営業形態一括調整",
+                         "ﾓｰﾆﾝｸﾞ一括設定", "新台初期値設定", "人件費調整", "販売促進予算変更"}))
+      << "the open store takes the manipulations, the other store brings the slot machines";
+
+  select({1});
+  seen->clear();
+  cancelEach(seen, 7);
+  click(CompanyStoreListPage::kJobStream);
+  EXPECT_EQ(*seen,
+            (QStringList{"交換率変更", "利益率一括修正", "営業形態一括調整", "ﾓｰﾆﾝｸﾞ一括設定",
+                         "新台初期値設定", "人件費調整", "販売促進予算変更"}))
+      << "a store under construction alone: no manipulations";
 }
 
 }  // namespace

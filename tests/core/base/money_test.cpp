@@ -21,6 +21,25 @@ TEST(Money, ProductsAndQuotientsRoundToFourDecimalsTiesToEven) {
   EXPECT_EQ((big * Money::fromRaw(15000)).raw(), Money::fromInt(1'350'000'000'000).raw());
 }
 
+TEST(Money, DivisionRoundsAlikeInsideAndBeyondSixtyFourBits) {
+  // Near the end of the range, where twice the remainder would overflow.
+  constexpr int64_t kD = INT64_MAX - 1;  // even
+  EXPECT_EQ(divRoundHalfEven(kD / 2, kD), 0) << "a tie rounds to the even 0";
+  EXPECT_EQ(divRoundHalfEven(kD / 2 + 1, kD), 1);
+  EXPECT_EQ(divRoundHalfEven(kD / 2 - 1, kD), 0);
+  EXPECT_EQ(divRoundHalfEven(kD, kD), 1);
+  EXPECT_EQ(divRoundHalfEven(-7, 2), -4);
+  EXPECT_EQ(divRoundHalfEven(-5, 2), -2);
+  EXPECT_EQ(divRoundHalfEven(7, -2), -4);
+  EXPECT_EQ(divRoundHalfEven(INT64_MIN, 1), INT64_MIN);
+  // Numerators that need more than 64 bits.
+  const __int128 wide = static_cast<__int128>(INT64_MAX) * 4;
+  EXPECT_EQ(divRoundHalfEven(wide + 1, 4), INT64_MAX);
+  EXPECT_EQ(divRoundHalfEven(wide - 2, 4), INT64_MAX - 1) << "a tie: to the even one";
+  EXPECT_EQ(divRoundHalfEven(-(wide - 2), 4), -(INT64_MAX - 1));
+  EXPECT_EQ(divRoundHalfEven(static_cast<__int128>(kD) * 3, kD), 3);
+}
+
 TEST(Money, ConversionsToIntegersTruncateAndRoundHalfEven) {
   EXPECT_EQ(Money::fromRaw(19999).trunc(), 1);
   EXPECT_EQ(Money::fromRaw(-19999).trunc(), -1);

@@ -175,6 +175,30 @@ TEST_F(MonthEnd, StepAAdvancesTheMonthAndRecordsTheBusinessDays) {
             port.events.end());
 }
 
+TEST_F(MonthEnd, StepAClosesTheRivalsOnceWithTheCustomersTheResultsGaveThem) {
+  world->rivals.rivalNashi = false;
+  world->rivals.sanka[0] = true;
+  world->rivals.shikin[0] = Money::fromInt(5000000);
+  // An open rival hall at (2, 2): the small city has housing and shops all round it.
+  world->block(2, 2).kind = 20;
+  world->block(2, 2).owner = 0;
+  TEntempo& t = world->rivals.Tenpo(1);
+  t.used = true;
+  t.joutai = kRivalOpen;
+  t.blockRow = t.blockColumn = 2;
+  t.shuttenMonth = 1;
+  t.kibo = 2;
+  t.senren = t.chimei = t.manzoku = t.moral = t.skill = 60;
+  world->month = 12;
+  MonthStepA(*world);
+  ASSERT_TRUE(t.used);
+  EXPECT_GT(t.kyaku, 0);
+  EXPECT_EQ(t.kyaku, world->jisseki.customers(kFirstRivalEntry));
+  EXPECT_EQ(t.ruikei, t.zengetsu) << "one month's result, counted once";
+  EXPECT_EQ(world->jisseki.inputs().days, 31) << "December";
+  EXPECT_EQ(world->lastBusinessDays, 31);
+}
+
 TEST_F(MonthEnd, RivalOpeningsCostEveryStoreSomeFame) {
   placeStore(1, 1, kOpen);
   Ttempo& second = world->kaichou.slot(2);

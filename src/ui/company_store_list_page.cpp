@@ -1,0 +1,133 @@
+// The company manager's store list.
+#include "ui/company_store_list_page.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "company/company.h"
+#include "shell/picture_book.h"
+#include "ui/figure_text.h"
+#include "ui/screen_text.h"
+#include "ui/sort_key_item.h"
+#include "world/world.h"
+
+namespace gm {
+
+namespace {
+
+const QStringList kHeaders = {
+    QStringLiteral("店舗名"), QStringLiteral("状態"),   QStringLiteral("規模"),
+    QStringLiteral("区画"),   QStringLiteral("台数"),   QStringLiteral("ｽﾀｯﾌ"),
+    QStringLiteral("客数"),   QStringLiteral("売上"),   QStringLiteral("粗利益"),
+    QStringLiteral("純利益"), QStringLiteral("利益率"), QStringLiteral("客付き"),
+    QStringLiteral("洗練度"), QStringLiteral("知名度"), QStringLiteral("満足度")};
+
+// A number with its sort key, right-aligned; a loss in red.
+void number(SortKeyItem* row, int column, const QString& text, qlonglong key, bool red = false) {
+  row->setText(column, text);
+  row->setSortKey(column, key);
+  row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+  if (red) row->setForeground(column, QColor(0xc0, 0, 0));
+}
+
+}  // namespace
+
+CompanyStoreListPage::CompanyStoreListPage(QWidget* parent) : QWidget(parent) {
+  list_ = new ListPanel(QStringLiteral("tempolist"), QStringLiteral("kscolumns"),
+                        QStringLiteral("temposort"), kHeaders, this);
+  list_->tree()->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  connect(list_->tree(), &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+    emit storeOpened(item->data(kName, Qt::UserRole).toInt());
+  });
+
+  const std::array<QString, kCommandCount> captions = {
+      QStringLiteral("利益率(&R)"),     QStringLiteral("営業形態(&E)"),
+      QStringLiteral("交換率(&C)"),     QStringLiteral("ﾓｰﾆﾝｸﾞ(&M)"),
+      QStringLiteral("販促予算(&H)"),   QStringLiteral("人件費(&N)"),
+      QStringLiteral("工作(&D)"),       QStringLiteral("新台初期値(&Y)"),
+      QStringLiteral("ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"), QStringLiteral("店舗ﾃﾞｰﾀ(&T)"),
+      QStringLiteral("全選択(&A)"),     QStringLiteral("項目(&V)"),
+      QStringLiteral("入替(&I)")};
+  const std::array<const char*, kCommandCount> names = {
+      "riritubtn", "keitaibtn",  "kankinbtn", "morningbtn", "hansokubtn",
+      "jinkenbtn", "kousakubtn", "defbtn",    "jobbtn",     "tempodatabtn",
+      "allselbtn", "koumokubtn", "irekaebtn"};
+  // The bulk orders on the first row, the list's own commands on the second.
+  auto* orders = new QHBoxLayout;
+  auto* own = new QHBoxLayout;
+  for (int c = 0; c < kCommandCount; ++c) {
+    buttons_[c] = new QPushButton(captions[c], this);
+    buttons_[c]->setObjectName(QLatin1String(names[c]));
+    buttons_[c]->setAutoDefault(false);
+    connect(buttons_[c], &QPushButton::clicked, this, [this, c] { emit commandChosen(c); });
+    (c <= kJobStream ? orders : own)->addWidget(buttons_[c]);
+  }
+  orders->addStretch(1);
+  own->addStretch(1);
+  buttons_[kPersonnelCosts]->setToolTip(QStringLiteral("選択中の店舗の給与、教育費、福利厚生費"));
+  buttons_[kJobStream]->setToolTip(QStringLiteral("選択中の店舗の設定画面を順に開きます"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(list_, 1);
+  layout->addLayout(orders);
+  layout->addLayout(own);
+}
+
+void CompanyStoreListPage::showStores(const tworld& world, const PictureBook* pictures) {
+  const tkaichou& k = world.kaichou;
+  QTreeWidget* tree = list_->tree();
+  list_->beginFill();
+  tree->clear();
+  for (int n = 1; n <= kStoreSlots; ++n) {
+    const Ttempo& s = k.slot(n);
+    if (!s.used) continue;
+    auto* row = new SortKeyItem(tree);
+    row->setData(kName, Qt::UserRole, n);
+    row->setText(kName, qs(s.name.view()));
+    row->setSortKey(kName, n);  // the name column keeps the company's own order
+    if (pictures) row->setIcon(kName, QIcon(QPixmap::fromImage(pictures->storeIcon(s.joutai))));
+    row->setText(kState, qs(storeStateName(s.joutai)));
+    row->setSortKey(kState, s.joutai);
+    row->setText(kSize, qs(storeSizeName(s.kibo)));
+    row->setSortKey(kSize, s.kibo);
+    row->setText(kBlock, QStringLiteral("(%1, %2)").arg(s.blockX).arg(s.blockY));
+    row->setSortKey(kBlock, qlonglong{s.blockY} * 100 + s.blockX);
+    const MachineCounts m = s.machineCounts();
+    number(row, kMachines, countFigure(m.allMachines), m.allMachines);
+    number(row, kStaff, countFigure(s.staffTotal()), s.staffTotal());
+    number(row, kCustomers, countFigure(s.kyaku[kTotal]), s.kyaku[kTotal]);
+    number(row, kTakings, moneyFigure(s.uriage[kTotal]), s.uriage[kTotal].raw());
+    number(row, kGrossProfit, moneyFigure(s.arari[kTotal]), s.arari[kTotal].raw(),
+           s.arari[kTotal] < Money());
+    const Money net = s.netProfit();
+    number(row, kNetProfit, moneyFigure(net), net.raw(), net < Money());
+    const Money rate = s.profitRates()[kTotal];
+    number(row, kProfitRate, rateFigure(rate), rate.raw(), rate < Money());
+    number(row, kAttendance, percentFigure(s.kadou[kTotal]), s.kadou[kTotal]);
+    number(row, kRefinement, QString::number(s.senren), s.senren);
+    number(row, kFame, QString::number(s.chimei), s.chimei);
+    number(row, kSatisfaction, QString::number(s.manzoku), s.manzoku);
+  }
+  list_->endFill();
+  const bool any = tree->topLevelItemCount() > 0;
+  for (int c = 0; c < kCommandCount; ++c)
+    if (c != kColumns) buttons_[c]->setEnabled(any);
+}
+
+StoreSelection CompanyStoreListPage::selection() const {
+  StoreSelection s;
+  for (const QVariant& key : list_->selectedKeys()) s |= selectSlot(key.toInt());
+  return s;
+}
+
+int CompanyStoreListPage::chosenStore() const {
+  const QTreeWidget* tree = list_->tree();
+  if (const QTreeWidgetItem* current = tree->currentItem(); current && current->isSelected())
+    return current->data(kName, Qt::UserRole).toInt();
+  const QList<QVariant> keys = list_->selectedKeys();
+  return keys.isEmpty() ? 0 : keys.front().toInt();
+}
+
+}  // namespace gm
