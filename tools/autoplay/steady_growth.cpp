@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "company/construction_order.h"
+#include "company/store_reach.h"
 #include "player_orders.h"
 #include "steady_strategy.h"
 #include "world/world.h"
@@ -25,6 +26,7 @@ constexpr int kSchool = 22;
 constexpr int kHospital = 23;
 constexpr int kOwnStore = 19;
 constexpr int kRivalStore = 20;
+constexpr int kOwnParking = 27;
 constexpr int kSearchRadius = 3;
 constexpr int kTriesPerMonth = 3;
 
@@ -62,12 +64,14 @@ std::vector<Site> sites(const tworld& w) {
           b.HasKindWithin(w.blocks, w.mapWidth, w.mapHeight, kHospital, 2))
         continue;
       if (b.HasKindWithin(w.blocks, w.mapWidth, w.mapHeight, kOwnStore, 2)) continue;
-      const int64_t score = siteScore(w, r, c);
+      // Fans for the money: the land and a first floor's building.
+      const int64_t cost = int64_t{b.landPrice} * 13 / 10 + ConstructionPrice(w, r, c, kWorkStore);
+      const int64_t score = siteScore(w, r, c) * 100000 / std::max<int64_t>(cost, 1);
       if (score > 0) found.push_back({r, c, score});
     }
   std::stable_sort(found.begin(), found.end(),
                    [](const Site& a, const Site& b) { return a.score > b.score; });
-  if (found.size() > 8) found.resize(8);
+  if (found.size() > 12) found.resize(12);
   return found;
 }
 
@@ -77,6 +81,16 @@ int64_t fittingCost(const tworld& w, int size) {
   const std::optional<ModelChoice> m = BestModel(w, kIslandsPerFloor, INT64_MAX / 4);
   const int64_t island = m ? m->islandPrice : 3000;
   return int64_t{islands} * island * 12 / 10 + (size + 1) * 3000;
+}
+
+// What renewing half of the machines on the floors would cost: the chain must be able to keep its
+// floors fresh before it grows.
+int64_t renewalFund(const tworld& w) {
+  int islands = 0;
+  for (const Ttempo& s : w.kaichou.tempo)
+    if (s.used) islands += s.machineCounts().allIslands;
+  const std::optional<ModelChoice> m = BestModel(w, 1, INT64_MAX / 4);
+  return int64_t{islands} * (m ? m->islandPrice : 3000) / 2;
 }
 
 int constructionsUnderWay(const tkaichou& k) {
@@ -94,36 +108,114 @@ void SteadyStrategy::expand(tworld& world, PlayerOrders& orders) {
   if (k.AkiTempo() == 0) return;
   // One new hall at a time while the chain is small; more once it is large.
   if (constructionsUnderWay(k) > k.TempoKazu().used / 6) return;
+  // A single hall can burn down and take the company with it: the second comes as soon as the
+  // cash covers it, with only a month's costs kept back.
+  const bool lone = k.TempoKazu().used == 1;
+  const int64_t keep = lone ? 10000 + monthlyCost(world) : reserve(world) + renewalFund(world);
   int tries = 0;
   for (const Site& site : sites(world)) {
     if (tries == kTriesPerMonth) break;
-    const int64_t spare = k.sikin.trunc() - reserve(world);
-    // The largest hall whose building and fittings the cash covers, with the land on top.
+    const int64_t spare = k.sikin.trunc() - keep;
+    // The largest hall whose building and fittings the cash covers, with the land on top (the
+    // owner asks about the land's price, more where the streets are safe).
+    const int64_t land = int64_t{world.block(site.row, site.column).landPrice} * 13 / 10;
     int size = -1;
-    for (int s = kFloors - 1; s >= 0 && size < 0; --s)
-      if (ConstructionPrice(world, site.row, site.column, kWorkStore + s) + fittingCost(world, s) <
-          spare * 3 / 4)
+    for (int s = habits_.largestSize; s >= 0 && size < 0; --s)
+      if (ConstructionPrice(world, site.row, site.column, kWorkStore + s) + fittingCost(world, s) +
+              land <
+          spare)
         size = s;
-    if (size < 0) return;
+    if (size < 0) continue;  // a cheaper site may still do
     ++tries;
-    if (buildOn(world, orders, site, size)) return;
+    if (buildOn(world, orders, site, size, keep)) return;
   }
 }
 
-bool SteadyStrategy::buildOn(tworld& world, PlayerOrders& orders, const Site& site, int size) {
+bool SteadyStrategy::buildOn(tworld& world, PlayerOrders& orders, const Site& site, int size,
+                             int64_t keep) {
   const int64_t building = ConstructionPrice(world, site.row, site.column, kWorkStore + size);
-  keepAfterLand_ = reserve(world) + building + fittingCost(world, size);
+  keepAfterLand_ = keep + building + fittingCost(world, size);
   const LandPurchaseOutcome bought = orders.buyLand(site.row, site.column);
   keepAfterLand_ = 0;
   if (bought != LandPurchaseOutcome::Bought) return false;
   // The land may have cost more than hoped: build smaller then.
   for (int s = size; s >= 0; --s) {
     const int64_t price = ConstructionPrice(world, site.row, site.column, kWorkStore + s);
-    if (price + fittingCost(world, s) + reserve(world) > world.kaichou.sikin.trunc() && s > 0)
-      continue;
+    if (price + fittingCost(world, s) + keep > world.kaichou.sikin.trunc() && s > 0) continue;
     return orders.construct(site.row, site.column, kWorkStore + s) == OrderOutcome::Done;
   }
   return false;
+}
+
+void SteadyStrategy::carParks(tworld& world, PlayerOrders& orders) {
+  // A car park beside a hall carries it further, as far as its size lets it reach.
+  tkaichou& k = world.kaichou;
+  for (int n = 1; n <= kStoreSlots; ++n) {
+    const Ttempo& s = k.slot(n);
+    if (!s.used || s.joutai != kOpen) continue;
+    const Tchip& b = world.block(s.blockY, s.blockX);
+    const int parks =
+        b.CountKindWithin(world.blocks, world.mapWidth, world.mapHeight, kOwnParking, 1);
+    if (parks >= habits_.carParks) continue;
+    static constexpr std::array<int, kFloors> kCap = {4, 6, 8, 10, 99};
+    if (StoreReachRadius(world.blocks, world.mapWidth, world.mapHeight, s) >= kCap[s.kibo])
+      continue;
+    for (int i = s.blockY - 1; i <= s.blockY + 1; ++i)
+      for (int j = s.blockX - 1; j <= s.blockX + 1; ++j) {
+        if (!world.onMap(i, j) || world.block(i, j).kind != kCitizensLand ||
+            k.baishuuzumi[i][j] != 0)
+          continue;
+        const int64_t park = ConstructionPrice(world, i, j, kWorkParking);
+        const int64_t land = world.block(i, j).landPrice * 3 / 2;
+        if (k.sikin.trunc() - reserve(world) * 2 < land + park) return;
+        keepAfterLand_ = reserve(world) * 2 + park;
+        const LandPurchaseOutcome bought = orders.buyLand(i, j);
+        keepAfterLand_ = 0;
+        if (bought == LandPurchaseOutcome::Bought) orders.construct(i, j, kWorkParking);
+        return;  // one try a month
+      }
+  }
+}
+
+void SteadyStrategy::chooseWithdrawal(const tworld& world) {
+  const tkaichou& k = world.kaichou;
+  if (k.TempoKazu().used < 2) return;
+  Money worst;
+  for (int n = 1; n <= kStoreSlots; ++n) {
+    const Ttempo& s = k.slot(n);
+    if (!s.used || (s.joutai != kOpen && s.joutai != kWaiting) || world.month - s.shuttenMonth < 18)
+      continue;
+    Money sum;
+    bool losing = true;
+    for (int m = 1; m <= 6; ++m) {
+      const Money net = s.backup.at(7, m);
+      losing = losing && net < Money();
+      sum += net;
+    }
+    if (losing && sum < worst) {
+      worst = sum;
+      withdrawing_ = n;
+    }
+  }
+}
+
+void SteadyStrategy::withdraw(tworld& world, PlayerOrders& orders) {
+  if (withdrawing_ == 0) return;
+  const Ttempo& s = world.kaichou.slot(withdrawing_);
+  // The personnel order has taken its staff away, and left it waiting.
+  if (!s.used || s.staffTotal() > 0) return;
+  if (s.joutai == kOpen) orders.close(withdrawing_);
+  orders.construct(s.blockY, s.blockX, kWorkClear);
+}
+
+void SteadyStrategy::sellBareLand(tworld& world, PlayerOrders& orders) {
+  // Land the company holds bare brings nothing in: it goes for a little under its price.
+  for (int r = 0; r < world.mapHeight; ++r)
+    for (int c = 0; c < world.mapWidth; ++c)
+      if (world.block(r, c).kind == 2 && !CheckLandSale(world, r, c)) {
+        sellingAt_ = world.block(r, c).landPrice * 9 / 10;
+        orders.sellLand(r, c);
+      }
 }
 
 }  // namespace gm

@@ -31,21 +31,39 @@ int entryTeaching(const SeminarOffer& offer, int position) {
 
 }  // namespace
 
+int64_t SteadyStrategy::monthlyCost(const tworld& world) {
+  const CompanySums sums = world.kaichou.StoreSums();
+  return sums.personnel[3] + sums.maintenance[14].trunc() + sums.operating.trunc();
+}
+
 int64_t SteadyStrategy::reserve(const tworld& world) {
-  // A month of wages and running costs for every hall, and something for the first one.
-  const StoreCounts counts = world.kaichou.TempoKazu();
-  return 20000 + 8000 * int64_t{counts.used};
+  // Three months of what the halls cost to run, as the last month's accounts show it, and
+  // something for a hall that has not run yet.
+  return 20000 + 3 * monthlyCost(world);
+}
+
+int64_t SteadyStrategy::workingCash(const tworld& world) {
+  // Keeping the halls going (machines, staff, advertising) only has to leave a month's costs.
+  return world.kaichou.sikin.trunc() - 10000 - monthlyCost(world);
 }
 
 void SteadyStrategy::giveOrders(tworld& world, PlayerOrders& orders) {
+  withdrawing_ = 0;
+  lean_ = true;
+  for (int m = 1; m <= 3; ++m) lean_ = lean_ && world.kaichou.backup.at(7, m) < Money();
   if (world.kaichou.TempoKazu().used > 0) {
+    chooseWithdrawal(world);
     fillFloors(world, orders);
     renewOldMachines(world, orders);
     staff(world, orders);
+    withdraw(world, orders);
     openReadyStores(world, orders);
     payAndRates(world, orders);
+    promote(world, orders);
     equip(world, orders);
+    carParks(world, orders);
   }
+  sellBareLand(world, orders);
   expand(world, orders);
 }
 
@@ -91,7 +109,9 @@ std::optional<std::string> SteadyStrategy::storeName(const tworld& world,
   }
 }
 
-std::optional<int64_t> SteadyStrategy::salePrice(const tworld&, int landPrice) { return landPrice; }
+std::optional<int64_t> SteadyStrategy::salePrice(const tworld&, int landPrice) {
+  return sellingAt_ > 0 ? sellingAt_ : landPrice;
+}
 
 std::optional<int64_t> SteadyStrategy::purchaseOffer(const tworld& world, int, int64_t askingPrice,
                                                      Money cash) {
