@@ -53,6 +53,28 @@ int64_t siteScore(const tworld& w, int row, int column) {
   return score;
 }
 
+// How many islands the players within reach of a hall of `size` on the site would keep busy:
+// a block sends its fans every business day, shared with the halls that reach it too, and an
+// island seats ten players an hour.
+int islandsWanted(const tworld& w, int row, int column, int size, int carParks) {
+  static constexpr std::array<int, kFloors> kCap = {4, 6, 8, 10, 99};
+  const Tchip& b = w.block(row, column);
+  const bool street = b.HasGroupWithin(w.blocks, w.mapWidth, w.mapHeight, 2, 1) ||
+                      b.HasGroupWithin(w.blocks, w.mapWidth, w.mapHeight, 3, 1) ||
+                      b.HasGroupWithin(w.blocks, w.mapWidth, w.mapHeight, 4, 2);
+  const int r = std::min(kCap[size], 2 + (street ? 1 : 0) + carParks);
+  int64_t fans = 0;
+  int halls = 0;
+  for (int i = row - r; i <= row + r; ++i)
+    for (int j = column - r; j <= column + r; ++j) {
+      if (!w.onMap(i, j)) continue;
+      const Tchip& o = w.block(i, j);
+      if (o.IsPopulated()) fans += o.FanCount();
+      if (o.kind == kOwnStore || o.kind == kRivalStore) ++halls;
+    }
+  return static_cast<int>(fans / (1 + halls) / (10 * std::max(w.DailyHours(), 1)));
+}
+
 // The best few sites, best first.
 std::vector<Site> sites(const tworld& w) {
   std::vector<Site> found;
@@ -126,6 +148,10 @@ void SteadyStrategy::expand(tworld& world, PlayerOrders& orders) {
           spare)
         size = s;
     if (size < 0) continue;  // a cheaper site may still do
+    // No bigger than its players would fill: idle islands still want staff and renewing.
+    while (size > 0 && islandsWanted(world, site.row, site.column, size - 1, habits_.carParks) <
+                           size * kIslandsPerFloor)
+      --size;
     ++tries;
     if (buildOn(world, orders, site, size, keep)) return;
   }
