@@ -30,6 +30,8 @@ const char* purchaseRefusalByKind(int kind) {
 Check CheckLandPurchase(const tworld& world, int row, int column) {
   if (world.kaichou.sikin < Money::fromInt(2))
     return refuse("資金不足", "資金が足りません。", true);
+  // A position off the map has no block to read: it is refused as land outside the city is.
+  if (!world.onMap(row, column)) return refuse("買収", "そこは買い取れません。");
   if (const char* text = purchaseRefusalByKind(world.block(row, column).kind))
     return refuse("買収", text);
   if (world.kaichou.baishuuzumi[row][column] != 0)
@@ -77,6 +79,7 @@ void ApplyLandPurchase(tworld& world, int row, int column) {
 }
 
 Check CheckLandSale(const tworld& world, int row, int column) {
+  if (!world.onMap(row, column)) return refuse("売却", "そこは我が社の土地ではありません。");
   int kind = world.block(row, column).kind;
   if (kind != 2 && kind != 19 && kind != 27)
     return refuse("売却", "そこは我が社の土地ではありません。");

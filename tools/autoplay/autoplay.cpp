@@ -11,6 +11,8 @@
 #include "persist/city_file.h"
 #include "persist/save_file.h"
 #include "persist/state_digest.h"
+#include "player_game.h"
+#include "strategy.h"
 #include "world/month_end.h"
 #include "world/world.h"
 
@@ -32,7 +34,8 @@ bool parseInt(const std::string& text, long long lo, long long hi, long long& va
 std::string AutoplayUsage() {
   return "usage: gindamaya97-autoplay --city FILE.pmp [options]\n"
          "       gindamaya97-autoplay --load FILE.PLR [options]\n"
-         "  --seed N            generator seed (default 1)\n"
+         "  --seed N            generator seed (default 1); it also drives a random strategy\n"
+         "  --strategy NAME     who plays: steady (default), random or watch (gives no orders)\n"
          "  --months N          months to play (default 12)\n"
          "  --president NAME    president's name (default: the founding screen's default)\n"
          "  --company NAME      company name (default: the fixed default)\n"
@@ -40,13 +43,17 @@ std::string AutoplayUsage() {
          "  --capital N         capital class 0..7 (3億円..10億円, default 0)\n"
          "  --no-rivals         play as \"新米店長\": no rival enters the city\n"
          "  --keep-running      go on after the game has ended (to watch a city grow)\n"
+         "  --restart           after a game ends, found a new company on the same city\n"
+         "  --check             check the player's books and the game's invariants every month;\n"
+         "                      each broken rule is written to standard error, exit code 3\n"
          "  --csv FILE          write the block grid after the last month\n"
          "  --load FILE.PLR     continue a saved game (seeded with --seed) instead of a new game\n"
          "  --save FILE.PLR     save the game after the last month and print the generator's "
          "seed,\n"
          "                      which --seed takes to continue it exactly\n"
-         "Each month line ends with the rivals in the city and, for each rival i among them,\n"
-         "ri=OPEN_STORES:CASH.\n";
+         "Each month line gives the date, the cash, the player's open stores, the month's sales\n"
+         "and net profit, the population and a digest of the game state, and ends with the\n"
+         "rivals in the city and, for each rival i among them, ri=OPEN_STORES:CASH.\n";
 }
 
 std::optional<AutoplaySettings> ParseAutoplayArguments(const std::vector<std::string>& args,
@@ -106,6 +113,16 @@ std::optional<AutoplaySettings> ParseAutoplayArguments(const std::vector<std::st
       if (!value(s.loadFile)) return std::nullopt;
     } else if (a == "--save") {
       if (!value(s.saveFile)) return std::nullopt;
+    } else if (a == "--strategy") {
+      if (!value(s.strategy)) return std::nullopt;
+      if (!MakeStrategy(s.strategy, 0)) {
+        error = "unknown strategy: " + s.strategy + " (" + std::string(StrategyNames()) + ")";
+        return std::nullopt;
+      }
+    } else if (a == "--check") {
+      s.check = true;
+    } else if (a == "--restart") {
+      s.restart = true;
     } else {
       error = "unknown argument: " + a;
       return std::nullopt;
@@ -113,6 +130,10 @@ std::optional<AutoplaySettings> ParseAutoplayArguments(const std::vector<std::st
   }
   if (s.cityFile.empty() == s.loadFile.empty()) {
     error = "give either --city or --load";
+    return std::nullopt;
+  }
+  if (s.restart && s.cityFile.empty()) {
+    error = "--restart needs --city";
     return std::nullopt;
   }
   return s;
@@ -146,25 +167,48 @@ bool writeCsv(const tworld& world, std::ofstream& csv) {
 
 }  // namespace
 
-int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err) {
+namespace {
+
+// A new game on the city, as the new-game order sets it up, seeded with `seed`.
+std::unique_ptr<tworld> newGame(const AutoplaySettings& s, const CityDefinition& city,
+                                uint32_t seed) {
   auto world = std::make_unique<tworld>();
+  // The generator is seeded immediately before the world is built from the city file.
+  Random generator(seed);
+  SetUpNewGame(*world, generator, city, s.founding,
+               s.rivals ? Difficulty::kRivals : Difficulty::kNovice);
+  return world;
+}
+
+// The player's part of the month line: his open stores and the month's sales and net profit.
+void writeCompany(const tworld& world, std::ostream& out) {
+  const CompanySums sums = world.kaichou.StoreSums();
+  out << " open=" << world.kaichou.TempoKazu().open
+      << " sales=" << formatGrouped(sums.uriage[kTotal])
+      << " profit=" << formatGrouped(sums.netProfit);
+}
+
+}  // namespace
+
+int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err) {
+  std::unique_ptr<tworld> world;
+  CityReadResult city;
   if (!s.loadFile.empty()) {
+    world = std::make_unique<tworld>();
     SaveResult loaded = LoadSaveFile(s.loadFile, *world);
     if (!loaded.ok) {
       err << s.loadFile << ": " << loaded.error << '\n';
       return 2;
     }
     world->rng().setSeed(s.seed);
-  } else {
-    CityReadResult city = ReadCityFile(s.cityFile);
+  }
+  if (!s.cityFile.empty()) {
+    city = ReadCityFile(s.cityFile);
     if (!city.ok) {
       err << s.cityFile << ": " << city.error << '\n';
       return 2;
     }
-    // The generator is seeded immediately before the world is built from the city file.
-    Random generator(s.seed);
-    SetUpNewGame(*world, generator, city.city, s.founding,
-                 s.rivals ? Difficulty::kRivals : Difficulty::kNovice);
+    if (!world) world = newGame(s, city.city, s.seed);
   }
 
   // Opened before the first month, so that a run of many years cannot end on a path that was
@@ -178,29 +222,53 @@ int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err)
     }
   }
 
+  std::unique_ptr<Strategy> strategy = MakeStrategy(s.strategy, s.seed);
+  auto game = std::make_unique<PlayerGame>(std::move(world), *strategy);
+  std::size_t reported = 0;  // violations of this game written so far
+  std::size_t earlier = 0;   // violations of the games before it
+  bool over = false;
   for (int i = 0; i < s.months; ++i) {
-    const YearMonth date = MonthToDate(world->month);
-    GameEndResult result = PlayMonth(*world);
+    tworld& w = game->world();
+    const YearMonth date = MonthToDate(w.month);
+    // Once the game is over the menus are off: the player gives no more orders.
+    const GameEndResult result = game->playMonth(s.check, !over);
     char digest[17];
-    std::snprintf(digest, sizeof digest, "%016" PRIx64, StateDigest(*world));
+    std::snprintf(digest, sizeof digest, "%016" PRIx64, StateDigest(w));
     out << "year=" << date.year << " month=" << date.month
-        << " cash=" << formatGrouped(world->kaichou.sikin)
-        << " population=" << world->TotalPopulation() << " digest=" << digest;
-    writeRivals(world->rivals, out);
+        << " cash=" << formatGrouped(w.kaichou.sikin);
+    writeCompany(w, out);
+    out << " population=" << w.TotalPopulation() << " digest=" << digest;
+    writeRivals(w.rivals, out);
     out << '\n';
+    for (; reported < game->violations().size(); ++reported)
+      err << "violation: " << game->violations()[reported] << '\n';
     if (!out) break;
-    if (!result.goesOn && !s.keepRunning) {
+    if (!result.goesOn) over = true;
+    if (over && s.restart) {
+      out << "game over\n";
+      // The next company's game goes on from the generator where this one left it.
+      const uint32_t seed = w.rng().seed();
+      earlier += game->violations().size();
+      game.reset();
+      game = std::make_unique<PlayerGame>(newGame(s, city.city, seed), *strategy);
+      out << "new game seed=" << seed << '\n';
+      over = false;
+      reported = 0;
+      continue;
+    }
+    if (over && !s.keepRunning) {
       out << "game over\n";
       break;
     }
   }
+  const std::size_t violations = earlier + game->violations().size();
   if (!s.saveFile.empty()) {
-    SaveResult saved = SaveGameFile(s.saveFile, *world);
+    SaveResult saved = SaveGameFile(s.saveFile, game->world());
     if (!saved.ok) {
       err << s.saveFile << ": " << saved.error << '\n';
       return 1;
     }
-    out << "saved " << s.saveFile << " seed=" << world->rng().seed() << '\n';
+    out << "saved " << s.saveFile << " seed=" << game->world().rng().seed() << '\n';
   }
   // A full disk shows only when the buffered lines are flushed.
   out.flush();
@@ -208,9 +276,13 @@ int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err)
     err << "cannot write the month lines\n";
     return 1;
   }
-  if (csv.is_open() && !writeCsv(*world, csv)) {
+  if (csv.is_open() && !writeCsv(game->world(), csv)) {
     err << s.csvFile << ": cannot write the block grid\n";
     return 1;
+  }
+  if (violations > 0) {
+    err << violations << " broken rule(s)\n";
+    return 3;
   }
   return 0;
 }

@@ -1,5 +1,6 @@
 // The headless player: builds a new game from a city file exactly as the new-game order does
-// and plays months with a port that answers every question with its safe default.
+// (or loads a saved game) and plays it month by month with a strategy that gives its orders
+// through the core's orders and answers the game's questions through its own port.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +23,9 @@ struct AutoplaySettings {
   std::string csvFile;   // empty: no CSV
   std::string loadFile;  // a saved game to continue instead of a new game on a city
   std::string saveFile;  // where to save the game after the last month
+  std::string strategy = "steady";
+  bool check = false;    // check the player's books and the game's invariants every month
+  bool restart = false;  // after a game ends, found a new company on the same city
 };
 
 // Parses the command line; on an error returns nullopt and writes the message to `error`.

@@ -1,5 +1,6 @@
 # Runs the headless player twice with the same arguments and fails unless both runs print the
-# same lines and write the same block grid.
+# same lines and write the same block grid; then the same for the random player, whose choices
+# come from the seed as well.
 foreach(run 1 2)
   execute_process(
     COMMAND ${TOOL} --city ${CITY} --seed 20261207 --months 36 --keep-running
@@ -21,4 +22,16 @@ string(REGEX MATCHALL "\n" lines "${out_1}")
 list(LENGTH lines count)
 if(NOT count EQUAL 36)
   message(FATAL_ERROR "expected 36 month lines, got ${count}:\n${out_1}")
+endif()
+
+foreach(run 1 2)
+  execute_process(
+    COMMAND ${TOOL} --city ${CITY} --seed 77 --months 48 --strategy random --restart
+    OUTPUT_VARIABLE random_${run} RESULT_VARIABLE rc_${run})
+  if(NOT rc_${run} EQUAL 0)
+    message(FATAL_ERROR "random run ${run} failed with ${rc_${run}}:\n${random_${run}}")
+  endif()
+endforeach()
+if(NOT random_1 STREQUAL random_2)
+  message(FATAL_ERROR "the two random runs differ:\n${random_1}\n----\n${random_2}")
 endif()

@@ -224,5 +224,25 @@ TEST_F(LandOrders, TurningTheBuyerAwayOrFindingNone) {
   EXPECT_EQ(port.messages[0].text, "残念ながら、買い手は見つかりませんでした。");
 }
 
+// A position off the map (a 3 x 3 city, so row 3 is already outside; -1 and 50 are outside
+// every city) is refused like land outside the city, before any block is read or marked.
+TEST_F(LandOrders, PositionsOffTheMapAreRefusedWithoutTouchingAnything) {
+  w->kaichou.sikin = Money::fromInt(1000);
+  const uint32_t seed = w->rng().seed();
+  for (auto [row, column] : {std::pair{3, 0}, {0, 3}, {-1, 1}, {1, -1}, {50, 50}, {-7, 99}}) {
+    Check buy = CheckLandPurchase(*w, row, column);
+    ASSERT_TRUE(buy) << row << "," << column;
+    EXPECT_EQ(buy->text, "そこは買い取れません。");
+    EXPECT_EQ(OpenLandPurchase(*w, row, column).step, PurchaseStep::Refused);
+    Check sell = CheckLandSale(*w, row, column);
+    ASSERT_TRUE(sell);
+    EXPECT_EQ(sell->text, "そこは我が社の土地ではありません。");
+    port.salePrices.push_back(100);
+    EXPECT_EQ(SellLand(*w, row, column), SaleOutcome::Refused);
+  }
+  EXPECT_EQ(w->rng().seed(), seed);
+  EXPECT_EQ(w->kaichou.sikin, Money::fromInt(1000));
+}
+
 }  // namespace
 }  // namespace gm
