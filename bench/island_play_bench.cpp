@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "draws_reference.h"
 #include "store/island_play.h"
 #include "store/store.h"
 #include "world/world.h"
@@ -99,9 +100,7 @@ void BM_DrawsOfIslandMonth(benchmark::State& state) {
   const uint64_t draws = benchStores().drawsOfOneMonth();
   Random rng(12345);
   for (auto _ : state) {
-    int64_t sum = 0;
-    for (uint64_t i = 0; i < draws; ++i) sum += rng.randInt(2 + static_cast<int>(i & 1023));
-    benchmark::DoNotOptimize(sum);
+    benchmark::DoNotOptimize(bench::MakeDraws(rng, draws, 1023));
   }
   state.counters["draws"] = static_cast<double>(draws);
 }

@@ -12,6 +12,7 @@
 #include "company/rival_reach.h"
 #include "company/store_reach.h"
 #include "core/world/test_city.h"
+#include "draws_reference.h"
 #include "world/month_end.h"
 #include "world/world.h"
 
@@ -177,8 +178,7 @@ void BM_KeisanReference(benchmark::State& state) {
   auto w = fullCity();
   Random rng(12345);
   for (auto _ : state) {
-    int64_t sum = 0;
-    for (uint64_t i = 0; i < m.draws; ++i) sum += rng.randInt(2 + static_cast<int>(i & 127));
+    int64_t sum = bench::MakeDraws(rng, m.draws, 127);
     for (int64_t i = 0; i < m.reachSquares; ++i)
       sum += w->blocks[(i / kMapSize) % kMapSize][i % kMapSize].population;
     benchmark::DoNotOptimize(sum);
@@ -207,9 +207,7 @@ void BM_DrawsOfMonthEnd(benchmark::State& state) {
   const uint64_t draws = monthEndDraws();
   Random rng(12345);
   for (auto _ : state) {
-    int64_t sum = 0;
-    for (uint64_t i = 0; i < draws; ++i) sum += rng.randInt(2 + static_cast<int>(i & 127));
-    benchmark::DoNotOptimize(sum);
+    benchmark::DoNotOptimize(bench::MakeDraws(rng, draws, 127));
   }
   state.counters["draws"] = static_cast<double>(draws);
 }

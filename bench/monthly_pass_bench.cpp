@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/world/test_city.h"
+#include "draws_reference.h"
 #include "world/monthly_pass.h"
 #include "world/world.h"
 
@@ -70,9 +71,7 @@ void BM_DrawsOfOnePass(benchmark::State& state) {
   uint64_t draws = benchCity().drawsOfOnePass();
   Random rng(12345);
   for (auto _ : state) {
-    int sum = 0;
-    for (uint64_t i = 0; i < draws; ++i) sum += rng.randInt(2 + static_cast<int>(i & 7));
-    benchmark::DoNotOptimize(sum);
+    benchmark::DoNotOptimize(bench::MakeDraws(rng, draws, 7));
   }
   state.counters["draws"] = static_cast<double>(draws);
 }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "company/new_game.h"
+#include "draws_reference.h"
 #include "persist/city_file.h"
 #include "persist/save_file.h"
 #include "player_game.h"
@@ -128,9 +129,7 @@ void BM_DrawsOfSteadyMonthEnd(benchmark::State& state) {
   const uint64_t draws = steadyGame().drawsOfTheMonth();
   Random rng(12345);
   for (auto _ : state) {
-    int64_t sum = 0;
-    for (uint64_t i = 0; i < draws; ++i) sum += rng.randInt(2 + static_cast<int>(i & 127));
-    benchmark::DoNotOptimize(sum);
+    benchmark::DoNotOptimize(bench::MakeDraws(rng, draws, 127));
   }
   state.counters["draws"] = static_cast<double>(draws);
 }
