@@ -2,6 +2,7 @@
 // loop.
 #include <QApplication>
 
+#include "shell/alt_key_guard.h"
 #include "shell/app_style.h"
 #include "shell/data_folder.h"
 #include "shell/main_window.h"
@@ -14,6 +15,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Gindamaya97"));
   QApplication::setOrganizationName(QStringLiteral("Gindamaya97"));
   gm::applyAppStyle(app);
+  app.installEventFilter(gm::makeAltKeyGuard(&app));
 
   gm::SplashWindow splash(
       gm::loadSplashPicture(gm::dataPath(QStringLiteral("pictures/splash.svg"))));
