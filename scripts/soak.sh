@@ -12,6 +12,11 @@ cd "$(dirname "$0")/.."
 months="${1:-1000}"
 seed="${2:-1}"
 
+if ! command -v clang++ >/dev/null; then
+  echo "soak.sh: the sanitizer build needs clang (Debian: clang and libclang-rt-dev)" >&2
+  exit 2
+fi
+
 CMAKE_CXX_COMPILER_LAUNCHER="${CMAKE_CXX_COMPILER_LAUNCHER:-$(command -v ccache || true)}" \
   cmake --preset asan >/dev/null
 cmake --build --preset asan --target gindamaya97-autoplay
