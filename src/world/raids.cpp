@@ -21,7 +21,8 @@ struct RaidRule {
   int imageFloor;
   int satisfaction;  // the ROM raid's own satisfaction bound (0: as the image)
   int standingLoss;  // charisma and leadership - (RandInt(standingLoss) + standingLoss)
-  int unrest;        // neighbourhood: unrest + RandInt(unrest), fan rate - RandInt(fans)
+  Reach reach;       // the neighbourhood's blocks that hear of it:
+  int unrest;        // unrest + RandInt(unrest), fan rate - RandInt(fans)
   int fans;
   int months;  // suspended until the month number + months
   std::string_view finding;
@@ -36,6 +37,7 @@ constexpr RaidRule kRomRaid = {
     .imageFloor = 0,
     .satisfaction = 20,
     .standingLoss = 3,
+    .reach = Reach::PopulatedBlocks,
     .unrest = 5,
     .fans = 10,
     .months = 4,
@@ -51,6 +53,7 @@ constexpr RaidRule kJackpotRaid = {
     .imageFloor = 20,
     .satisfaction = 0,
     .standingLoss = 6,
+    .reach = Reach::EveryBlock,
     .unrest = 9,
     .fans = 40,
     .months = 7,
@@ -88,7 +91,7 @@ void raid(IncidentPass& p, const RaidRule& rule) {
       t.setManzoku(t.manzoku - (rng.randInt(rule.imageLoss) + rule.imageFloor));
     k.SetKarisuma(k.karisuma - (rng.randInt(rule.standingLoss) + rule.standingLoss));
     k.SetTousotu(k.tousotu - (rng.randInt(rule.standingLoss) + rule.standingLoss));
-    stainNeighbourhood(w, t, rule.unrest, rule.fans);
+    stainNeighbourhood(w, t, rule.reach, rule.unrest, rule.fans);
     t.teishiMonth = w.month + rule.months;
     t.setJoutai(kSuspended);
     tellStore(w, t, kCueDown, "ガサ入れ",

@@ -167,7 +167,7 @@ bool ShillsExposed(IncidentPass& p, Ttempo& t, const StoreFigures&) {
   t.setManzoku(t.manzoku - (rng.randInt(20) + 20));
   k.SetKarisuma(k.karisuma - (rng.randInt(3) + 3));
   k.SetTousotu(k.tousotu - (rng.randInt(3) + 3));
-  stainNeighbourhood(w, t, 5, 10);
+  stainNeighbourhood(w, t, Reach::EveryBlock, 5, 10);
   tellStore(w, t, kCueDown, "サクラ発覚",
             t.name.str() + "でサクラを" +
                 "雇っているのがバレてしまいました！どうやらスタッフの誰かが" +
