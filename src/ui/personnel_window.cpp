@@ -131,7 +131,7 @@ PersonnelWindow::PersonnelWindow(TMain& main)
             [this, amount] { move(false, amount); });
   }
   connect(buttons_[kLeaveItToMe], &QPushButton::clicked, this, [this] {
-    session().leaveItToMe(selection());
+    session().leaveItToMe(shownSelection());
     fill();
   });
   connect(buttons_[kHire], &QPushButton::clicked, this, &PersonnelWindow::hire);
@@ -211,6 +211,15 @@ StoreSelection PersonnelWindow::selection() const {
   return s;
 }
 
+StoreOrder PersonnelWindow::shownSelection() const {
+  StoreOrder order;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = list_->topLevelItem(i);
+    if (item->isSelected()) order.add(item->data(kColName, kSlotRole).toInt());
+  }
+  return order;
+}
+
 void PersonnelWindow::select(const StoreSelection& stores) {
   for (int i = 0; i < list_->topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = list_->topLevelItem(i);
@@ -227,9 +236,9 @@ StaffChoice PersonnelWindow::choice() const {
 
 void PersonnelWindow::move(bool intoStores, int amount) {
   if (intoStores)
-    session().assign(selection(), choice(), amount);
+    session().assign(shownSelection(), choice(), amount);
   else
-    session().transferOut(selection(), choice(), amount);
+    session().transferOut(shownSelection(), choice(), amount);
   fill();
 }
 

@@ -148,9 +148,9 @@ void moveStaff(PersonnelSession& session, int slot, int sex, int count, bool int
       const Ttempo& from = intoStore ? session.pool() : session.store(slot);
       if (from.staffOf(sex) < step) break;
       if (intoStore)
-        session.assign(selectSlot(slot), who, step);
+        session.assign(StoreOrder(selectSlot(slot)), who, step);
       else
-        session.transferOut(selectSlot(slot), who, step);
+        session.transferOut(StoreOrder(selectSlot(slot)), who, step);
       count -= step;
     }
 }
@@ -206,7 +206,7 @@ void SteadyStrategy::staff(tworld& world, PlayerOrders& orders) {
     while (count > 0 && HiringCost(world, count, HireSex::Any) > spare) count = count * 3 / 4;
     if (count > 0) orders.hire(session, count, HireSex::Any);
   }
-  session.leaveItToMe(short_);
+  session.leaveItToMe(StoreOrder(short_));
   // The rest go where the halls are furthest below what they should have.
   for (int sex : {kMale, kFemale})
     for (int n = 1; n <= kStoreSlots && session.pool().staffOf(sex) > 0; ++n)
@@ -216,7 +216,7 @@ void SteadyStrategy::staff(tworld& world, PlayerOrders& orders) {
   // severance, and they would be paid every month.
   if (session.pool().staffTotal() > 0 &&
       (session.severance() >= k.sikin.trunc() - 10000 || !orders.dismiss(session)))
-    session.assign(others, StaffChoice::Both, kMoveAll);
+    session.assign(StoreOrder(others), StaffChoice::Both, kMoveAll);
   orders.confirmPersonnel(session);
 }
 
