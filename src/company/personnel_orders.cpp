@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/extended.h"
 #include "base/rating.h"
 #include "world/world.h"
 
@@ -171,12 +172,14 @@ void PersonnelSession::leaveItToMe(const StoreOrder& stores) {
 int64_t PersonnelSession::severance() const {
   if (pool_.staffTotal() == 0) return 0;
   const int chisei = world_->kaichou.chisei;
-  Money m = Money::fromInt(300) * factorFor(kSeveranceMoral, pool_.moral.trunc());
-  m = m * factorFor(kSeveranceSkill, pool_.skill.trunc());
-  m = m * factorFor(kSeveranceIntelligence, chisei);
+  // One product in extended precision, truncated once, like the hiring cost.
+  Extended m = 300;
+  m *= toExtended(factorFor(kSeveranceMoral, pool_.moral.trunc()));
+  m *= toExtended(factorFor(kSeveranceSkill, pool_.skill.trunc()));
+  m *= toExtended(factorFor(kSeveranceIntelligence, chisei));
   // Women are paid a fifth more when they go.
-  m = m * (Money::fromInt(pool_.dansei) + Money::fromRaw(12000) * pool_.zyosei);
-  return m.trunc();
+  m *= static_cast<Extended>(pool_.dansei) + 1.2L * static_cast<Extended>(pool_.zyosei);
+  return truncated(m);
 }
 
 bool PersonnelSession::dismiss() {

@@ -201,6 +201,12 @@ TEST_F(Personnel, DismissalPaysTheSeveranceAndEmptiesThePool) {
   EXPECT_EQ(pool().staffTotal(), 0);
   EXPECT_EQ(pool().moral, Money());
   EXPECT_FALSE(session.dismiss()) << "nobody left to dismiss";
+
+  // Formed whole and truncated once: 300 x 1.01 (morale band 3) x 1.02 (skill band 1) x 0.81
+  // (intelligence band 9) x (1 + 1.2 x 73) = 250.3386 x 88.6 = 22179.99996.
+  company().SetChisei(95);
+  session.addRecruits(1, 73, points(35), points(15));
+  EXPECT_EQ(session.severance(), 22179);
 }
 
 TEST_F(Personnel, ConfirmationWritesTheCopiesBackAndSetsTheMonthsMark) {
