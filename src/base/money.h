@@ -53,6 +53,9 @@ class Money {
   int64_t raw_ = 0;
 };
 
+// The amount rounded to whole units (thousands of yen), ties to even.
+inline Money roundedWhole(Money m) { return Money::fromInt(m.round()); }
+
 // Integer division of a 128-bit value rounding to nearest, ties to even.
 int64_t divRoundHalfEvenWide(__int128 numerator, __int128 denominator);
 inline int64_t divRoundHalfEven(__int128 numerator, __int128 denominator) {

@@ -11,8 +11,6 @@ using namespace incident;
 
 namespace {
 
-constexpr int kOwnLandKind = 2;
-
 // Morale and skill in whole points; a store without staff counts as middling.
 int staffPoints(const Ttempo& t, Money rating) {
   return t.staffTotal() == 0 ? 50 : static_cast<int>(rating.trunc());

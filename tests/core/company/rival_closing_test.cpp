@@ -15,8 +15,6 @@ using test::RivalCity;
 
 constexpr int kPolice = 26;
 
-Money roundedWhole(Money m) { return Money::fromInt(m.round()); }
-
 TEST(RivalStores, CustomersAreCappedByTheStoresSizeAndHours) {
   RivalCity city(5, 5, kPolice);
   Tenkaichou& r = city.rivals();
