@@ -105,6 +105,10 @@ Check CheckConstruction(const tworld& world, int row, int column, int workType) 
     if (store->staffTotal() > 0)
       return refusal("撤退",
                      "店舗を取り壊す前に、店舗のスタッフ全員を他の店舗へ異動させてください。");
+    // Pulling the store down frees its slot, and the machines standing in it, bought and paid
+    // for, would go with it: the replacement plan takes them to the warehouse first.
+    if (store->machineCounts().allMachines > 0)
+      return refusal("撤退", "店舗を取り壊す前に、店舗の台を全て入替で倉庫へ移してください。");
     if (company.TempoKazu().used <= 1)
       return refusal("撤退", world.cityName.str() + "から" + company.kaishaname.str() +
                                  "の店舗が一軒も無くなってしまいます。お考え直しください。");
