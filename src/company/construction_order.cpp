@@ -66,6 +66,12 @@ int64_t ConstructionPrice(const tworld& world, int row, int column, int workType
       .ConstructionCost(workType, sizeIndex, world.Density(), world.kaichou.karisuma);
 }
 
+Check CheckStoreConstruction(const Ttempo& store) {
+  if (store.joutai != kWaiting)
+    return refusal("工事", "店舗の状態が「待機中」でないと工事はできません。");
+  return std::nullopt;
+}
+
 Check CheckConstruction(const tworld& world, int row, int column, int workType) {
   if (!world.onMap(row, column) || workType < 0 || workType >= kWorkTypeCount)
     return refusal("工事", "その工事はできません。");
@@ -75,8 +81,7 @@ Check CheckConstruction(const tworld& world, int row, int column, int workType) 
   const tkaichou& company = world.kaichou;
   const ConstructionFacts f = constructionFacts(world, row, column, workType);
   const Ttempo* store = f.storeSlot != 0 ? &company.slot(f.storeSlot) : nullptr;
-  if (store && store->joutai != kWaiting)
-    return refusal("工事", "店舗の状態が「待機中」でないと工事はできません。");
+  if (Check c = store ? CheckStoreConstruction(*store) : std::nullopt) return c;
 
   const bool pointless = (workType == kWorkClear && b.kind == kOwnLandKind) ||
                          (workType == kWorkParking && b.kind == kOwnParkingKind) ||

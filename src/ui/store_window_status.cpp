@@ -10,7 +10,11 @@
 #include <QVBoxLayout>
 
 #include "company/company.h"
+#include "company/construction_order.h"
+#include "company/exchange_rate_order.h"
+#include "company/manipulation_order.h"
 #include "store/maker.h"
+#include "store/opening_order.h"
 #include "store/store.h"
 #include "ui/screen_text.h"
 #include "world/world.h"
@@ -197,14 +201,16 @@ void StoreStatusPage::showStore(const tworld& world, const Ttempo& s) {
   for (int m = 0; m < kMakerCount; ++m)
     if ((s.modelMakers >> m) & 1u) modellist_->addItem(qs(makerInfo(m).name));
 
-  // Each command is offered in the states its order accepts; the order checks the rest.
-  // (The store states are named in full: the page's own command names hide them.)
-  const bool workable = s.joutai == gm::kWaiting || s.joutai == gm::kOpen;
-  buttons_[kOpen]->setEnabled(s.joutai == gm::kWaiting);
-  buttons_[kClose]->setEnabled(s.joutai == gm::kOpen);
-  buttons_[kConstruction]->setEnabled(s.joutai == gm::kWaiting);
-  buttons_[kExchangeRates]->setEnabled(true);
-  buttons_[kManipulations]->setEnabled(workable);
+  // Each command is offered while its order's check admits the store as it stands; the order
+  // itself tells what else is missing (machines, cash, staff).
+  const StoreSelection store = selectSlot(world.kaichou.StoreOn(s.blockY, s.blockX));
+  buttons_[kOpen]->setEnabled(!CheckOpeningState(s));
+  buttons_[kClose]->setEnabled(!CheckClosing(world, s));
+  buttons_[kConstruction]->setEnabled(!CheckStoreConstruction(s));
+  // The lowest rates pass every union limit: the dialog is offered even when a tightened limit
+  // now forbids the rates the store has.
+  buttons_[kExchangeRates]->setEnabled(!CheckExchangeRates(world, store, 0, 0));
+  buttons_[kManipulations]->setEnabled(!CheckManipulations(world, store, ManipulationChange{}));
   buttons_[kJobStream]->setEnabled(true);
 }
 

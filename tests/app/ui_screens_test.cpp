@@ -384,10 +384,18 @@ TEST(UiScreensStore, StatusPageShowsTheStoreAsItStands) {
     EXPECT_EQ(b->text(), captions[c]);
     EXPECT_EQ(b->isEnabled(), enabledWhenOpen[c]) << captions[c].toStdString();
   }
+  // Under construction: the manipulations may still change, nothing else of the state's.
   s.joutai = kUnderConstruction;
   page.showStore(*w, s);
-  EXPECT_FALSE(page.button(StoreStatusPage::kManipulations)->isEnabled());
+  EXPECT_TRUE(page.button(StoreStatusPage::kManipulations)->isEnabled());
   EXPECT_FALSE(page.button(StoreStatusPage::kClose)->isEnabled());
+  EXPECT_FALSE(page.button(StoreStatusPage::kOpen)->isEnabled());
+  EXPECT_FALSE(page.button(StoreStatusPage::kConstruction)->isEnabled());
+  s.joutai = kWaiting;
+  page.showStore(*w, s);
+  EXPECT_TRUE(page.button(StoreStatusPage::kOpen)->isEnabled())
+      << "the order names what is missing";
+  EXPECT_TRUE(page.button(StoreStatusPage::kConstruction)->isEnabled());
   page.clear();
   EXPECT_FALSE(page.button(StoreStatusPage::kExchangeRates)->isEnabled());
 }
