@@ -24,7 +24,7 @@ namespace gm {
 namespace {
 
 constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kCaptions = {
-    "名称",   "状態",           "規模",          "区画",         "出店した年月", "築年数",
+    "名称",   "状態",           "規模",          "区画",         "出店年月",     "築年数",
     "洗練度", "知名度",         "満足度",        "男性ｽﾀｯﾌ",     "女性ｽﾀｯﾌ",     "ﾓﾗﾙ",
     "ｽｷﾙ",    "必要人数",       "ﾊﾟﾁﾝｺの交換率", "ｽﾛｯﾄの交換率", "工作",         "ﾊﾟﾁﾝｺ",
     "ﾊﾟﾁｽﾛ",  "合計",           "客数",          "売上(千円)",   "粗利益(千円)", "純利益(千円)",
@@ -40,6 +40,7 @@ constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kHints = []
   h[StoreStatusPage::kSatisfaction] = "客の感想";
   h[StoreStatusPage::kMoral] = "ｽﾀｯﾌの職務意識";
   h[StoreStatusPage::kSkill] = "ｽﾀｯﾌの職務技能";
+  h[StoreStatusPage::kAttendance] = "客付き";
   h[StoreStatusPage::kAssetValue] = "店舗と土地の価値";
   return h;
 }();

@@ -369,11 +369,13 @@ TEST(UiScreensStore, StatusPageShowsTheStoreAsItStands) {
       {F::kMoral, QStringLiteral("ｽﾀｯﾌの職務意識")},
       {F::kSkill, QStringLiteral("ｽﾀｯﾌの職務技能")},
       {F::kAssetValue, QStringLiteral("店舗と土地の価値")},
-      {F::kOpened, QStringLiteral("出店した年月")}};
+      {F::kOpened, QStringLiteral("出店した年月")},
+      {F::kAttendance, QStringLiteral("客付き")}};
   for (const auto& [field, hint] : hints) {
     EXPECT_EQ(page.caption(field)->toolTip(), hint) << "caption of field " << field;
     EXPECT_EQ(page.label(field)->toolTip(), hint) << "value of field " << field;
   }
+  EXPECT_EQ(page.caption(F::kOpened)->text(), QStringLiteral("出店年月"));
 
   const QStringList captions = {"開店(&O)", "閉店(&Z)", "工事(&K)",
                                 "変更(&C)", "変更(&D)", "ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"};
