@@ -204,6 +204,7 @@ void TMain::setGameMenusEnabled(bool enabled) {
 }
 
 void TMain::setMonthProcessing(bool processing) {
+  monthProcessing_ = processing;
   for (QAction* item : items_) item->setEnabled(!processing);
   setEnabled(!processing);
   for (DataWindow* w : subs_.dataWindows())
@@ -390,6 +391,13 @@ void TMain::connectHandlers() {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
+  // A disabled window still takes the window manager's close button. The month's steps are
+  // running under the dialogs it shows: quitting now would leave a half-played month (and
+  // every later question answered "no"), so the request is ignored until the month is over.
+  if (monthProcessing_) {
+    event->ignore();
+    return;
+  }
   if (options_.tellmsg) {
     if (!ShowMessageDialog(QStringLiteral("業務終了"),
                            QStringLiteral("本日の業務を終了します。よろしいですか？"), false, true,

@@ -76,6 +76,7 @@ class TMain : public QMainWindow {
   // While the month is processed every menu item, the main window and the seven data windows are
   // disabled; afterwards everything is enabled again (the game items included).
   void setMonthProcessing(bool processing);
+  bool monthProcessing() const { return monthProcessing_; }
   void updateCaption();
   void applyStayOnTopOptions();
   void applyScrollBarOption();
@@ -138,6 +139,7 @@ class TMain : public QMainWindow {
   Twaitform* wait_ = nullptr;
   HelpWindow* help_ = nullptr;
   bool playing_ = false;
+  bool monthProcessing_ = false;
   QString saveFileName_;
   // Which windows the machine purchase window hid and must show again.
   struct WasOpen {
