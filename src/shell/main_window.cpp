@@ -4,12 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 #include "shell/caption.h"
 #include "shell/data_folder.h"
@@ -29,20 +26,6 @@
 #include "world/world.h"
 
 namespace gm {
-
-namespace {
-// A small modal stand-in for a window that a later part of the program provides.
-void runStandIn(QWidget* parent, const QString& caption) {
-  QDialog dialog(parent);
-  dialog.setWindowTitle(caption);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(caption, &dialog));
-  layout->addWidget(buttons);
-  dialog.exec();
-}
-}  // namespace
 
 TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Main"));
@@ -272,10 +255,7 @@ void TMain::pickStore() {
 }
 
 void TMain::runResearch() {
-  if (runResearch_)
-    runResearch_(*this);
-  else
-    runStandIn(this, QStringLiteral("リサーチ"));
+  if (runResearch_) runResearch_(*this);
 }
 
 void TMain::runMachinePurchase() {
@@ -294,10 +274,7 @@ void TMain::runMachinePurchase() {
   stepAside(subs_.entempoform, wasOpen_.entempoform);
   if (options_.chipformfront) stepAside(subs_.chipform, wasOpen_.chipform);
 
-  if (runPurchase_)
-    runPurchase_(*this);
-  else
-    runStandIn(this, QStringLiteral("新台購入"));
+  if (runPurchase_) runPurchase_(*this);
 
   auto comeBack = [](DataWindow* w, bool& flag) {
     if (w && flag) w->show();

@@ -91,7 +91,7 @@ class TMain : public QMainWindow {
   QMenu* mapPopup() const { return popup_; }
   TitleView* titleView() const { return title_; }
 
-  // The modal windows that later steps provide; until then small stand-ins run.
+  // The modal windows that the program assembly provides (the research and the maker visit).
   void setMachinePurchaseRunner(std::function<void(TMain&)> run) { runPurchase_ = std::move(run); }
   void setResearchRunner(std::function<void(TMain&)> run) { runResearch_ = std::move(run); }
   void runResearch();

@@ -100,20 +100,6 @@ int shadingValue(const tworld& world, const Tchip& block, int mode) {
 
 int shadeLevel(int value) { return std::min(value / 4 * 9 + 32, 255); }
 
-const QImage& blockPicture(const PictureBook& pictures, const CellPicture& p) {
-  switch (p.set) {
-    case PictureSet::Level:
-      return pictures.level(p.kind, p.index, p.dimmed);
-    case PictureSet::OwnStore:
-      return pictures.ownStore(p.index, p.dimmed);
-    case PictureSet::RivalStore:
-      return pictures.rivalStore(p.index, p.dimmed);
-    case PictureSet::Kind:
-      break;
-  }
-  return pictures.kind(p.index, p.dimmed);
-}
-
 // ---------------------------------------------------------------------------------------------
 
 MiniMapView::MiniMapView(const PictureBook& pictures, QWidget* parent)
@@ -148,7 +134,7 @@ QImage MiniMapView::render() const {
       const QRect cell(column * size_, row * size_, size_, size_);
       CellPicture pic = cellPicture(*world_, column, row, all);
       pic.dimmed = false;
-      painter.drawImage(cell.topLeft(), scaled(blockPicture(pictures_, pic)));
+      painter.drawImage(cell.topLeft(), scaled(pictures_.cell(pic)));
       if (mode_ != kMiniMapNormal) {
         const int g = shadeLevel(shadingValue(*world_, world_->block(row, column), mode_));
         painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);

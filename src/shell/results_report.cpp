@@ -212,18 +212,4 @@ void ResultsReportWindow::showReport(int month, const QString&, uint16_t) {
   exec();
 }
 
-void showResultsReport(QWidget* parent, const tworld& world, int month) {
-  QDialog dialog(parent);
-  dialog.setWindowTitle(reportCaption(world, month));
-  auto* view = new ResultsReportView(&dialog);
-  view->load(world, month);
-  auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(QStringLiteral("閉じる(&C)"), QDialogButtonBox::AcceptRole);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(view);
-  layout->addWidget(buttons);
-  dialog.exec();
-}
-
 }  // namespace gm

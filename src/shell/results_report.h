@@ -105,7 +105,4 @@ class ResultsReportWindow : public Tjissekiform {
   ResultsReportView* view_;
 };
 
-// Shows the report of month number `month` modally.
-void showResultsReport(QWidget* parent, const tworld& world, int month);
-
 }  // namespace gm

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "base/money.h"
 #include "shell/form_placement.h"
 #include "shell/main_window.h"
 #include "shell/picture_book.h"
@@ -128,13 +127,6 @@ void Tchipform::setBlock(int column, int row) {
   refresh();
 }
 
-void Tchipform::refresh() {
-  const tworld& w = world();
-  if (!w.onMap(row_, column_)) return setSummary(QString());
-  setSummary(QStringLiteral("(%1, %2)  ").arg(column_).arg(row_) +
-             qs(w.block(row_, column_).KindName()));
-}
-
 Ttempoform::Ttempoform(TMain& main)
     : DataWindow(main, QStringLiteral("店舗データ"), QStringLiteral("tempoform"),
                  &Options::tempoformfront) {}
@@ -144,8 +136,6 @@ void Ttempoform::showStore(int slot) {
   refresh();
   showWindow();
 }
-
-void Ttempoform::refresh() { setSummary(qs(world().kaichou.slot(slot_).name.view())); }
 
 bool Ttempoform::objectStillExists() const { return world().kaichou.slot(slot_).used; }
 
@@ -158,12 +148,6 @@ Tkaishaform::Tkaishaform(TMain& main)
                  &Options::kaishaformfront) {
   addCommonOrders();
   addMenuOrder(QStringLiteral("ﾘｽﾄ(&L)"), QStringLiteral("listbtn"), QStringLiteral("tempomenu"));
-}
-
-void Tkaishaform::refresh() {
-  const tkaichou& k = world().kaichou;
-  setSummary(qs(k.kaishaname.view()) + QStringLiteral("\n資金  ") +
-             QString::fromStdString(formatGrouped(k.sikin)));
 }
 
 Tidouform::Tidouform(TMain& main)
@@ -190,11 +174,6 @@ void Tentempoform::showRivalStore(int record) {
   record_ = record >= 1 && record <= kRivalStoreSlots ? record : 1;
   refresh();
   showWindow();
-}
-
-void Tentempoform::refresh() {
-  const TEntempo& t = world().rivals.Tenpo(record_);
-  setSummary(t.used ? qs(rivalName(t.owner)) : QString());
 }
 
 bool Tentempoform::objectStillExists() const { return world().rivals.Tenpo(record_).used; }

@@ -100,7 +100,6 @@ class Tchipform : public DataWindow {
   virtual void setBlock(int column, int row);
   int column() const { return column_; }
   int row() const { return row_; }
-  void refresh() override;
 
  private:
   int column_ = 0;
@@ -113,7 +112,6 @@ class Ttempoform : public DataWindow {
   explicit Ttempoform(TMain& main);
   virtual void showStore(int slot);  // slot 1..50
   int slot() const { return slot_; }
-  void refresh() override;
   bool objectStillExists() const override;
 
  private:
@@ -130,7 +128,6 @@ class Tkaishaform : public DataWindow {
   Q_OBJECT
  public:
   explicit Tkaishaform(TMain& main);
-  void refresh() override;
 };
 
 class Tidouform : public DataWindow {
@@ -156,7 +153,6 @@ class Tentempoform : public DataWindow {
   explicit Tentempoform(TMain& main);
   virtual void showRivalStore(int record);  // record 1..50
   int record() const { return record_; }
-  void refresh() override;
   bool objectStillExists() const override;
 
  private:
