@@ -27,6 +27,7 @@ struct Figure {
 
 constexpr Figure kCityFigures[] = {
     {"cityName", "市の名前", nullptr},
+    {"difficulty", "難易度", nullptr},
     {"blocks", "区画数", nullptr},
     {"population", "総人口", nullptr},
     {"density", "人口の密集度", nullptr},
@@ -159,6 +160,12 @@ void DistrictWindow::refresh() {
   };
 
   set("cityName", qs(w.cityName.view()));
+  // The difficulty chosen for the game: without rivals nobody else comes into the city.
+  set("difficulty",
+      w.rivals.rivalNashi ? QStringLiteral("新米店長") : QStringLiteral("ライバル登場！"));
+  figure(QStringLiteral("difficulty"))
+      ->setToolTip(w.rivals.rivalNashi ? QStringLiteral("他店舗は参入しません")
+                                       : QStringLiteral("他店舗が参入してきます"));
   set("blocks", moneyText(int64_t{w.CountOccupiedBlocks()}));
   set("population", moneyText(w.TotalPopulation()) + QStringLiteral("人"));
   set("density", percent(w.Density()));
