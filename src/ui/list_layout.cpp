@@ -72,7 +72,7 @@ ListPanel::ListPanel(const QString& name, const QString& columnsSection, const Q
   addWidget(tree_);
   addWidget(icons_);
 
-  styleMenu_ = new QMenu(QStringLiteral("表示(&H)"), this);
+  styleMenu_ = new QMenu(QStringLiteral("表示(&O)"), this);
   auto* group = new QActionGroup(styleMenu_);
   for (int s = 0; s < 4; ++s) {
     QAction* a = styleMenu_->addAction(kStyleNames[s]);

@@ -97,10 +97,11 @@ QMenu* StoreWindow::popupMenu() {
   popup_->clear();
   addCommandItems(popup_, pages_->currentWidget(), windowOrderButtons(this));
   popup_->addSeparator();
-  connect(popup_->addAction(QStringLiteral("倉庫(&S)")), &QAction::triggered, this,
+  connect(popup_->addAction(QStringLiteral("倉庫(&G)")), &QAction::triggered, this,
           [this] { openWarehouse(mainWindow(), this); });
-  connect(popup_->addAction(QStringLiteral("電卓(&C)")), &QAction::triggered, this,
+  connect(popup_->addAction(QStringLiteral("電卓(&U)")), &QAction::triggered, this,
           [this] { openCalculator(this); });
+  giveEveryItemItsOwnLetter(popup_);
   return popup_;
 }
 
