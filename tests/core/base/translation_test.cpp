@@ -1,6 +1,6 @@
 // The catalogue hook: without a catalogue every text is its own source, and the places of a
 // sentence are filled wherever the translation puts them.
-#include "base/catalogue.h"
+#include "base/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -18,14 +18,14 @@ class TwoEntries : public Catalogue {
   }
 };
 
-TEST(Catalogue, WithoutACatalogueEveryTextIsItsSource) {
+TEST(Translation, WithoutACatalogueEveryTextIsItsSource) {
   installCatalogue(nullptr);
   EXPECT_EQ(translate("hiring", "雇用"), "雇用");
   EXPECT_EQ(formatText(translate("hiring", "合わせて%1人を%2に採用します。"), {"12", "本店"}),
             "合わせて12人を本店に採用します。");
 }
 
-TEST(Catalogue, AnInstalledCatalogueAnswersAndFallsBackToTheSource) {
+TEST(Translation, AnInstalledCatalogueAnswersAndFallsBackToTheSource) {
   TwoEntries english;
   installCatalogue(&english);
   EXPECT_EQ(translate("hiring", "雇用"), "Hiring");
@@ -36,7 +36,7 @@ TEST(Catalogue, AnInstalledCatalogueAnswersAndFallsBackToTheSource) {
   installCatalogue(nullptr);
 }
 
-TEST(Catalogue, PlacesFillInAnyOrderAndOthersStayAsWritten) {
+TEST(Translation, PlacesFillInAnyOrderAndOthersStayAsWritten) {
   EXPECT_EQ(formatText("%2 before %1, %1 again", {"a", "b"}), "b before a, a again");
   EXPECT_EQ(formatText("50% off %3 %", {"a"}), "50% off %3 %") << "no third argument";
   EXPECT_EQ(formatText("%1%", {"100"}), "100%");

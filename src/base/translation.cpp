@@ -1,5 +1,5 @@
 // The core's window on the program's translations (see catalogue.h).
-#include "base/catalogue.h"
+#include "base/translation.h"
 
 namespace gm {
 
