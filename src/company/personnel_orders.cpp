@@ -169,16 +169,17 @@ void PersonnelSession::leaveItToMe(const StoreSelection& stores) {
                kFaceCry);
 }
 
-int64_t PersonnelSession::severance() const {
-  if (pool_.staffTotal() == 0) return 0;
-  const int chisei = world_->kaichou.chisei;
-  Money m = Money::fromInt(300) * factorFor(kSeveranceMoral, pool_.moral.trunc());
-  m = m * factorFor(kSeveranceSkill, pool_.skill.trunc());
+int64_t Severance(const Ttempo& people, int chisei) {
+  if (people.staffTotal() == 0) return 0;
+  Money m = Money::fromInt(300) * factorFor(kSeveranceMoral, people.moral.trunc());
+  m = m * factorFor(kSeveranceSkill, people.skill.trunc());
   m = m * factorFor(kSeveranceIntelligence, chisei);
   // Women are paid a fifth more when they go.
-  m = m * (Money::fromInt(pool_.dansei) + Money::fromRaw(12000) * pool_.zyosei);
+  m = m * (Money::fromInt(people.dansei) + Money::fromRaw(12000) * people.zyosei);
   return m.trunc();
 }
+
+int64_t PersonnelSession::severance() const { return Severance(pool_, world_->kaichou.chisei); }
 
 bool PersonnelSession::dismiss() {
   const int people = pool_.staffTotal();
