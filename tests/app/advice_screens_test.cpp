@@ -1,0 +1,98 @@
+// The advisor on the screens: the store window's "診断" page with its findings in order and the
+// button that opens the dialog that mends one; the mark in the company manager's store list; and
+// the results report's lines, shown only while the option asks for them.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "company/advisor.h"
+#include "order_windows.h"
+#include "shell/results_report.h"
+#include "ui/advice_page.h"
+#include "ui/company_store_list_page.h"
+#include "ui/list_layout.h"
+
+namespace gm {
+namespace {
+
+class AdviceScreens : public test::OrderWindows {
+ protected:
+  void SetUp() override {
+    OrderWindows::SetUp();
+    world().month = 4;
+    // A hall on the game's defaults, short of staff: the advisor's own test hall.
+    Ttempo& s = addStore(1, 2, 2, 0, kOpen, "銀玉会館");
+    for (int i = 0; i < kIslandsPerFloor; ++i) {
+      Tddai& d = s.dai[0][i] = island(0);
+      d.kounyuuMonth = 4;
+      d.jikan = 390;
+      d.kadou = 1560;
+    }
+    s.kadou[kTotal] = 40;
+    s.setDansei(21);
+  }
+};
+
+TEST_F(AdviceScreens, TheStorePageListsTheFindingsAndItsButtonOpensTheDialog) {
+  storeWindow().showStore(1);
+  AdvicePage* page = storeWindow().advicePage();
+  QTabWidget* pages = storeWindow().pages();
+  const AdviceList& advice = page->advice();
+  ASSERT_GE(advice.size(), 4);
+  int wanting = 0;
+  for (const Advice& a : advice) wanting += a.severity >= AdviceSeverity::Caution;
+  EXPECT_EQ(pages->tabText(pages->indexOf(page)), QStringLiteral("診断(%1)").arg(wanting));
+  EXPECT_TRUE(page->summary()->text().startsWith(QStringLiteral("銀玉会館の経営診断です")));
+
+  int salary = -1;
+  for (int i = 0; i < advice.size(); ++i)
+    if (advice[i].topic == AdviceTopic::SalaryBelowDemand) salary = i;
+  ASSERT_GE(salary, 0);
+  QPushButton* button = page->remedyButton(salary);
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), QStringLiteral("人件費調整"));
+
+  // The button opens the personnel spending dialog on this store; cancelling it changes
+  // nothing.
+  QString title;
+  test::whenModal([&](QWidget* modal) {
+    title = modal->windowTitle();
+    test::clickModalButton(QStringLiteral("取り消し(&N)"));
+  });
+  button->click();
+  EXPECT_EQ(title, QStringLiteral("人件費調整"));
+  EXPECT_EQ(world().kaichou.slot(1).kyuyo, 150);
+}
+
+TEST_F(AdviceScreens, TheStoreListMarksTheHallAndTheCompanyLineSpeaks) {
+  companyWindow().refresh();
+  CompanyStoreListPage* list = companyWindow().storeListPage();
+  QTreeWidget* tree = list->tempolist()->tree();
+  ASSERT_EQ(tree->topLevelItemCount(), 1);
+  const QString mark = tree->topLevelItem(0)->text(CompanyStoreListPage::kAdvice);
+  EXPECT_TRUE(mark.startsWith(QStringLiteral("重要"))) << mark.toStdString();
+  EXPECT_FALSE(tree->topLevelItem(0)->toolTip(CompanyStoreListPage::kAdvice).isEmpty());
+  EXPECT_TRUE(list->companyAdvice()->text().startsWith(QStringLiteral("経営診断：")));
+}
+
+TEST_F(AdviceScreens, TheResultsReportAddsItsLinesOnlyWhenAskedTo) {
+  ResultsReportView view;
+  port.opts.shindanhoukoku = false;
+  view.load(world(), world().month);
+  EXPECT_TRUE(view.adviceList()->isHidden());
+  EXPECT_EQ(view.adviceList()->count(), 0);
+
+  port.opts.shindanhoukoku = true;
+  view.load(world(), world().month);
+  EXPECT_FALSE(view.adviceList()->isHidden());
+  ASSERT_EQ(view.adviceList()->count(), 2) << "the company, then the hall";
+  EXPECT_TRUE(view.adviceList()->item(0)->text().startsWith(QStringLiteral("全体：")));
+  EXPECT_TRUE(view.adviceList()->item(1)->text().startsWith(QStringLiteral("銀玉会館：【重要】")));
+}
+
+}  // namespace
+}  // namespace gm
