@@ -21,12 +21,12 @@ namespace gm {
 namespace {
 
 const QStringList kHeaders = {
-    QStringLiteral("店舗名"), QStringLiteral("状態"),   QStringLiteral("規模"),
-    QStringLiteral("区画"),   QStringLiteral("台数"),   QStringLiteral("ｽﾀｯﾌ"),
-    QStringLiteral("客数"),   QStringLiteral("売上"),   QStringLiteral("粗利益"),
-    QStringLiteral("純利益"), QStringLiteral("利益率"), QStringLiteral("客付き"),
-    QStringLiteral("洗練度"), QStringLiteral("知名度"), QStringLiteral("満足度"),
-    QStringLiteral("診断")};
+    QStringLiteral("店舗名"), QStringLiteral("診断"),   QStringLiteral("状態"),
+    QStringLiteral("規模"),   QStringLiteral("区画"),   QStringLiteral("台数"),
+    QStringLiteral("ｽﾀｯﾌ"),   QStringLiteral("客数"),   QStringLiteral("売上"),
+    QStringLiteral("粗利益"), QStringLiteral("純利益"), QStringLiteral("利益率"),
+    QStringLiteral("客付き"), QStringLiteral("洗練度"), QStringLiteral("知名度"),
+    QStringLiteral("満足度")};
 
 // A number with its sort key, right-aligned; a loss in red.
 void number(SortKeyItem* row, int column, const QString& text, qlonglong key, bool red = false) {

@@ -25,6 +25,7 @@ class CompanyStoreListPage : public QWidget {
  public:
   enum Column {
     kName,
+    kAdvice,  // the advisor's mark for a hall that needs attention
     kState,
     kSize,
     kBlock,
@@ -39,7 +40,6 @@ class CompanyStoreListPage : public QWidget {
     kRefinement,
     kFame,
     kSatisfaction,
-    kAdvice,  // the advisor's mark for a hall that needs attention
     kColumnCount
   };
   enum Command {
