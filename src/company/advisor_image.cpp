@@ -234,7 +234,10 @@ void adviseImage(const Month& m, const Ttempo& s, int slot, AdviceList& out) {
       c.pkankin = std::min<uint8_t>(c.pkankin, 2);
       c.skankin = std::min<uint8_t>(c.skankin, 1);
     });
-    exchangeGain = satisfactionPull10(m, fair) - satisfactionPull10(m, s);
+    // RandInt(bound) takes (bound - 1) / 2 on average.
+    const RateDisappointment stingy = ExchangeRateDisappointment(s);
+    for (int bound : {stingy.pachinko, stingy.slot})
+      if (bound > 0) exchangeGain += (bound - 1) * 5;
     // The staff's targets fall with a generous rate too.
     const Money target = MoraleTarget(s, m.karisuma);
     const Money fairTarget = MoraleTarget(fair, m.karisuma);

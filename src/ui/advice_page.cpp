@@ -80,10 +80,12 @@ AdvicePage::AdvicePage(QWidget* parent) : QWidget(parent) {
 void AdvicePage::clear() {
   advice_ = AdviceList();
   buttons_.clear();
-  // Everything but the closing stretch.
+  // Everything but the closing stretch. A card goes once the event in hand is over: the order
+  // its own button gave refreshes this page.
   while (cards_->count() > 1) {
     QLayoutItem* item = cards_->takeAt(0);
-    delete item->widget();
+    item->widget()->hide();
+    item->widget()->deleteLater();
     delete item;
   }
   summary_->clear();

@@ -68,6 +68,22 @@ TEST_F(AdviceScreens, TheStorePageListsTheFindingsAndItsButtonOpensTheDialog) {
   EXPECT_EQ(world().kaichou.slot(1).kyuyo, 150);
 }
 
+TEST_F(AdviceScreens, AReadyHallOpensFromItsFinding) {
+  Ttempo& s = world().kaichou.slot(1);
+  s.joutai = kWaiting;
+  s.setDansei(30);
+  storeWindow().showStore(1);
+  AdvicePage* page = storeWindow().advicePage();
+  ASSERT_FALSE(page->advice().empty());
+  ASSERT_EQ(page->advice()[0].topic, AdviceTopic::ReadyToOpen);
+  ASSERT_EQ(page->remedyButton(0)->text(), QStringLiteral("開店"));
+  const Money cash = world().kaichou.sikin;
+  page->remedyButton(0)->click();
+  EXPECT_EQ(s.joutai, kOpen);
+  EXPECT_EQ(world().kaichou.sikin, cash - Money::fromInt(515)) << "500 a floor at charm 45";
+  EXPECT_NE(page->advice()[0].topic, AdviceTopic::ReadyToOpen) << "the page follows the order";
+}
+
 TEST_F(AdviceScreens, TheStoreListMarksTheHallAndTheCompanyLineSpeaks) {
   companyWindow().refresh();
   CompanyStoreListPage* list = companyWindow().storeListPage();
