@@ -227,7 +227,9 @@ void adviseStaff(const Month& m, const Ttempo& s, int slot, AdviceList& out) {
   const int demand = SalaryDemand(s, m.laws, m.karisuma, m.tousotu);
   const Money contentment = SalaryContentment(s, m.laws, m.karisuma, m.tousotu);
   const int64_t share = SalaryDepartureShare(contentment);
-  const Departures leaving = DeparturesAt(s, share);
+  // Content staff do not leave over their pay (the rule takes at least one of each sex only
+  // from the underpaid).
+  const Departures leaving = share > 0 ? DeparturesAt(s, share) : Departures{};
   const StaffThresholds worst = SettleThresholds(StaffThresholds{}, contentment);
   const bool open = s.joutai == kOpen;
   const int need = s.staffNeed(m.hours, m.month);

@@ -3,6 +3,7 @@
 // the results report's lines, shown only while the option asks for them.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 
 #include "company/advisor.h"
 #include "order_windows.h"
+#include "shell/option_dialog.h"
 #include "shell/results_report.h"
 #include "ui/advice_page.h"
 #include "ui/company_store_list_page.h"
@@ -93,6 +95,33 @@ TEST_F(AdviceScreens, TheStoreListMarksTheHallAndTheCompanyLineSpeaks) {
   EXPECT_TRUE(mark.startsWith(QStringLiteral("重要"))) << mark.toStdString();
   EXPECT_FALSE(tree->topLevelItem(0)->toolTip(CompanyStoreListPage::kAdvice).isEmpty());
   EXPECT_TRUE(list->companyAdvice()->text().startsWith(QStringLiteral("経営診断：")));
+}
+
+TEST_F(AdviceScreens, TheStoreListSortsTheHallsThatNeedAttentionFirst) {
+  // A hall without islands, paid what its one man asks, with welfare enough to keep him from
+  // despair: nothing serious to say about it.
+  Ttempo& calm = addStore(2, 0, 0, 0, kOpen, "静かな店");
+  calm.setDansei(1);
+  calm.fukuri = 20;
+  companyWindow().refresh();
+  QTreeWidget* tree = companyWindow().storeListPage()->tempolist()->tree();
+  ASSERT_EQ(tree->topLevelItemCount(), 2);
+  tree->sortItems(CompanyStoreListPage::kAdvice, Qt::DescendingOrder);
+  EXPECT_EQ(tree->topLevelItem(0)->text(CompanyStoreListPage::kName), QStringLiteral("銀玉会館"));
+  EXPECT_EQ(tree->topLevelItem(1)->text(CompanyStoreListPage::kName), QStringLiteral("静かな店"));
+  EXPECT_FALSE(
+      tree->topLevelItem(1)->text(CompanyStoreListPage::kAdvice).startsWith(QStringLiteral("重要")))
+      << tree->topLevelItem(1)->text(CompanyStoreListPage::kAdvice).toStdString();
+}
+
+TEST_F(AdviceScreens, TheReportOptionIsOnTheReportsPageAndOffAtFirst) {
+  Toptionform dialog(Options{});
+  QCheckBox* box = dialog.checkBox(&Options::shindanhoukoku);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->text(), QStringLiteral("実績報告書に店舗の診断を添える"));
+  EXPECT_FALSE(box->isChecked());
+  box->setChecked(true);
+  EXPECT_TRUE(dialog.values().shindanhoukoku);
 }
 
 TEST_F(AdviceScreens, TheResultsReportAddsItsLinesOnlyWhenAskedTo) {

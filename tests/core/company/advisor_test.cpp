@@ -255,6 +255,13 @@ TEST_F(Advisor, AFindingReadsAsTheReportToThePresident) {
             "給与が一人あたり月150千円で、スタッフの求める190千円に届きません（求める額の78%）。");
   EXPECT_EQ(text.order, "「人件費調整」で給与を210千円にしてください。");
   EXPECT_NE(text.reason.find("今月末には約4人が辞める見込みです"), std::string::npos);
+  const auto staff = std::find_if(list.begin(), list.end(), [](const Advice& a) {
+    return a.topic == AdviceTopic::StaffDiscontent;
+  });
+  ASSERT_NE(staff, list.end());
+  EXPECT_EQ(adviceText(*w, *staff).headline,
+            "人員の充足率が80%（21人／適正人員26人）で、不満の出る89%を下回っています。");
+  EXPECT_EQ(adviceText(*w, *staff).order, "「人事」で9人を雇用し、配属してください。");
   EXPECT_EQ(adviceSummary(*w, list).rfind("【重要】", 0), 0u);
   EXPECT_EQ(adviceSummary(*w, AdviceList()), "特に問題はありません。");
 }
