@@ -64,7 +64,7 @@ AdviceText storeState(const Advice& a, const Ttempo& s) {
               ""};
     case AdviceTopic::NoMachines:
       return {"台が一台もありません（空きは" + n(v[0]) + "島）。",
-              "台のない店舗は開店できません。待機中も経費が毎月およそ" + yen(a.monthlyCost) +
+              "台のない店舗にはお客様が来ません。それでも経費は毎月およそ" + yen(a.monthlyCost) +
                   "かかり、知名度も下がります。",
               "「新台購入」で台を買い、「入替」で" + s.name.str() + "に設置してください。"};
     case AdviceTopic::CannotOpenStaff:

@@ -55,7 +55,8 @@ Ttempo with(const Ttempo& s, auto&& change) {
 void adviseFloorSize(const Month& m, const Ttempo& s, int slot, int islands, AdviceList& out) {
   const int64_t customers = s.kyaku[kTotal];
   const int64_t seats = int64_t{m.hours} * kIslandsPerFloor;  // an island's players a month
-  if (seats <= 0) return;
+  // A hall that has not had its month of business yet has no customers to size its floors by.
+  if (seats <= 0 || customers <= 0) return;
   const int wanted = static_cast<int>(std::max<int64_t>(
       (customers * 100 + seats * kSizedAttendance - 1) / (seats * kSizedAttendance), 1));
   if (wanted < islands) {

@@ -190,8 +190,9 @@ void adviseState(const Month& m, const Ttempo& s, int slot, AdviceList& out) {
     out.add(a);
     return;
   }
-  if (s.joutai != kWaiting) return;
-  // A waiting hall pays its staff and its upkeep and takes nothing.
+  if (s.joutai != kWaiting && s.joutai != kOpen) return;
+  // A hall without machines (waiting, or open after a riot took them) pays its staff and its
+  // upkeep and takes nothing.
   const int64_t idle = monthCost(m, s);
   if (!s.hasMachines()) {
     Advice a = finding(AdviceTopic::NoMachines, AdviceSeverity::Serious,
@@ -205,6 +206,7 @@ void adviseState(const Month& m, const Ttempo& s, int slot, AdviceList& out) {
     out.add(a);
     return;
   }
+  if (s.joutai != kWaiting) return;
   const int need = s.staffNeed(m.hours, m.month);
   const int projected = projectedNeed(m, s);
   if (s.staffTotal() < need) {

@@ -98,9 +98,11 @@ TEST_F(AdviceScreens, TheStoreListMarksTheHallAndTheCompanyLineSpeaks) {
 }
 
 TEST_F(AdviceScreens, TheStoreListSortsTheHallsThatNeedAttentionFirst) {
-  // A hall without islands, paid what its one man asks, with welfare enough to keep him from
-  // despair: nothing serious to say about it.
+  // A hall of one island that one man can run, paid what he asks, with welfare enough to keep
+  // him from despair: nothing serious to say about it.
   Ttempo& calm = addStore(2, 0, 0, 0, kOpen, "静かな店");
+  calm.dai[0][0] = island(0);
+  calm.dai[0][0].kounyuuMonth = 4;
   calm.setDansei(1);
   calm.fukuri = 20;
   companyWindow().refresh();

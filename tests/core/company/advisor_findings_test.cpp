@@ -58,6 +58,9 @@ TEST_F(Findings, WhatKeepsAHallFromOpening) {
   EXPECT_EQ(empty->v[0], 10) << "a floor of ten islands";
   EXPECT_EQ(empty->remedy, AdviceRemedy::MachinePurchase);
   EXPECT_EQ(empty->suggestion[0], 10);
+  s.joutai = kOpen;  // open, and a riot has taken every island
+  EXPECT_NE(find(AdviceTopic::NoMachines), nullptr);
+  s.joutai = kWaiting;
 
   // Ten idle islands need 10 x 390 x 21 / 5200 = 15.75 people, so 15; at 40 % they need 35 a
   // bucket: 26.25, so 26.
@@ -69,6 +72,11 @@ TEST_F(Findings, WhatKeepsAHallFromOpening) {
   EXPECT_EQ(staff->v[2], 26);
   EXPECT_EQ(staff->suggestion[0], 21);
   EXPECT_EQ(staff->remedy, AdviceRemedy::Personnel);
+
+  // Just opened, it has had no month of customers to size its floor by.
+  w->kaichou.slot(1).joutai = kOpen;
+  EXPECT_EQ(find(AdviceTopic::IslandsIdle), nullptr);
+  w->kaichou.slot(1).joutai = kWaiting;
 
   // With 15 the hall may open: 500 a floor at charm 45 (x 1.03).
   w->kaichou.slot(1).setDansei(15);
