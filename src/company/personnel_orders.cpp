@@ -169,18 +169,19 @@ void PersonnelSession::leaveItToMe(const StoreOrder& stores) {
                kFaceCry);
 }
 
-int64_t PersonnelSession::severance() const {
-  if (pool_.staffTotal() == 0) return 0;
-  const int chisei = world_->kaichou.chisei;
+int64_t Severance(const Ttempo& people, int chisei) {
+  if (people.staffTotal() == 0) return 0;
   // One product in extended precision, truncated once, like the hiring cost.
   Extended m = 300;
-  m *= toExtended(factorFor(kSeveranceMoral, pool_.moral.trunc()));
-  m *= toExtended(factorFor(kSeveranceSkill, pool_.skill.trunc()));
+  m *= toExtended(factorFor(kSeveranceMoral, people.moral.trunc()));
+  m *= toExtended(factorFor(kSeveranceSkill, people.skill.trunc()));
   m *= toExtended(factorFor(kSeveranceIntelligence, chisei));
   // Women are paid a fifth more when they go.
-  m *= static_cast<Extended>(pool_.dansei) + 1.2L * static_cast<Extended>(pool_.zyosei);
+  m *= static_cast<Extended>(people.dansei) + 1.2L * static_cast<Extended>(people.zyosei);
   return truncated(m);
 }
+
+int64_t PersonnelSession::severance() const { return Severance(pool_, world_->kaichou.chisei); }
 
 bool PersonnelSession::dismiss() {
   const int people = pool_.staffTotal();

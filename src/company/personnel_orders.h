@@ -23,6 +23,10 @@ enum class StaffChoice : uint8_t { Both, Men, Women };  // "両方", "男性", "
 // A transfer's size: 1, 10, 100 or everybody.
 inline constexpr int kMoveAll = -1;
 
+// The severance (thousands of yen) of letting go the staff of `people` (the surplus pool, or
+// part of a store's staff), with the president's intelligence `chisei`.
+int64_t Severance(const Ttempo& people, int chisei);
+
 // The guard of every way into the personnel screen; no side effect.
 Check CheckPersonnelScreen(const tkaichou& company);
 

@@ -31,6 +31,36 @@ Money SalaryContentment(const Ttempo& store, uint16_t laws, int karisuma, int to
 // needed.
 Money StaffingRatio(const Ttempo& store, int hours, int month);
 
+// The staffing ratios (whole per cent) below which an open store's staff complain and below
+// which they threaten to leave together. The month lowers both by the calming draws of a strong
+// president and of keen, skilled staff, then shifts them by the salary contentment `S`; without
+// those draws the thresholds are the highest they can be.
+struct StaffThresholds {
+  int discontent = 85;
+  int resignation = 65;
+};
+StaffThresholds SettleThresholds(StaffThresholds calmed, Money S);
+
+// What morale and skill drift towards in a month without discontent: welfare (morale) and
+// education (skill) as a rating, raised by an inspiring president and lowered by generous
+// exchange rates, at most 100.
+Money MoraleTarget(const Ttempo& store, int karisuma);
+Money SkillTarget(const Ttempo& store, int tousotu);
+
+// Staff asked to cheat the customers lose RandInt(bound) morale a month for each manipulation:
+// the bound for one of them (kShills, kIllegalRom, kJackpotControl).
+int ManipulationMoraleBound(uint8_t bit);
+
+// People who leave when `b` per cent of each sex go: at least one of each sex that is there.
+struct Departures {
+  int men = 0;
+  int women = 0;
+  int total() const { return men + women; }
+};
+Departures DeparturesAt(const Ttempo& store, int64_t b);
+// The per cent of the staff that an underpaid month drives away (0 for content staff).
+int64_t SalaryDepartureShare(Money S);
+
 // Runs the step for a store in use. `hours` are the month's business hours, `month` the month
 // number, `laws` the world's law bits, `karisuma` and `tousotu` the president's charisma and
 // leadership; the world gives the random generator, the report options and the port.

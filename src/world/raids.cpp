@@ -4,6 +4,7 @@
 // second raid passes it by.
 #include <string>
 
+#include "world/incident_odds.h"
 #include "world/incident_support.h"
 
 namespace gm {
@@ -31,7 +32,7 @@ struct RaidRule {
 
 constexpr RaidRule kRomRaid = {
     .bit = kIllegalRom,
-    .bailPerFloor = 10000,
+    .bailPerFloor = kRomRaidBailPerFloor,
     .moralLoss = 5,
     .imageLoss = 15,
     .imageFloor = 0,
@@ -40,14 +41,14 @@ constexpr RaidRule kRomRaid = {
     .reach = Reach::PopulatedBlocks,
     .unrest = 5,
     .fans = 10,
-    .months = 4,
+    .months = kRomRaidMonths,
     .finding = "台に裏ロムを取り付けて営業を行っていた事実が発覚してしまいました！",
     .sentence = "当該店舗は３ヶ月間の営業停止処分を受け、また、保釈金として",
 };
 
 constexpr RaidRule kJackpotRaid = {
     .bit = kJackpotControl,
-    .bailPerFloor = 20000,
+    .bailPerFloor = kJackpotRaidBailPerFloor,
     .moralLoss = 40,
     .imageLoss = 30,
     .imageFloor = 20,
@@ -56,7 +57,7 @@ constexpr RaidRule kJackpotRaid = {
     .reach = Reach::EveryBlock,
     .unrest = 9,
     .fans = 40,
-    .months = 7,
+    .months = kJackpotRaidMonths,
     .finding = "特賞操作システムを設置運営していた事実が発覚してしまいました！",
     .sentence = "当該店舗は６ヶ月間の営業停止処分を受け、また、保釈金として",
 };
@@ -69,11 +70,11 @@ void raid(IncidentPass& p, const RaidRule& rule) {
     if (!t.used || t.joutai != kOpen) continue;
     const int unrest =
         w.block(t.blockY, t.blockX).AverageUnrestWithin(w.blocks, w.mapWidth, w.mapHeight, 3);
-    const int staff = rng.randInt(150);
-    const int wits = rng.randInt(120);
-    const int charm = rng.randInt(120);
-    const int tipOff = rng.randInt(100);
-    const int chance = rng.randInt(2);
+    const int staff = rng.randInt(kExposureStaffRange);
+    const int wits = rng.randInt(kExposureWitsRange);
+    const int charm = rng.randInt(kExposureCharmRange);
+    const int tipOff = rng.randInt(kExposureTipOffRange);
+    const int chance = rng.randInt(kExposureCoin);
     if (!(t.kousaku & rule.bit) || !(t.moral < points(staff)) || !(k.chisei < wits) ||
         !(k.karisuma < charm) || !(tipOff < unrest || chance == 1))
       continue;

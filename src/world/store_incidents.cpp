@@ -8,6 +8,7 @@
 #include <string>
 
 #include "store/promotions.h"
+#include "world/incident_odds.h"
 #include "world/incident_support.h"
 
 namespace gm {
@@ -154,10 +155,10 @@ bool ShillsExposed(IncidentPass& p, Ttempo& t, const StoreFigures&) {
   tworld& w = p.world;
   tkaichou& k = w.kaichou;
   Random& rng = w.rng();
-  const int staff = rng.randInt(150);
-  const int lead = rng.randInt(120);
-  const int charm = rng.randInt(120);
-  const int leak = rng.randInt(2);
+  const int staff = rng.randInt(kExposureStaffRange);
+  const int lead = rng.randInt(kExposureWitsRange);
+  const int charm = rng.randInt(kExposureCharmRange);
+  const int leak = rng.randInt(kExposureCoin);
   if (!(t.kousaku & kShills) || !(t.moral < points(staff)) || !(k.tousotu < lead) ||
       !(k.karisuma < charm) || leak != 1)
     return false;

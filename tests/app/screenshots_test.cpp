@@ -81,9 +81,9 @@ TEST_F(Screenshots, EveryManagementWindowAfterFourMonths) {
 
   auto* store = static_cast<StoreWindow*>(main->subWindows().tempoform);
   store->showStore(1);
-  const std::array<const char*, 7> storePages = {
-      "store_status",     "store_budget",    "store_bulk", "store_islands",
-      "store_promotions", "store_equipment", "store_stats"};
+  const std::array<const char*, 8> storePages = {
+      "store_status",     "store_budget",    "store_bulk",  "store_islands",
+      "store_promotions", "store_equipment", "store_stats", "store_advice"};
   ASSERT_EQ(store->pages()->count(), static_cast<int>(storePages.size()));
   for (int p = 0; p < store->pages()->count(); ++p) {
     store->pages()->setCurrentIndex(p);

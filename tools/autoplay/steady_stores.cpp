@@ -9,6 +9,7 @@
 #include "company/promotion_order.h"
 #include "company/replacement_plan.h"
 #include "company/warehouse_disposal.h"
+#include "machine_moves.h"
 #include "player_orders.h"
 #include "player_port.h"
 #include "steady_strategy.h"
@@ -75,18 +76,9 @@ void SteadyStrategy::fillFloors(tworld& world, PlayerOrders& orders) {
       std::optional<ModelChoice> model;
       while (islands > 0 && !(model = BestModel(world, islands, budget))) islands /= 2;
       if (!model) break;
-      const PurchaseResult bought = orders.buyMachines(model->maker, model->slot, islands);
-      if (bought.outcome != OrderOutcome::Done) break;
-      ReplacementPlan plan(world, slot);
-      std::vector<int> records;
-      for (int r = bought.firstRecord; r < bought.firstRecord + bought.records; ++r)
-        records.push_back(r - 1);
-      std::size_t next = 0;
-      for (int f = 0; f < plan.store().floorCount() && next < records.size(); ++f) {
-        if (plan.freeIslands(f) == 0) continue;
-        next += plan.install(world.ui(), std::span(records).subspan(next), f);
-      }
-      if (orders.replace(plan) != OrderOutcome::Done) break;
+      if (BuyAndInstall(world, orders, slot, model->maker, model->slot, islands) !=
+          Installation::Installed)
+        break;
     }
   }
 }
@@ -121,19 +113,9 @@ void SteadyStrategy::renewOldMachines(tworld& world, PlayerOrders& orders) {
       islands /= 2;
     if (!model) return;  // nothing more can be afforded this month
     old.resize(islands);
-    const PurchaseResult bought = orders.buyMachines(model->maker, model->slot, islands);
-    if (bought.outcome != OrderOutcome::Done) return;
-    ReplacementPlan plan(world, slot);
-    plan.remove(world.ui(), old);
-    std::vector<int> records;
-    for (int r = bought.firstRecord; r < bought.firstRecord + bought.records; ++r)
-      records.push_back(r - 1);
-    std::size_t next = 0;
-    for (int f = 0; f < plan.store().floorCount() && next < records.size(); ++f) {
-      if (plan.freeIslands(f) == 0) continue;
-      next += plan.install(world.ui(), std::span(records).subspan(next), f);
-    }
-    orders.replace(plan);
+    if (BuyAndInstall(world, orders, slot, model->maker, model->slot, islands, old) ==
+        Installation::NotBought)
+      return;
   }
 }
 
