@@ -52,7 +52,20 @@ std::vector<QRect> DataWindow::otherWindows() const {
 }
 
 QRect DataWindow::placeBesideMainWindow(QSize frame) const {
-  return besideMainWindow(frame, frameOf(&main_), screenAreaOf(&main_), otherWindows());
+  // A window larger than the room beside the map gives up what it can spare of its size, down to
+  // its minimum, rather than cover the map or the windows already there.
+  const QRect mainFrame = frameOf(&main_);
+  const QRect screen = screenAreaOf(&main_);
+  const std::vector<QRect> taken = otherWindows();
+  const QSize margins = frame - size();
+  const QSize smallest = minimumSizeHint().expandedTo(minimumSize()) + margins;
+  for (const QRect& room :
+       {roomBeside(mainFrame, screen, taken), roomBeside(mainFrame, screen, {})})
+    if (smallest.width() <= room.width() && smallest.height() <= room.height()) {
+      frame = frame.boundedTo(room.size());
+      break;
+    }
+  return besideMainWindow(frame, mainFrame, screen, taken);
 }
 const QString& DataWindow::formName() const { return placement_->formName(); }
 
