@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include "order_windows.h"
 #include "shell/help_window.h"
@@ -22,6 +23,7 @@
 #include "shell/new_game_dialogs.h"
 #include "shell/qt_language.h"
 #include "shell/typing_box.h"
+#include "ui/list_layout.h"
 #include "ui/store_window_equipment.h"
 
 namespace gm {
@@ -104,6 +106,27 @@ TEST_F(FirstHour, CountsAreWrittenWithTheirThousands) {
   storeWindow().showStore(1);
   EXPECT_EQ(storeWindow().statusPage()->text(StoreStatusPage::kCustomers),
             QStringLiteral("3,886人"));
+}
+
+TEST(FirstHourColumns, ColumnsGrowToLongerRowsUntilThePlayerSetsAWidth) {
+  ListPanel panel(QStringLiteral("dailist"), QStringLiteral("testcolumns"),
+                  QStringLiteral("daisort"),
+                  {QStringLiteral("台名"), QStringLiteral("機種"), QStringLiteral("ﾒｰｶｰ")});
+  panel.show();
+  auto fill = [&](const QStringList& types) {
+    panel.beginFill();
+    panel.tree()->clear();
+    for (const QString& t : types)
+      new QTreeWidgetItem(panel.tree(), {QStringLiteral("台"), t, QStringLiteral("山共")});
+    panel.endFill();
+  };
+  fill({QStringLiteral("一般台")});
+  const int narrow = panel.tree()->columnWidth(1);
+  fill({QStringLiteral("一般台"), QStringLiteral("CRセブン機（確変）")});
+  const int wide = panel.tree()->columnWidth(1);
+  EXPECT_GT(wide, narrow) << "the longer type is not cut";
+  fill({QStringLiteral("一般台")});
+  EXPECT_EQ(panel.tree()->columnWidth(1), wide) << "a column does not jump back and forth";
 }
 
 TEST(TypingBoxScroll, TextLongerThanTheBoxKeepsTheTypedLineInSight) {
