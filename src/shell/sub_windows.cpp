@@ -8,11 +8,13 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "base/money.h"
 #include "shell/form_placement.h"
 #include "shell/main_window.h"
+#include "shell/options_store.h"
 #include "shell/picture_book.h"
 #include "shell/placement_rules.h"
 #include "shell/qt_text.h"
@@ -60,7 +62,7 @@ QRect DataWindow::placeBesideMainWindow(QSize frame) const {
   const QSize margins = frame - size();
   const QSize smallest = minimumSizeHint().expandedTo(minimumSize()) + margins;
   for (const QRect& room :
-       {roomBeside(mainFrame, screen, taken), roomBeside(mainFrame, screen, {})})
+       {clearRoomBeside(mainFrame, screen, taken), roomBeside(mainFrame, screen, {})})
     if (smallest.width() <= room.width() && smallest.height() <= room.height()) {
       frame = frame.boundedTo(room.size());
       break;
@@ -68,6 +70,22 @@ QRect DataWindow::placeBesideMainWindow(QSize frame) const {
   return besideMainWindow(frame, mainFrame, screen, taken);
 }
 const QString& DataWindow::formName() const { return placement_->formName(); }
+
+bool DataWindow::hasStoredPlace() const {
+  return placement_->restored() || hasPlacement(*openSettings(), formName());
+}
+
+void DataWindow::setFirstFrame(const QRect& frame) {
+  placement_->setFirstPlace([frame](QSize) { return frame; });
+}
+
+QSize DataWindow::smallestFrame() const {
+  return minimumSizeHint().expandedTo(minimumSize()).grownBy(frameMarginsOf(this));
+}
+
+QSize DataWindow::preferredFrame() const {
+  return sizeHint().expandedTo(minimumSizeHint()).grownBy(frameMarginsOf(this));
+}
 
 void DataWindow::showWindow() {
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);

@@ -15,7 +15,7 @@ class FigureGrid : public QTableWidget {
 
  public:
   // The rows a grid keeps in sight however little room its window has.
-  static constexpr int kRowsAtLeast = 4;
+  static constexpr int kRowsAtLeast = 2;
 
   FigureGrid(const QStringList& rows, const QStringList& columns, QWidget* parent = nullptr);
 

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -29,6 +30,7 @@
 #include "shell/message_dialog.h"
 #include "shell/name_dialog.h"
 #include "shell/new_game_dialogs.h"
+#include "shell/options_store.h"
 #include "shell/typing_box.h"
 #include "shell_test_support.h"
 #include "store/equipment_order.h"
@@ -116,20 +118,27 @@ QPushButton* buttonOf(QWidget* window, const QString& caption) {
 class MouseWalk : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A first run: no options, placements or list layouts left by other tests.
+    openSettings()->clear();
     qApp->installEventFilter(&keys);
-    assembleProgram(main);
+    mainWindow = std::make_unique<TMain>();
+    assembleProgram(main());
     // A quicker typing speed, as the option dialog sets it; the rest is as a new player finds it.
-    main.options().waittime = 0;
-    main.show();
+    main().options().waittime = 0;
+    main().show();
   }
-  void TearDown() override { qApp->removeEventFilter(&keys); }
+  void TearDown() override {
+    qApp->removeEventFilter(&keys);
+    mainWindow.reset();
+  }
+  TMain& main() const { return *mainWindow; }
 
-  tworld& world() const { return main.world(); }
+  tworld& world() const { return main().world(); }
   CompanyWindow& company() const {
-    return *static_cast<CompanyWindow*>(main.subWindows().kaishaform);
+    return *static_cast<CompanyWindow*>(main().subWindows().kaishaform);
   }
-  StoreWindow& store() const { return *static_cast<StoreWindow*>(main.subWindows().tempoform); }
-  BlockWindow& block() const { return *static_cast<BlockWindow*>(main.subWindows().chipform); }
+  StoreWindow& store() const { return *static_cast<StoreWindow*>(main().subWindows().tempoform); }
+  BlockWindow& block() const { return *static_cast<BlockWindow*>(main().subWindows().chipform); }
 
   // The notices, questions and reports a new player answers on his way: a question is answered
   // yes, except those that would take him off his way (a seminar, a donation, the job stream).
@@ -221,7 +230,7 @@ class MouseWalk : public ::testing::Test {
   // A vacant block in view that a hall may stand on, the most people around it first.
   std::vector<QPoint> buildableBlocks() {
     std::vector<std::pair<int64_t, QPoint>> found;
-    const MAPGRID& map = main.map();
+    const MAPGRID& map = main().map();
     tworld& w = world();
     for (int r = map.topRow(); r < map.topRow() + map.visibleRows() - 1; ++r)
       for (int c = map.leftColumn(); c < map.leftColumn() + map.visibleColumns() - 1; ++c) {
@@ -260,7 +269,7 @@ class MouseWalk : public ::testing::Test {
 
   KeyWatch keys;
   Mouse mouse;
-  TMain main;
+  std::unique_ptr<TMain> mainWindow;
 };
 
 TEST_F(MouseWalk, AFirstHallOpensWithTheMouseAlone) {
@@ -270,7 +279,7 @@ TEST_F(MouseWalk, AFirstHallOpensWithTheMouseAlone) {
   std::vector<std::function<bool()>> steps = {
       // 営業 > 新規出店: the first city, the novice's game.
       [&] {
-        mouse.menu(main.menuBar(), QStringLiteral("営業(&F)"), main.menuItem("newmenu"));
+        mouse.menu(main().menuBar(), QStringLiteral("営業(&F)"), main().menuItem("newmenu"));
         return true;
       },
       [&] {
@@ -289,7 +298,7 @@ TEST_F(MouseWalk, AFirstHallOpensWithTheMouseAlone) {
       },
       // The same seed for every run from here on, so that the walk meets the same city.
       [&] {
-        if (!main.playing() || QApplication::activeModalWidget()) return false;
+        if (!main().playing() || QApplication::activeModalWidget()) return false;
         world().rng().setSeed(30);
         startMonth = world().month;
         candidates = buildableBlocks();
@@ -302,7 +311,7 @@ TEST_F(MouseWalk, AFirstHallOpensWithTheMouseAlone) {
         if (candidates.empty()) return false;
         land = candidates.front();
         candidates.erase(candidates.begin());
-        mouse.click(main.map().viewport(), main.map().cellRect(land.x(), land.y()).center());
+        mouse.click(main().map().viewport(), main().map().cellRect(land.x(), land.y()).center());
         mouse.click(block().buyButton());
         return false;  // this step ends once the land is ours
       },

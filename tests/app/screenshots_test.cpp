@@ -136,7 +136,9 @@ TEST_F(Screenshots, TheOrderWindowsFitALaptopScreenWithEveryButtonInView) {
     }
     const QPixmap picture = w->grab();
     EXPECT_LE(picture.height(), room.height()) << name.toStdString();
-    if (!folder.isEmpty()) EXPECT_TRUE(picture.save(folder + QLatin1Char('/') + name + ".png"));
+    if (!folder.isEmpty()) {
+      EXPECT_TRUE(picture.save(folder + QLatin1Char('/') + name + ".png"));
+    }
   };
   auto* store = static_cast<StoreWindow*>(main->subWindows().tempoform);
   store->showStore(1);
@@ -145,10 +147,11 @@ TEST_F(Screenshots, TheOrderWindowsFitALaptopScreenWithEveryButtonInView) {
   for (int p = 0; p < store->pages()->count(); ++p) {
     store->pages()->setCurrentIndex(p);
     QApplication::processEvents();
-    for (QPushButton* b : store->findChildren<QPushButton*>())
-      if (b->isVisibleTo(store))
-        EXPECT_TRUE(store->rect().contains(QRect(b->mapTo(store, QPoint(0, 0)), b->size())))
-            << store->pages()->tabText(p).toStdString() << ": " << b->text().toStdString();
+    for (QPushButton* b : store->findChildren<QPushButton*>()) {
+      if (!b->isVisibleTo(store)) continue;
+      EXPECT_TRUE(store->rect().contains(QRect(b->mapTo(store, QPoint(0, 0)), b->size())))
+          << store->pages()->tabText(p).toStdString() << ": " << b->text().toStdString();
+    }
   }
   auto* company = static_cast<CompanyWindow*>(main->subWindows().kaishaform);
   company->refresh();
