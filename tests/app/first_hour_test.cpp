@@ -59,7 +59,7 @@ TEST_F(FirstHour, EquipmentIsChosenAndOrderedWithTheMouse) {
   clickRow(general, 0);
   EXPECT_TRUE(page->investButton(0)->isEnabled());
   QTest::mouseClick(page->investButton(0), Qt::LeftButton);
-  EXPECT_TRUE(world().kaichou.slot(1).hasEquipment(0));
+  ASSERT_TRUE(world().kaichou.slot(1).hasEquipment(0));
   EXPECT_EQ(port.messages.back().title, "設置完了");
 
   // A double click orders at once.
