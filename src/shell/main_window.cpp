@@ -174,12 +174,31 @@ void TMain::beginPlay() {
   sound_->setMainCueAllowed(true);
   hideDataWindows();
   if (options_.defopen) {
+    arrangeFirstDataWindows();
     items_.value(QStringLiteral("kaishamenu"))->trigger();
     items_.value(QStringLiteral("chikumenu"))->trigger();
     items_.value(QStringLiteral("mapmenu"))->trigger();
   }
   sound_->play(kCueMain);
   map_->setFocus();
+}
+
+void TMain::arrangeFirstDataWindows() {
+  // Placed one by one, the first window takes the room beside the map and the next ones pile
+  // on it; together they can share it.
+  DataWindow* company = subs_.kaishaform;
+  DataWindow* district = subs_.chikudata;
+  DataWindow* miniMap = subs_.allmap;
+  if (!company || !district || !miniMap) return;
+  if (company->hasStoredPlace() || district->hasStoredPlace() || miniMap->hasStoredPlace()) return;
+  const QRect room = clearRoomBeside(frameOf(this), screenAreaOf(this), {});
+  const std::optional<FirstFrames> f = arrangeBesideMap(
+      room, company->smallestFrame(), company->preferredFrame(), district->smallestFrame(),
+      district->preferredFrame(), miniMap->smallestFrame());
+  if (!f) return;
+  company->setFirstFrame(f->company);
+  district->setFirstFrame(f->district);
+  miniMap->setFirstFrame(f->miniMap);
 }
 
 void TMain::setGameMenusEnabled(bool enabled) {

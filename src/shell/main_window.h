@@ -121,6 +121,8 @@ class TMain : public QMainWindow {
   void pickStore();
   void showHelp(bool keywords);
   void removeTitle();
+  // On a game's first begin play, the three windows it opens share the room beside the map.
+  void arrangeFirstDataWindows();
 
   Options options_;
   std::unique_ptr<PictureBook> pictures_;

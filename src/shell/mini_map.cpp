@@ -203,7 +203,7 @@ MiniMap::MiniMap(TMain& main) : Tallmap(main) {
       return client.width() >= smallest && client.height() >= smallest;
     };
     // Below the windows already beside the main window, else over them rather than over the map.
-    QRect room = roomBeside(mainFrame, screen, otherWindows());
+    QRect room = clearRoomBeside(mainFrame, screen, otherWindows());
     if (!usable(room)) room = roomBeside(mainFrame, screen, {});
     if ((frame.width() > room.width() || frame.height() > room.height()) && usable(room)) {
       bound_ = room.size().shrunkBy(margins);
@@ -213,6 +213,24 @@ MiniMap::MiniMap(TMain& main) : Tallmap(main) {
     }
     return placeBesideMainWindow(frame);
   });
+}
+
+void MiniMap::setFirstFrame(const QRect& frame) {
+  const QMargins margins = frameMarginsOf(this);
+  // The client less the layout's own margins around the scrolling map.
+  const QMargins inner = layout() ? layout()->contentsMargins() : QMargins();
+  bound_ = frame.size().shrunkBy(margins).shrunkBy(inner);
+  relayout();
+  adjustSize();
+  DataWindow::setFirstFrame(QRect(frame.topLeft(), size().grownBy(margins)));
+}
+
+QSize MiniMap::smallestFrame() const {
+  // Six blocks each way, and the scroll bars: enough to find one's way and click a block.
+  const int side = 6 * miniMapCellSize(mainWindow().options().allmapchipsize) +
+                   style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const QMargins inner = layout() ? layout()->contentsMargins() : QMargins();
+  return QSize(side, side).grownBy(inner).grownBy(frameMarginsOf(this));
 }
 
 void MiniMap::buildPopup() {

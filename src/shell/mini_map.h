@@ -97,6 +97,9 @@ class MiniMap : public Tallmap {
   void relayout();
   void refresh() override;
   void worldReplaced() override;
+  // A first frame smaller than the city's map: the map scrolls inside it.
+  void setFirstFrame(const QRect& frame) override;
+  QSize smallestFrame() const override;
 
   MiniMapView* view() const { return view_; }
   QMenu* popupMenu() const { return popup_; }

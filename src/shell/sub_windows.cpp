@@ -8,10 +8,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include "shell/form_placement.h"
 #include "shell/main_window.h"
+#include "shell/options_store.h"
 #include "shell/picture_book.h"
 #include "shell/placement_rules.h"
 #include "shell/qt_text.h"
@@ -51,9 +53,38 @@ std::vector<QRect> DataWindow::otherWindows() const {
 }
 
 QRect DataWindow::placeBesideMainWindow(QSize frame) const {
-  return besideMainWindow(frame, frameOf(&main_), screenAreaOf(&main_), otherWindows());
+  // A window larger than the room beside the map gives up what it can spare of its size, down to
+  // its minimum, rather than cover the map or the windows already there.
+  const QRect mainFrame = frameOf(&main_);
+  const QRect screen = screenAreaOf(&main_);
+  const std::vector<QRect> taken = otherWindows();
+  const QSize margins = frame - size();
+  const QSize smallest = minimumSizeHint().expandedTo(minimumSize()) + margins;
+  for (const QRect& room :
+       {clearRoomBeside(mainFrame, screen, taken), roomBeside(mainFrame, screen, {})})
+    if (smallest.width() <= room.width() && smallest.height() <= room.height()) {
+      frame = frame.boundedTo(room.size());
+      break;
+    }
+  return besideMainWindow(frame, mainFrame, screen, taken);
 }
 const QString& DataWindow::formName() const { return placement_->formName(); }
+
+bool DataWindow::hasStoredPlace() const {
+  return placement_->restored() || hasPlacement(*openSettings(), formName());
+}
+
+void DataWindow::setFirstFrame(const QRect& frame) {
+  placement_->setFirstPlace([frame](QSize) { return frame; });
+}
+
+QSize DataWindow::smallestFrame() const {
+  return minimumSizeHint().expandedTo(minimumSize()).grownBy(frameMarginsOf(this));
+}
+
+QSize DataWindow::preferredFrame() const {
+  return sizeHint().expandedTo(minimumSizeHint()).grownBy(frameMarginsOf(this));
+}
 
 void DataWindow::showWindow() {
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);

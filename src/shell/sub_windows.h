@@ -53,6 +53,13 @@ class DataWindow : public QDialog {
   virtual void worldReplaced() { refresh(); }
   // Whether the object the window shows (store, machine, rival store) still exists.
   virtual bool objectStillExists() const { return true; }
+  // Whether the window has a place of its own from an earlier run.
+  bool hasStoredPlace() const;
+  // The frame the window takes on its first show when it has no place of its own.
+  virtual void setFirstFrame(const QRect& frame);
+  // The smallest frame size that still shows the window usefully.
+  virtual QSize smallestFrame() const;
+  QSize preferredFrame() const;
 
  protected:
   FormPlacement& placement() const { return *placement_; }

@@ -1,6 +1,7 @@
 // The company manager's store list.
 #include "ui/company_store_list_page.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -85,17 +86,21 @@ CompanyStoreListPage::CompanyStoreListPage(QWidget* parent) : QWidget(parent) {
       "riritubtn", "keitaibtn",  "kankinbtn", "morningbtn", "hansokubtn",
       "jinkenbtn", "kousakubtn", "defbtn",    "jobbtn",     "tempodatabtn",
       "allselbtn", "koumokubtn", "irekaebtn"};
-  // The bulk orders on the first row, the list's own commands on the second.
-  auto* orders = new QHBoxLayout;
+  // The bulk orders on the first two rows (five and four, so that the manager fits beside the
+  // map on a laptop's screen), the list's own commands on the third.
+  auto* orders = new QGridLayout;
   auto* own = new QHBoxLayout;
   for (int c = 0; c < kCommandCount; ++c) {
     buttons_[c] = new QPushButton(captions[c], this);
     buttons_[c]->setObjectName(QLatin1String(names[c]));
     buttons_[c]->setAutoDefault(false);
     connect(buttons_[c], &QPushButton::clicked, this, [this, c] { emit commandChosen(c); });
-    (c <= kJobStream ? orders : own)->addWidget(buttons_[c]);
+    if (c <= kJobStream)
+      orders->addWidget(buttons_[c], c / 5, c % 5);
+    else
+      own->addWidget(buttons_[c]);
   }
-  orders->addStretch(1);
+  orders->setColumnStretch(5, 1);
   own->addStretch(1);
   buttons_[kPersonnelCosts]->setToolTip(QStringLiteral("選択中の店舗の給与、教育費、福利厚生費"));
   buttons_[kJobStream]->setToolTip(QStringLiteral("選択中の店舗の設定画面を順に開きます"));

@@ -16,6 +16,7 @@
 #include "shell/main_window.h"
 #include "shell/picture_book.h"
 #include "store/staff.h"
+#include "ui/figure_text.h"
 #include "ui/graduates_window.h"
 #include "ui/hiring_window.h"
 #include "ui/screen_text.h"
@@ -39,7 +40,7 @@ constexpr std::array<int, 4> kAmounts = {1, 10, 100, kMoveAll};
 constexpr std::array<std::string_view, PersonnelWindow::kColumnCount> kHeaders = {
     "店舗名", "状態", "男性", "女性", "合計", "適正人員", "不足人員", "ﾓﾗﾙ", "ｽｷﾙ", "給与"};
 
-QString people(int n) { return QString::number(n) + QStringLiteral("人"); }
+QString people(int n) { return countFigure(n) + QStringLiteral("人"); }
 
 }  // namespace
 

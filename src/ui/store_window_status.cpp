@@ -16,6 +16,7 @@
 #include "store/maker.h"
 #include "store/opening_order.h"
 #include "store/store.h"
+#include "ui/figure_text.h"
 #include "ui/screen_text.h"
 #include "world/world.h"
 
@@ -62,8 +63,8 @@ constexpr std::array<std::string_view, StoreStatusPage::kCommandCount> kCommandH
 
 const QString kNone = QStringLiteral("－");
 
-QString machinesText(int n) { return QString::number(n) + QStringLiteral("台"); }
-QString peopleText(int n) { return QString::number(n) + QStringLiteral("人"); }
+QString machinesText(int n) { return countFigure(n) + QStringLiteral("台"); }
+QString peopleText(int n) { return countFigure(n) + QStringLiteral("人"); }
 
 QString manipulationText(uint8_t bits) {
   QStringList names;

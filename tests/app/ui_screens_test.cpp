@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "base/text.h"
@@ -124,6 +125,27 @@ TEST_F(UiScreensMaker, SortingByARatingCountsUnappraisedModelsAsZero) {
   form.modelList()->sortByColumn(Tmakerform::kColGambling, Qt::DescendingOrder);
   EXPECT_EQ(form.modelList()->topLevelItem(0)->text(Tmakerform::kColName),
             QStringLiteral("大関伝説"));
+}
+
+TEST_F(UiScreensMaker, TheAppraiserShowsThatAClickGoesOn) {
+  Tmakerform form(*world, port.opts, nullptr);
+  form.show();
+  EXPECT_TRUE(form.nextButton()->isHidden());
+  form.modelClicked(0);
+  ASSERT_TRUE(form.appraising());
+  ASSERT_TRUE(form.nextButton()->isVisible());
+  TypingBox* box = form.typingBox();
+  box->finish();
+  EXPECT_TRUE(box->continueMarkShown()) << "a whole line waits with its mark";
+  const QString first = box->fullText();
+  QTest::mouseClick(form.nextButton(), Qt::LeftButton);
+  EXPECT_NE(box->fullText(), first);
+  for (int clicks = 0; clicks < 4 * kAppraisalLines && form.appraising(); ++clicks)
+    QTest::mouseClick(form.nextButton(), Qt::LeftButton);
+  EXPECT_FALSE(form.appraising());
+  EXPECT_FALSE(world->makers[0].models[0].unappraised);
+  EXPECT_TRUE(form.nextButton()->isHidden());
+  EXPECT_FALSE(box->continueMarkShown()) << "the verdict has nothing after it";
 }
 
 TEST_F(UiScreensMaker, AppraisalTypesTheDialogueLineByLineThenShowsTheRatings) {
@@ -355,7 +377,7 @@ TEST(UiScreensStore, StatusPageShowsTheStoreAsItStands) {
   s.uriage[kTotal] = Money::fromInt(5000);
   s.arari[kTotal] = Money::fromInt(750);
   page.showStore(*w, s);
-  EXPECT_EQ(page.text(F::kCustomers), QStringLiteral("1234人"));
+  EXPECT_EQ(page.text(F::kCustomers), QStringLiteral("1,234人"));
   EXPECT_EQ(page.text(F::kTakings), QStringLiteral("5,000"));
   EXPECT_EQ(page.text(F::kGrossProfit), QStringLiteral("750"));
   EXPECT_EQ(page.text(F::kAttendance), QStringLiteral("37%"));
@@ -481,7 +503,7 @@ TEST_F(UiScreensWindows, RivalStoreWindowShowsTheRecordAndNoticesItsEnd) {
   EXPECT_EQ(p.text(F::kLastResult), QStringLiteral("-1,234"));
   EXPECT_EQ(p.text(F::kTotalResult), QStringLiteral("56,789"));
   EXPECT_EQ(p.text(F::kLosses), QStringLiteral("-2,000"));
-  EXPECT_EQ(p.text(F::kCustomers), QStringLiteral("4321人"));
+  EXPECT_EQ(p.text(F::kCustomers), QStringLiteral("4,321人"));
 
   t.joutai = kRivalBuilding;
   window->refresh();
