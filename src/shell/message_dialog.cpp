@@ -11,6 +11,7 @@
 
 #include "base/options.h"
 #include "base/text.h"
+#include "base/translation.h"
 #include "shell/form_placement.h"
 #include "shell/picture_book.h"
 #include "shell/placement_rules.h"
@@ -91,7 +92,9 @@ bool Tkakunin::ShowMessageDialog(const QString& title, const QString& text, bool
                                  bool confirm, int face) {
   for (QLabel* l : faces_) l->hide();
   if (face >= 0 && face < 6) faces_[face]->show();
-  setWindowTitle(QString::fromStdString(toFullWidth(title.toStdString())));
+  // Full-width captions belong to Japanese; another language keeps its own letters.
+  setWindowTitle(catalogueIsJapanese() ? QString::fromStdString(toFullWidth(title.toStdString()))
+                                       : title);
 
   box_->reset();
   const std::string president = world_ ? world_->kaichou.ownername.str() : std::string();

@@ -1,7 +1,11 @@
 // The option dialog's pages.
 #include "shell/option_dialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +14,8 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include "shell/language.h"
 
 namespace gm {
 
@@ -37,6 +43,13 @@ Toptionform::Toptionform(const Options& current, QWidget* parent)
   pages_ = new QTabWidget(this);
 
   QVBoxLayout* general = addPage(pages_, QStringLiteral("一般操作"));
+  // Labelled in both languages, so that a player who cannot read the one shown finds it.
+  language_ = new QComboBox;
+  for (const QString& code : availableLanguages()) language_->addItem(languageName(code), code);
+  language_->setCurrentIndex(std::max(0, language_->findData(currentLanguage())));
+  auto* languageRow = new QFormLayout;
+  languageRow->addRow(QStringLiteral("言語 / Language"), language_);
+  general->addLayout(languageRow);
   addCheck(general, QStringLiteral("確認のメッセージを表示する"), &Options::tellmsg);
   addCheck(general, QStringLiteral("ヒントを表示する"), &Options::showhint);
   addCheck(general, QStringLiteral("音楽を演奏する"), &Options::playmusic);
@@ -110,6 +123,8 @@ Toptionform::Toptionform(const Options& current, QWidget* parent)
   layout->addWidget(pages_);
   layout->addLayout(buttons);
 }
+
+QString Toptionform::language() const { return language_->currentData().toString(); }
 
 QCheckBox* Toptionform::checkBox(bool Options::*option) const {
   for (const auto& [box, field] : checks_)

@@ -1,5 +1,6 @@
-// The option dialog (`Toptionform`, "運営設定"): three pages of check boxes, the message speed
-// and the drag direction. "決定(&R)" hands back the edited values; "取り消し(&N)" changes nothing.
+// The option dialog (`Toptionform`, "運営設定"): three pages of check boxes, the message speed,
+// the drag direction and the player's language. "決定(&R)" hands back the edited values;
+// "取り消し(&N)" changes nothing.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include "base/options.h"
 
 class QCheckBox;
+class QComboBox;
 class QRadioButton;
 class QSlider;
 class QTabWidget;
@@ -23,6 +25,10 @@ class Toptionform : public QDialog {
   // The options as the dialog shows them now.
   Options values() const;
 
+  // The language chosen (a code of availableLanguages()); it takes effect at the next start.
+  QString language() const;
+  QComboBox* languageBox() const { return language_; }
+
   QTabWidget* pages() const { return pages_; }
   QCheckBox* checkBox(bool Options::*option) const;
   QSlider* speed() const { return speed_; }
@@ -34,6 +40,7 @@ class Toptionform : public QDialog {
 
   Options base_;
   QTabWidget* pages_;
+  QComboBox* language_;
   std::vector<std::pair<QCheckBox*, bool Options::*>> checks_;
   QSlider* speed_;
   QRadioButton* follow_;
