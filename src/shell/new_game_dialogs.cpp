@@ -1,6 +1,7 @@
 // The city selection and company founding dialogs of the new-game order.
 #include "shell/new_game_dialogs.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -224,7 +225,7 @@ void Tnewform::pmplistClick() {
   details_[6]->setText(c.maxSlotRate == 3 ? QStringLiteral("なし")
                                           : q(slotRateName(c.maxSlotRate)));
   description_->reset();
-  description_->setText(q(c.description));
+  description_->setText(QCoreApplication::translate("cities", c.description.c_str()));
   description_->start();
 }
 
