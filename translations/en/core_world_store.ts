@@ -1237,7 +1237,7 @@
     <message>
         <location line="+1"/>
         <source>電詩広告社</source>
-        <translation>Denshi Advertising</translation>
+        <translation>Electric Verse Advertising</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1247,12 +1247,12 @@
     <message>
         <location line="+1"/>
         <source>博宝道</source>
-        <translation>Hakuhoudou</translation>
+        <translation>Treasure Road Promotions</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>電痛</source>
-        <translation>Dentsuu</translation>
+        <translation>Electric Ache Inc.</translation>
     </message>
     <message>
         <location line="+4"/>
