@@ -51,7 +51,7 @@ WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
   grid_->setObjectName(QStringLiteral("stockgrid"));
   grid_->setHorizontalHeaderLabels({QStringLiteral("島数"), QStringLiteral("台数")});
   QStringList rows;
-  for (int t = 0; t < kMachineTypeCount; ++t) rows << qs(machineTypeInfo(t).name);
+  for (int t = 0; t < kMachineTypeCount; ++t) rows << qs(machineTypeName(t));
   rows << QStringLiteral("ﾊﾟﾁﾝｺ計") << QStringLiteral("ﾊﾟﾁｽﾛ計") << QStringLiteral("合計");
   grid_->setVerticalHeaderLabels(rows);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -123,7 +123,7 @@ void WarehousePage::showWarehouse(const tworld& world, const PictureBook* pictur
     row->setSortKey(kColNumber, n);
     row->setText(kColName, qs(d.name.view()));
     if (pictures) row->setIcon(kColName, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
-    row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+    row->setText(kColType, qs(machineTypeName(d.kishu)));
     row->setSortKey(kColType, d.kishu);
     row->setText(kColMaker, qs(makerInfo(d.maker).name));
     row->setSortKey(kColMaker, d.maker);

@@ -45,7 +45,7 @@ Thoshushousai::Thoshushousai(const QString& subject, const Budget& budget, QWidg
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("設備保守費詳細"));
   QStringList rows = {QStringLiteral("台"), QStringLiteral("建物（工作を含む）")};
-  for (int n = 0; n < kEquipmentCount; ++n) rows << qs(equipmentInfo(n).name);
+  for (int n = 0; n < kEquipmentCount; ++n) rows << qs(equipmentName(n));
   rows << QStringLiteral("合計");
   grid_ = new FigureGrid(rows, {QStringLiteral("今月予測"), QStringLiteral("先月実績")}, this);
   grid_->setObjectName(QStringLiteral("hoshushousaigrid"));

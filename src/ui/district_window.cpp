@@ -210,7 +210,7 @@ void DistrictWindow::refresh() {
   set("slotLimit", exchangeLimitText(w.maxSlotRate, true));
   set("disposal", w.disposalAccepted ? QStringLiteral("受理中") : QStringLiteral("停止中"));
   for (int t = 0; t < kMachineTypeCount; ++t)
-    setRow(fees_, t, qs(machineTypeInfo(t).name), moneyText(w.DisposalFee(t)));
+    setRow(fees_, t, qs(machineTypeName(t)), moneyText(w.DisposalFee(t)));
 
   const KindCounts k = w.CountKinds();
   int row = 0;
@@ -222,7 +222,7 @@ void DistrictWindow::refresh() {
   setRow(kinds_, row++, QStringLiteral("駅"), moneyText(int64_t{k.stations}));
   setRow(kinds_, row++, QStringLiteral("線路"), moneyText(int64_t{k.railways}));
   for (int i = 0; i < 10; ++i) {
-    QString name = qs(kindInfo(19 + i).name);
+    QString name = qs(blockKindName(19 + i));
     if (19 + i == 27) name += QStringLiteral("（我が社）");
     if (19 + i == 28) name += QStringLiteral("（他社）");
     setRow(kinds_, row++, name, moneyText(int64_t{k.buildings[i]}));

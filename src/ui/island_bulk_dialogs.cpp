@@ -44,7 +44,7 @@ TKeitaichousei::TKeitaichousei(tworld& world, const StoreSelection& stores, QWid
       for (int f = 0; f < kBusinessForms; ++f) forms[f] += c[f];
     }
     const int machines = forms[0] + forms[1] + forms[2] + forms[3];
-    types_[t] = new QCheckBox(qs(machineTypeInfo(t).name), typeBox);
+    types_[t] = new QCheckBox(qs(machineTypeName(t)), typeBox);
     types_[t]->setEnabled(machines > 0);
     typeGrid->addWidget(types_[t], t, 0);
     // What the type's machines run now, form by form.
@@ -119,7 +119,7 @@ Tdefform::Tdefform(tworld& world, const StoreSelection& stores, QWidget* parent)
   grid->addWidget(new QLabel(QStringLiteral("利益率"), this), 0, 1);
   grid->addWidget(new QLabel(QStringLiteral("営業形態"), this), 0, 2);
   for (int t = 0; t < kMachineTypeCount; ++t) {
-    grid->addWidget(new QLabel(qs(machineTypeInfo(t).name), this), t + 1, 0);
+    grid->addWidget(new QLabel(qs(machineTypeName(t)), this), t + 1, 0);
     rates_[t] = new RateSpinBox(this);
     rates_[t]->setRate(start.riritu[t]);
     grid->addWidget(rates_[t], t + 1, 1);
@@ -138,8 +138,8 @@ Tdefform::Tdefform(tworld& world, const StoreSelection& stores, QWidget* parent)
   morning8_->setValue(start.morning8);
   morning9_->setValue(start.morning9);
   auto* form = new QFormLayout;
-  form->addRow(qs(machineTypeInfo(8).name) + QStringLiteral("のﾓｰﾆﾝｸﾞ台数"), morning8_);
-  form->addRow(qs(machineTypeInfo(9).name) + QStringLiteral("のﾓｰﾆﾝｸﾞ台数"), morning9_);
+  form->addRow(qs(machineTypeName(8)) + QStringLiteral("のﾓｰﾆﾝｸﾞ台数"), morning8_);
+  form->addRow(qs(machineTypeName(9)) + QStringLiteral("のﾓｰﾆﾝｸﾞ台数"), morning9_);
   body()->addLayout(form);
 }
 

@@ -42,7 +42,7 @@ void rate(FigureGrid* g, int row, int column, Money m) {
 
 QStringList machineRowCaptions() {
   QStringList rows;
-  for (int t = 0; t < kMachineTypeCount; ++t) rows << qs(machineTypeInfo(t).name);
+  for (int t = 0; t < kMachineTypeCount; ++t) rows << qs(machineTypeName(t));
   rows << QStringLiteral("ﾊﾟﾁﾝｺ計") << QStringLiteral("ﾊﾟﾁｽﾛ計") << QStringLiteral("合計");
   return rows;
 }

@@ -41,7 +41,7 @@ MachineFacts machineFacts(const Tddai& d, int month, const QString& place) {
   F f;
   auto set = [&](F::Row r, const QString& t) { f.text[r] = t; };
   set(F::kName, qs(d.name.view()));
-  set(F::kType, qs(machineTypeInfo(d.kishu).name));
+  set(F::kType, qs(machineTypeName(d.kishu)));
   set(F::kMaker, qs(makerInfo(d.maker).name));
   set(F::kPlace, place);
   set(F::kUnitPrice, moneyText(int64_t{d.tanka}));

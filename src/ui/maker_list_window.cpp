@@ -58,7 +58,7 @@ void Tmakerichiran::refresh() {
       if (!d.onSale) continue;
       auto* model = new SortKeyItem(row);
       model->setText(kColName, qs(d.name.view()));
-      model->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+      model->setText(kColType, qs(machineTypeName(d.kishu)));
       if (icons)
         model->setIcon(kColType, QIcon(QPixmap::fromImage(pictures_->machineIcon(d.kishu))));
       model->setText(kColPrice, moneyText(int64_t{d.price}));

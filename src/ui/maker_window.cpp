@@ -170,7 +170,7 @@ void Tmakerform::fillModelRow(QTreeWidgetItem* item, int slot) {
   auto* row = static_cast<SortKeyItem*>(item);
   const tdai& d = world_.makers[maker_].models[slot];
   row->setText(kColName, qs(d.name.view()));
-  row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+  row->setText(kColType, qs(machineTypeName(d.kishu)));
   row->setSortKey(kColType, d.kishu);
   if (pictures_ && world_.options().daiiconview)
     row->setIcon(kColType, QIcon(QPixmap::fromImage(pictures_->machineIcon(d.kishu))));

@@ -36,7 +36,7 @@ NewModelWindow::NewModelWindow(const NewModelNotice& notice, const PictureBook& 
   modelName_ = new QLabel(qs(notice.modelName), this);
   modelName_->setFont(big);
   makerName_ = new QLabel(qs(notice.makerName), this);
-  typeName_ = new QLabel(qs(machineTypeInfo(notice.type).name), this);
+  typeName_ = new QLabel(qs(machineTypeName(notice.type)), this);
   picture_ = new QLabel(this);
   picture_->setPixmap(QPixmap::fromImage(pictures.machineType(notice.type)));
   picture_->setFixedSize(105, 105);

@@ -64,8 +64,8 @@ Triritushuusei::Triritushuusei(tworld& world, const StoreSelection& stores, QWid
   for (int t = 0; t < kMachineTypeCount; ++t) {
     const IslandFilter f{t, -1, IslandKind::Both};
     typeStart_[t] = averageProfitRate(world, stores, f);
-    typeRates_[t] = addRow(typeGrid, t + 1, qs(machineTypeInfo(t).name),
-                           islandCount(world, stores, f), typeStart_[t], typePage);
+    typeRates_[t] = addRow(typeGrid, t + 1, qs(machineTypeName(t)), islandCount(world, stores, f),
+                           typeStart_[t], typePage);
     typeStart_[t] = typeRates_[t]->rate();  // as the edit shows it
   }
   auto* formPage = new QWidget(pages_);

@@ -53,7 +53,7 @@ Thansokusettei::Thansokusettei(tworld& world, const StoreSelection& stores, QWid
   for (int p = 0; p < kPromotionCount; ++p) {
     boxes_[p] = new QComboBox(this);
     for (const PromotionChoice& c : promotionChoices(static_cast<Promotion>(p)))
-      boxes_[p]->addItem(qs(c.name));
+      boxes_[p]->addItem(qs(promotionChoiceName(c)));
     boxes_[p]->setCurrentIndex(std::min<int>(*now[p], boxes_[p]->count() - 1));
   }
   auto* grid = new QGridLayout;
@@ -77,8 +77,8 @@ Thansokusettei::Thansokusettei(tworld& world, const StoreSelection& stores, QWid
     body()->addWidget(
         new QLabel(QStringLiteral("スタッフ %1人：ティッシュは「%2」、ＤＭは「%3」まで")
                        .arg(s.staffTotal())
-                       .arg(qs(promotionChoice(Promotion::Tissue, limits.tissue).name))
-                       .arg(qs(promotionChoice(Promotion::Mail, limits.mail).name)),
+                       .arg(qs(promotionChoiceName(Promotion::Tissue, limits.tissue)))
+                       .arg(qs(promotionChoiceName(Promotion::Mail, limits.mail))),
                    this));
   }
   for (QComboBox* b : boxes_)

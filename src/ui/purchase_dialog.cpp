@@ -32,7 +32,7 @@ Tdaibuyform::Tdaibuyform(tworld& world, int maker, int slot, QWidget* parent)
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("メーカー"), new QLabel(qs(m.name()), this));
   form->addRow(QStringLiteral("台名"), new QLabel(qs(model.name.view()), this));
-  form->addRow(QStringLiteral("機種"), new QLabel(qs(machineTypeInfo(model.kishu).name), this));
+  form->addRow(QStringLiteral("機種"), new QLabel(qs(machineTypeName(model.kishu)), this));
   form->addRow(QStringLiteral("在庫"), new QLabel(moneyText(int64_t{model.zaiko}) + "台", this));
   form->addRow(QStringLiteral("購入単価(円)"), unit_);
   form->addRow(QStringLiteral("購入数"), islands_);

@@ -39,7 +39,7 @@ ListPanel* makeList(QWidget* parent, const QString& name, const QString& columns
 void fillRow(SortKeyItem* row, const Tddai& d, int month, const PictureBook* pictures) {
   row->setText(0, qs(d.name.view()));
   if (pictures) row->setIcon(0, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
-  row->setText(1, qs(machineTypeInfo(d.kishu).name));
+  row->setText(1, qs(machineTypeName(d.kishu)));
   row->setSortKey(1, d.kishu);
   row->setText(2, qs(makerInfo(d.maker).name));
   row->setText(3, dateText(d.yuukouMonth));

@@ -66,7 +66,7 @@ void StoreEquipmentPage::showStore(const tworld& world, const Ttempo& s) {
   for (int n = 0; n < kEquipmentCount; ++n) {
     const EquipmentInfo& e = equipmentInfo(n);
     const int kind = e.special ? 1 : 0;
-    QString name = qs(e.name);
+    QString name = qs(equipmentName(n));
     if (e.special) name += QStringLiteral("  (%1階・%2台分)").arg(e.floor).arg(e.space);
     if (s.hasEquipment(n)) {
       installed_[kind]->addItem(name);

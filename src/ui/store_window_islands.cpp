@@ -152,7 +152,7 @@ void StoreIslandsPage::showStore(const tworld& world, const Ttempo& s,
       row->setText(kColName, qs(d.name.view()));
       if (pictures)
         row->setIcon(kColName, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
-      row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+      row->setText(kColType, qs(machineTypeName(d.kishu)));
       row->setSortKey(kColType, d.kishu);
       row->setText(kColRate, rateText(d.riritu));
       row->setSortKey(kColRate, d.riritu.raw());

@@ -27,7 +27,7 @@ QTableWidgetItem* cell(const QString& text, bool number) {
   return item;
 }
 
-QString choiceName(Promotion p, int choice) { return qs(promotionChoice(p, choice).name); }
+QString choiceName(Promotion p, int choice) { return qs(promotionChoiceName(p, choice)); }
 
 }  // namespace
 

@@ -34,7 +34,7 @@ QStringList machineRowHeaders() {
 void fillMachineRow(SortKeyItem* row, const Tddai& d, int record, const PictureBook* pictures) {
   row->setData(kName, Qt::UserRole, record);
   row->setText(kName, qs(d.name.view()));
-  row->setText(kType, qs(machineTypeInfo(d.kishu).name));
+  row->setText(kType, qs(machineTypeName(d.kishu)));
   row->setSortKey(kType, d.kishu);
   if (pictures) row->setIcon(kName, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
   row->setText(kMaker, qs(makerInfo(d.maker).name));
