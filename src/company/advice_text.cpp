@@ -418,10 +418,14 @@ AdviceText storeImage(const tworld& w, const Advice& a) {
                                "台で上がります。"),
                      {n(-v[2])});
       std::string order;
-      if (a.remedy == AdviceRemedy::Equipment)
+      if (a.remedy == AdviceRemedy::Equipment) {
+        // The item's name is looked up where the equipment is listed, under that list's context.
+        const std::string item =
+            translate("store", equipmentInfo(static_cast<int>(v[4])).name.data());
         order =
             formatText(translate("advice_text", "「設備投資」で%1を導入すると、月%2改善します。"),
-                       {equipmentInfo(static_cast<int>(v[4])).name, tenths(v[3])});
+                       {item, tenths(v[3])});
+      }
       if (a.remedy == AdviceRemedy::ExchangeRates)
         order = formatText(
             translate("advice_text", "「交換率変更」で交換率を下げると、月%1改善します。"),
