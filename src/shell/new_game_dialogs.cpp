@@ -257,8 +257,8 @@ Tmakekaichou::Tmakekaichou(Random& generator, const Options* options, QWidget* p
     e->setText(QString::fromUtf8(text));
     return e;
   };
-  nameedit_ = makeEdit("nameedit", "代表者の名前を入力", kDefaultPresidentName);
-  groupedit_ = makeEdit("groupedit", "会社の名前を入力", kDefaultCompanyName);
+  nameedit_ = makeEdit("nameedit", "代表者の名前を入力", defaultPresidentName().c_str());
+  groupedit_ = makeEdit("groupedit", "会社の名前を入力", defaultCompanyName().c_str());
   auto* names = new QGridLayout;
   names->addWidget(new QLabel(QStringLiteral("代表者名"), this), 0, 0);
   names->addWidget(nameedit_, 0, 1);

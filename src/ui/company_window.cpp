@@ -143,7 +143,7 @@ void CompanyStatusPage::showCompany(const tworld& world) {
   set(kStoresWaiting, count(stores.waiting));
   set(kStoresBuilding, count(stores.underConstruction));
   set(kStoresSuspended, count(stores.suspended));
-  set(kWarehouse, qs(warehouseLevel(k.souko).label));
+  set(kWarehouse, qs(warehouseLevelLabel(k.souko)));
   set(kWarehouseFree, machines(k.SoukoAki()));
   const StaffSummary staff = k.StaffShuukei(world.MonthlyHours(), world.month);
   set(kStaffMen, share(staff.men, staff.menShare));

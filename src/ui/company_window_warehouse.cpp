@@ -156,7 +156,7 @@ void WarehousePage::showWarehouse(const tworld& world, const PictureBook* pictur
   rebuild_->setVisible(NextWarehouseRebuild(k).has_value());
   // The disposal order's own check, asked of no record, says whether the city takes any now.
   const bool accepted = !CheckDisposal(world, {});
-  room_->setText(qs(warehouseLevel(k.souko).label) + QStringLiteral("  空き ") +
+  room_->setText(qs(warehouseLevelLabel(k.souko)) + QStringLiteral("  空き ") +
                  moneyText(int64_t{k.SoukoAki()}) + QStringLiteral("台  廃棄の受付：") +
                  (accepted ? QStringLiteral("受理中") : QStringLiteral("停止中")));
 }

@@ -71,7 +71,7 @@ Tstockform::Tstockform(const tworld& world, const PictureBook* pictures, QWidget
   grid_ = makeStockGrid(this);
   showStock(grid_, warehouseMachineTable(k));
   room_ = new QLabel(QStringLiteral("%1  空き %2台")
-                         .arg(qs(warehouseLevel(k.souko).label), countFigure(k.SoukoAki())),
+                         .arg(qs(warehouseLevelLabel(k.souko)), countFigure(k.SoukoAki())),
                      this);
   room_->setObjectName(QStringLiteral("soukolb"));
 
