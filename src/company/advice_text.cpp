@@ -419,9 +419,7 @@ AdviceText storeImage(const tworld& w, const Advice& a) {
                      {n(-v[2])});
       std::string order;
       if (a.remedy == AdviceRemedy::Equipment) {
-        // The item's name is looked up where the equipment is listed, under that list's context.
-        const std::string item =
-            translate("store", equipmentInfo(static_cast<int>(v[4])).name.data());
+        const std::string item = equipmentName(static_cast<int>(v[4]));
         order =
             formatText(translate("advice_text", "「設備投資」で%1を導入すると、月%2改善します。"),
                        {item, tenths(v[3])});

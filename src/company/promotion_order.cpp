@@ -18,9 +18,8 @@ std::array<int, kPromotionCount> choicesOf(const Thansoku& h) {
 
 bool same(const Thansoku& a, const Thansoku& b) { return choicesOf(a) == choicesOf(b); }
 
-// The choice's name is looked up where the choices are listed, under that list's context.
 std::string staffLimitText(const Ttempo& store, Promotion p, int limit) {
-  const std::string choice = translate("promotions", promotionChoice(p, limit).name.data());
+  const std::string choice = promotionChoiceName(p, limit);
   return formatText(
       p == Promotion::Tissue
           ? translate("promotion_order",

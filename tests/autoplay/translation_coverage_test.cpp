@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,16 +19,27 @@
 namespace gm {
 namespace {
 
-// Answers every text with an ASCII stand-in that keeps the text's places, so whatever the
-// places receive still shows in the result.
+// Answers every text with an ASCII stand-in of its own that keeps the text's places, so whatever
+// the places receive still shows in the result, and knows each stand-in's source again.
 class StandInCatalogue : public Catalogue {
  public:
   std::string lookup(const char*, const char* source, const char*) const override {
-    std::string out = "<t";
+    auto [at, added] = ids_.try_emplace(source, static_cast<int>(ids_.size()));
+    std::string out = "<t" + std::to_string(at->second);
     for (const char* c = source; *c != '\0'; ++c)
       if (c[0] == '%' && c[1] >= '1' && c[1] <= '9') out += std::string(" %") + c[1];
-    return out + ">";
+    out += ">";
+    if (added) sources_[out] = source;
+    return out;
   }
+  std::string sourceOf(std::string_view shown) const {
+    auto it = sources_.find(std::string(shown));
+    return it == sources_.end() ? std::string(shown) : it->second;
+  }
+
+ private:
+  mutable std::map<std::string, int> ids_;
+  mutable std::map<std::string, std::string> sources_;
 };
 
 bool isJapanese(char32_t c) {
@@ -81,6 +93,8 @@ TEST(TranslationCoverage, PlayedYearsShowNoJapaneseOutsideNames) {
     test::PlayedGame g = test::newPlayedGame(city, strategy, 7);
     tworld& w = g.world();
     std::vector<std::string> typed;
+    g.game->port().readTitlesWith(
+        [&](std::string_view shown) { return catalogue.sourceOf(shown); });
     g.game->port().observeTexts([&](std::string_view text, bool isTyped) {
       if (isTyped) {
         typed.emplace_back(text);

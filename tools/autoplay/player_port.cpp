@@ -20,7 +20,8 @@ bool PlayerPort::message(std::string_view title, std::string_view text, bool, bo
   ledger_.messageShown();
   if (!confirm) return true;
   ++questions_;
-  const bool yes = strategy_.confirm(world_, title, text);
+  const bool yes = titleSource_ ? strategy_.confirm(world_, titleSource_(title), text)
+                                : strategy_.confirm(world_, title, text);
   ledger_.questionAnswered(text, yes);
   return yes;
 }

@@ -34,6 +34,11 @@ class PlayerPort : public Frontend {
   void observeTexts(std::function<void(std::string_view text, bool typed)> observer) {
     observer_ = std::move(observer);
   }
+  // The strategies know the game's questions by their Japanese titles; under a catalogue of
+  // another language this gives them back the title as the game wrote it.
+  void readTitlesWith(std::function<std::string(std::string_view shown)> source) {
+    titleSource_ = std::move(source);
+  }
 
   const Options& options() const override { return options_; }
   bool message(std::string_view title, std::string_view text, bool showCash, bool confirm,
@@ -80,6 +85,7 @@ class PlayerPort : public Frontend {
   int messages_ = 0;
   int questions_ = 0;
   std::function<void(std::string_view, bool)> observer_;
+  std::function<std::string(std::string_view)> titleSource_;
 };
 
 }  // namespace gm
