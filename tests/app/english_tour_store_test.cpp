@@ -227,11 +227,14 @@ TEST_F(EnglishStoreTour, EveryPageOfTheStoreWindowAndItsPopUpMenu) {
 
   // The statistics page's graphs paint their words.
   w.pages()->setCurrentWidget(w.statsPage());
-  for (StatsPage::View view :
-       {StatsPage::kResultsGraph, StatsPage::kAbilityGraph, StatsPage::kYearlyAverage}) {
+  const std::array<std::pair<StatsPage::View, const char*>, 3> graphs = {
+      {{StatsPage::kResultsGraph, "store_results_graph"},
+       {StatsPage::kAbilityGraph, "store_ratings_graph"},
+       {StatsPage::kYearlyAverage, "store_yearly"}}};
+  for (const auto& [view, picture] : graphs) {
     w.statsPage()->setView(view);
     w.statsPage()->graph()->repaint();
-    const QString name = QStringLiteral("store_graph_%1").arg(static_cast<int>(view));
+    const QString name = QLatin1String(picture);
     expectEnglish(w.statsPage()->graph()->writtenTexts(), name);
     tour(&w, name);
   }
