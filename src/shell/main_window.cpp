@@ -406,14 +406,12 @@ void TMain::closeEvent(QCloseEvent* event) {
     return;
   }
   if (options_.tellmsg) {
-    if (!ShowMessageDialog(QStringLiteral("業務終了"),
-                           QStringLiteral("本日の業務を終了します。よろしいですか？"), false, true,
-                           kFaceNormal)) {
+    if (!ShowMessageDialog(tr("業務終了"), tr("本日の業務を終了します。よろしいですか？"), false,
+                           true, kFaceNormal)) {
       event->ignore();
       return;
     }
-    ShowMessageDialog(QStringLiteral("退社"), QStringLiteral("お疲れ様でした。"), false, false,
-                      kFaceLaugh);
+    ShowMessageDialog(tr("退社"), tr("お疲れ様でした。"), false, false, kFaceLaugh);
   }
   for (DataWindow* w : subs_.all())
     if (w) w->hide();

@@ -3,6 +3,7 @@
 // "取り消し(&N)" changes nothing.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <utility>
 #include <vector>
@@ -19,6 +20,8 @@ class QVBoxLayout;
 namespace gm {
 
 class Toptionform : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(Toptionform)
+
  public:
   Toptionform(const Options& current, QWidget* parent = nullptr);
 

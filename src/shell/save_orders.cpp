@@ -1,6 +1,7 @@
 // The saved-game orders and the automatic save.
 #include "shell/save_orders.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QStatusBar>
 #include <algorithm>
 
+#include "base/translation.h"
 #include "persist/save_file.h"
 #include "shell/main_window.h"
 #include "shell/save_file_dialog.h"
@@ -28,17 +30,31 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 bool writeAndReport(TMain& main, const QString& path) {
   const QString error = writeSavedGame(main, path);
   if (!error.isEmpty()) {
-    QMessageBox::critical(&main, QStringLiteral("記録"), error);
+    QMessageBox::critical(&main, QCoreApplication::translate("save_orders", "記録"), error);
     return false;
   }
-  main.statusBar()->showMessage(QFileInfo(path).fileName() + QStringLiteral(" に記録しました。"),
+  main.statusBar()->showMessage(QCoreApplication::translate("save_orders", "%1 に記録しました。")
+                                    .arg(QFileInfo(path).fileName()),
                                 5000);
   return true;
 }
 
-const QRegularExpression& autosavePattern() {
-  static const QRegularExpression pattern(QStringLiteral("^自動記録 (\\d+)年 ?(\\d+)月\\.PLR$"));
-  return pattern;
+constexpr const char* kAutosaveName = QT_TRANSLATE_NOOP("save_orders", "自動記録 %1年%2月.PLR");
+
+QRegularExpression autosavePattern(const QString& name) {
+  QString pattern = QRegularExpression::escape(name);
+  pattern.replace(QStringLiteral("\\%1"), QStringLiteral("(?<year>\\d+)"));
+  pattern.replace(QStringLiteral("\\%2"), QStringLiteral("[ 0]?(?<month>\\d+)"));
+  return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'));
+}
+
+// An automatic save is known by its name in the game's own words or in the player's language,
+// so that a change of language leaves no older saves behind for ever.
+QRegularExpressionMatch matchAutosave(const QString& fileName) {
+  static const QRegularExpression own = autosavePattern(QString::fromUtf8(kAutosaveName));
+  const QRegularExpressionMatch m = own.match(fileName);
+  if (m.hasMatch()) return m;
+  return autosavePattern(QCoreApplication::translate("save_orders", kAutosaveName)).match(fileName);
 }
 
 }  // namespace
@@ -84,7 +100,8 @@ bool runLoad(TMain& main) {
   SaveResult read = ReadSaveBytes(QFile::encodeName(path).toStdString(), bytes);
   if (read.ok) read = CheckSaveRecord(bytes);
   if (!read.ok) {
-    QMessageBox::critical(&main, QStringLiteral("引き継ぎ"), text(read.error));
+    QMessageBox::critical(&main, QCoreApplication::translate("save_orders", "引き継ぎ"),
+                          text(read.error));
     return false;
   }
   main.hideDataWindows();
@@ -98,7 +115,12 @@ bool runLoad(TMain& main) {
 
 QString autosaveFileName(int month) {
   const YearMonth date = MonthToDate(month);
-  return QStringLiteral("自動記録 %1年%2月.PLR").arg(date.year).arg(date.month, 2);
+  // Japanese pads the month with a space, as its captions do, other languages with a zero: the
+  // names of one year list in the order of the months either way.
+  const QChar pad = catalogueIsJapanese() ? QLatin1Char(' ') : QLatin1Char('0');
+  return QCoreApplication::translate("save_orders", kAutosaveName)
+      .arg(date.year)
+      .arg(date.month, 2, 10, pad);
 }
 
 QStringList autosavesToRemove(const QString& folder) {
@@ -109,10 +131,10 @@ QStringList autosavesToRemove(const QString& folder) {
   };
   std::vector<Autosave> found;
   for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files)) {
-    const auto m = autosavePattern().match(info.fileName());
+    const QRegularExpressionMatch m = matchAutosave(info.fileName());
     if (!m.hasMatch()) continue;
     found.push_back({info.fileName(), info.lastModified(),
-                     (m.captured(1).toInt() - 1) * 12 + m.captured(2).toInt()});
+                     (m.captured(u"year").toInt() - 1) * 12 + m.captured(u"month").toInt()});
   }
   std::stable_sort(found.begin(), found.end(), [](const Autosave& a, const Autosave& b) {
     if (a.written != b.written) return a.written > b.written;
@@ -128,7 +150,7 @@ void runAutosave(TMain& main) {
   const QString error =
       writeSavedGame(main, folder + QLatin1Char('/') + autosaveFileName(main.world().month));
   if (!error.isEmpty()) {
-    QMessageBox::warning(&main, QStringLiteral("自動記録"), error);
+    QMessageBox::warning(&main, QCoreApplication::translate("save_orders", "自動記録"), error);
     return;
   }
   for (const QString& name : autosavesToRemove(folder)) QDir(folder).remove(name);

@@ -20,6 +20,7 @@
 
 #include "company/rivals.h"
 #include "shell/language.h"
+#include "shell/typing_box.h"
 #include "store/maker.h"
 #include "store/model_name_pools.h"
 #include "world/world.h"
@@ -93,6 +94,7 @@ QStringList readableTexts(QWidget* window) {
     if (auto* b = qobject_cast<QAbstractButton*>(w)) add(out, where, b->text());
     if (auto* g = qobject_cast<QGroupBox*>(w)) add(out, where, g->title());
     if (auto* e = qobject_cast<QLineEdit*>(w)) add(out, where, e->placeholderText());
+    if (auto* box = qobject_cast<TypingBox*>(w)) add(out, where, box->fullText());
     if (auto* t = qobject_cast<QTabBar*>(w))
       for (int i = 0; i < t->count(); ++i) {
         add(out, where, t->tabText(i));

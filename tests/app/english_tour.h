@@ -33,7 +33,7 @@ QStringList namesOf(tworld& world);
 
 // Every text a player can read in the window and its children, shown or not yet shown (window
 // titles, labels, buttons, group titles, tabs, list, tree and table items and headers, combo
-// items, menus and their actions, tooltips), each as "where | text".
+// items, menus and their actions, tooltips, what a typing box types), each as "where | text".
 QStringList readableTexts(QWidget* window);
 
 // Of readableTexts(window), those that still hold Japanese once the names are taken out.

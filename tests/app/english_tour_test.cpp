@@ -12,6 +12,7 @@
 #include "managed_game.h"
 #include "shell/language.h"
 #include "shell/main_window.h"
+#include "shell/name_dialog.h"
 #include "shell/option_dialog.h"
 
 namespace gm {
@@ -32,8 +33,13 @@ TEST(EnglishTour, TheMainWindowItsMenusAndTheOptionsSpeakEnglish) {
   const QStringList left = test::untranslatedTexts(&main, names);
   EXPECT_TRUE(left.isEmpty()) << left.size() << " texts in Japanese:" << listed(left);
 
+  // The language's label stays in both languages and each language is named in its own words,
+  // so that a player who cannot read the one shown still finds his own.
+  QStringList optionNames = names;
+  optionNames << QStringLiteral("言語 / Language");
+  for (const QString& code : availableLanguages()) optionNames << languageName(code);
   Toptionform options(main.options());
-  const QStringList optionsLeft = test::untranslatedTexts(&options, names);
+  const QStringList optionsLeft = test::untranslatedTexts(&options, optionNames);
   EXPECT_TRUE(optionsLeft.isEmpty())
       << optionsLeft.size() << " texts in Japanese:" << listed(optionsLeft);
 }
@@ -69,10 +75,12 @@ TEST(Language, EnglishReachesTheCoreAndJapaneseComesBackWhole) {
     ASSERT_TRUE(english.loaded());
     EXPECT_EQ(currentLanguage(), QStringLiteral("en"));
     EXPECT_FALSE(catalogueIsJapanese());
+    EXPECT_EQ(defaultStoreName(1), "Parlour No. 1");
   }
   EXPECT_EQ(currentLanguage(), QStringLiteral("ja"));
   EXPECT_TRUE(catalogueIsJapanese());
   EXPECT_EQ(translate("hiring", "資金が足りません。"), "資金が足りません。");
+  EXPECT_EQ(defaultStoreName(1), "パーラー１号店") << "the program's own texts come back too";
 }
 
 }  // namespace

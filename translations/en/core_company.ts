@@ -995,7 +995,7 @@
     <message>
         <location filename="../../src/company/founding.h" line="+17"/>
         <source>大河内会長</source>
-        <translation>President Okochi</translation>
+        <translation>Chairman Okochi</translation>
     </message>
     <message>
         <location line="+1"/>
