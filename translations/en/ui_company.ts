@@ -621,7 +621,7 @@
     <message>
         <location line="+2"/>
         <source>差し引き一日の営業時間</source>
-        <translation>Business hours a day, after that</translation>
+        <translation>Net business hours a day</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -631,7 +631,7 @@
     <message>
         <location line="+2"/>
         <source>差し引き一ヶ月の営業日数</source>
-        <translation>Business days a month, after that</translation>
+        <translation>Net business days a month</translation>
     </message>
     <message>
         <location line="+1"/>
