@@ -88,6 +88,7 @@ QTableWidget* table(QWidget* parent, const QStringList& headers, int rows) {
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   t->setSelectionMode(QAbstractItemView::NoSelection);
   t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   return t;
 }
 
@@ -201,10 +202,11 @@ void DistrictWindow::refresh() {
   figure(QStringLiteral("pachinkoTax"))->setVisible(tax);
   figure(QStringLiteral("pachinkoTaxCaption"))->setVisible(tax);
 
-  set("hourCut", tr("%1時間").arg(w.unionHourCut));
-  set("dailyHours", tr("%1時間").arg(w.DailyHours()));
-  set("dayCut", tr("%1日").arg(w.unionDayCut));
-  set("businessDays", tr("%1日").arg(w.BusinessDays()));
+  // Small counts take the singular or plural of the player's language.
+  set("hourCut", tr("%n時間", nullptr, w.unionHourCut));
+  set("dailyHours", tr("%n時間", nullptr, w.DailyHours()));
+  set("dayCut", tr("%n日", nullptr, w.unionDayCut));
+  set("businessDays", tr("%n日", nullptr, w.BusinessDays()));
   set("monthlyHours", tr("%1時間").arg(moneyText(int64_t{w.MonthlyHours()})));
   set("pachinkoLimit", exchangeLimitText(w.maxPachinkoRate, false));
   set("slotLimit", exchangeLimitText(w.maxSlotRate, true));

@@ -18,6 +18,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <algorithm>
+#include <array>
 
 #include "company/advice_text.h"
 #include "company/advisor.h"
@@ -38,6 +39,7 @@
 #include "ui/donation_window.h"
 #include "ui/hiring_window.h"
 #include "ui/machine_pages.h"
+#include "ui/management_commands.h"
 #include "ui/negotiation_window.h"
 #include "ui/personnel_cost_window.h"
 #include "ui/personnel_window.h"
@@ -60,8 +62,8 @@ namespace {
 // rates, laws, warehouse and capital classes, the advisor's findings, seminar courses), the
 // dates and ages of ui/screen_text.h, the other management pages (budget, installed machines,
 // statistics) and the shell's frame (window titles and the orders outside the pages). Remove
-// `fromElsewhere` once those conversions are merged: the tour then holds whole windows to
-// English.
+// `coreTexts`, `fromElsewhere` and `kDate` once those conversions are merged: the tour then
+// holds whole windows to English.
 QStringList coreTexts(const tworld& w) {
   QStringList t;
   auto add = [&t](std::string_view s) { t << qs(s); };
@@ -248,6 +250,15 @@ TEST_F(EnglishCompanyTour, TheCompanyManagerItsPagesMenusAndColumnChooser) {
   EXPECT_TRUE(
       company->storeListPage()->companyAdvice()->text().startsWith(QStringLiteral("Diagnosis: ")));
 
+  // The budget page's detail dialogs name their subject: the whole company here.
+  QStringList detail;
+  test::whenModal([&](QWidget* dialog) {
+    detail = test::readableTexts(dialog);
+    test::pressOnModal(Qt::Key_Escape);
+  });
+  runBudgetCommand(*main, company, BudgetPage::kTakings, 0);
+  EXPECT_TRUE(detail.filter(QStringLiteral("| Whole company")).size() == 1) << listed(detail);
+
   company->pages()->setCurrentWidget(company->storeListPage());
   expectFitsALaptop(company, QStringLiteral("company_stores"));
   for (QWidget* page : {static_cast<QWidget*>(company->statusPage()),
@@ -274,10 +285,20 @@ TEST_F(EnglishCompanyTour, TheCityWindowsTheRivalsHallAndTheLandDialogs) {
   }
   if (district->lawList()->count() > 0) district->lawList()->setCurrentRow(0);
   expectEnglish(district, QStringLiteral("laws"));
+  world().unionDayCut = 1;
+  world().unionHourCut = 2;
+  district->refresh();
+  EXPECT_EQ(district->figure(QStringLiteral("dayCut"))->text(), QStringLiteral("1 day"));
+  EXPECT_EQ(district->figure(QStringLiteral("hourCut"))->text(), QStringLiteral("2 hours"));
   EXPECT_EQ(districtCaption(6), QStringLiteral("District Overview — Bonus Season"));
   EXPECT_EQ(exchangeLimitText(3, true), QStringLiteral("None"));
-  district->pages()->setCurrentIndex(0);
-  expectFitsALaptop(district, QStringLiteral("district_overview"));
+  const std::array<const char*, 4> districtPages = {"district_overview", "district_rules",
+                                                    "district_blocks", "district_laws"};
+  ASSERT_EQ(district->pages()->count(), static_cast<int>(districtPages.size()));
+  for (int p = 0; p < district->pages()->count(); ++p) {
+    district->pages()->setCurrentIndex(p);
+    expectFitsALaptop(district, QLatin1String(districtPages[p]));
+  }
 
   auto* block = static_cast<BlockWindow*>(main->subWindows().chipform);
   const Ttempo& hall = world().kaichou.slot(1);

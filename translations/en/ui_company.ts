@@ -534,12 +534,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+113"/>
+        <location line="+114"/>
         <source>区画数</source>
         <translation>Blocks</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-113"/>
         <source>総人口</source>
         <translation>Total population</translation>
     </message>
@@ -654,7 +654,7 @@
         <translation>Machine disposal</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+49"/>
         <source>地区概略 ボーナスシーズン：</source>
         <translation>District Overview — Bonus Season</translation>
     </message>
@@ -734,21 +734,31 @@
         <source>%1人</source>
         <translation>%1 people</translation>
     </message>
-    <message>
-        <location line="+16"/>
+    <message numerus="yes">
+        <location line="+17"/>
         <location line="+1"/>
-        <location line="+3"/>
+        <source>%n時間</source>
+        <translation>
+            <numerusform>%n hour</numerusform>
+            <numerusform>%n hours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>%n日</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1時間</source>
         <translation>%1 hours</translation>
     </message>
     <message>
-        <location line="-2"/>
-        <location line="+1"/>
-        <source>%1日</source>
-        <translation>%1 days</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>受理中</source>
         <translation>Accepted</translation>
     </message>
