@@ -217,7 +217,11 @@ QStringList itemsWithoutTheirLetter(QMenu* menu, const QList<QPushButton*>& butt
   QStringList lost;
   for (QAction* a : menu->actions()) {
     if (a->isSeparator()) continue;
-    if (!captions.contains(QString(a->text()).remove(QLatin1Char('&')))) lost << a->text();
+    // A caption whose own letters are all taken keeps its word and gets one in brackets.
+    const QString caption = QString(a->text())
+                                .remove(QRegularExpression(QStringLiteral(" \\(&[A-Z]\\)$")))
+                                .remove(QLatin1Char('&'));
+    if (!captions.contains(caption)) lost << a->text();
   }
   return lost;
 }
