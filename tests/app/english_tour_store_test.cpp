@@ -93,7 +93,6 @@ class EnglishStoreTour : public ::testing::Test {
               [](const QString& a, const QString& b) { return a.size() > b.size(); });
     folder = qEnvironmentVariable("GM_SCREENSHOT_DIR");
     if (!folder.isEmpty()) {
-      folder += QStringLiteral("/en");
       QDir().mkpath(folder);
     }
   }
