@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -188,7 +189,13 @@ CompanyWindow::CompanyWindow(TMain& main)
   warehouse_ = new WarehousePage(pages_);
   machines_ = new CompanyMachinesPage(pages_);
   stats_ = new StatsPage(pages_);
-  pages_->addTab(status_, tr("ｽﾃｰﾀｽ"));
+  // The status page's groups stand taller than a laptop leaves the manager beside the map and
+  // the district windows under it: the page scrolls instead of pushing them away.
+  auto* statusScroll = new QScrollArea(pages_);
+  statusScroll->setWidget(status_);
+  statusScroll->setWidgetResizable(true);
+  statusScroll->setFrameShape(QFrame::NoFrame);
+  pages_->addTab(statusScroll, tr("ｽﾃｰﾀｽ"));
   pages_->addTab(budget_, tr("予算"));
   pages_->addTab(stores_, tr("店舗一覧"));
   pages_->addTab(warehouse_, tr("倉庫"));
@@ -219,8 +226,9 @@ void CompanyWindow::fillPopupMenu() {
   connect(manoeuvre, &QAction::triggered, this, &CompanyWindow::switchManoeuvre);
   popup_->addSeparator();
   // The status page's one command is the manoeuvre, already first in the menu.
-  addCommandItems(popup_, pages_->currentWidget() == status_ ? nullptr : pages_->currentWidget(),
-                  windowOrderButtons(this));
+  addCommandItems(
+      popup_, pages_->currentWidget()->isAncestorOf(status_) ? nullptr : pages_->currentWidget(),
+      windowOrderButtons(this));
   popup_->addSeparator();
   connect(popup_->addAction(tr("倉庫(&G)")), &QAction::triggered, this,
           [this] { openWarehouse(mainWindow(), this); });

@@ -58,6 +58,8 @@ WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
   grid_->setMaximumWidth(260);
 
   room_ = new QLabel(this);
+  // The English line is long: it breaks rather than widen the manager past a laptop's room.
+  room_->setWordWrap(true);
   machine_ = new QPushButton(tr("台データ(&T)"), this);
   selectAll_ = new QPushButton(tr("全選択(&A)"), this);
   columns_ = new QPushButton(tr("項目(&V)"), this);

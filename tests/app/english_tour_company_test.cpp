@@ -25,8 +25,10 @@
 #include "english_tour.h"
 #include "managed_game.h"
 #include "shell/main_window.h"
+#include "shell/placement_rules.h"
 #include "shell/qt_frontend.h"
 #include "shell/qt_text.h"
+#include "shell/sub_windows.h"
 #include "shell/typing_box.h"
 #include "shell_test_support.h"
 #include "ui/block_window.h"
@@ -422,6 +424,28 @@ TEST_F(EnglishCompanyTour, TheDonationAndTheSeminar) {
   });
   EXPECT_EQ(main->frontend().askSeminarCourse(offer), 0);
   EXPECT_TRUE(attended);
+}
+
+TEST_F(EnglishCompanyTour, ANewGamesThreeWindowsShareTheRoomBesideTheMapOnALaptop) {
+  // The longer English captions must not widen the company manager, the district overview or
+  // the mini-map past what a laptop leaves beside the map, or they open one over another.
+  const QRect laptop(0, 0, 1366, 768);
+  // A desktop's fonts and window frames take more height than the offscreen platform's: the
+  // windows must share a room a good deal lower than the laptop's.
+  const QRect room = clearRoomBeside(firstMainWindowPlace(QSize(802, 625), laptop), laptop, {})
+                         .adjusted(0, 0, 0, -100);
+  DataWindow* company = main->subWindows().kaishaform;
+  DataWindow* district = main->subWindows().chikudata;
+  DataWindow* miniMap = main->subWindows().allmap;
+  for (DataWindow* w : {company, district, miniMap}) w->ensurePolished();
+  EXPECT_TRUE(arrangeBesideMap(room, company->smallestFrame(), company->preferredFrame(),
+                               district->smallestFrame(), district->preferredFrame(),
+                               miniMap->smallestFrame())
+                  .has_value())
+      << "room " << room.width() << " x " << room.height() << "; manager at its smallest "
+      << company->smallestFrame().width() << " x " << company->smallestFrame().height()
+      << ", overview " << district->smallestFrame().width() << " x "
+      << district->smallestFrame().height() << ", mini-map " << miniMap->smallestFrame().width();
 }
 
 }  // namespace
