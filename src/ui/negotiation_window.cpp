@@ -113,6 +113,11 @@ void TBuykoushou::begin(int row, int column, int64_t askingPrice) {
 std::optional<int64_t> TBuykoushou::askOffer(std::string_view title, int64_t landPrice,
                                              Money cash) {
   Tbuymoney dialog(qs(title), landPrice, cash, this);
+  // Over the president's box, which is where the offer goes, leaving the owner's question in
+  // sight.
+  dialog.adjustSize();
+  dialog.move(mybox_->mapToGlobal(mybox_->rect().center()) -
+              QPoint(dialog.width() / 2, dialog.height() / 2));
   return dialog.askOffer();
 }
 

@@ -1660,7 +1660,7 @@
     <message>
         <location line="+2"/>
         <source>%1級の店舗 %2 を新築します。よろしいですか？</source>
-        <translation>We will build %2, a new hall of size %1. Shall we proceed?</translation>
+        <translation>We will build %2, a new hall of the %1 class. Shall we proceed?</translation>
     </message>
     <message>
         <location line="+39"/>
