@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
@@ -176,6 +178,76 @@ TEST(EnglishHelp, TheHelpMenuOpensTheEnglishPagesInEnglishAndTheJapaneseOnesAfte
   }
   EXPECT_EQ(QDir::cleanPath(helpFolder()), QDir::cleanPath(dataPath(QStringLiteral("help"))))
       << "back in Japanese, the game's own help";
+}
+
+// The cells of each row of the page's tables, tags dropped and entities read.
+QList<QStringList> tableRows(const QString& html) {
+  static const QRegularExpression row(QStringLiteral("<tr>(.*?)</tr>"),
+                                      QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"),
+                                       QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+  QList<QStringList> rows;
+  for (auto r = row.globalMatch(html); r.hasNext();) {
+    QStringList cells;
+    for (auto c = cell.globalMatch(r.next().captured(1)); c.hasNext();) {
+      QString text = c.next().captured(1).remove(tag);
+      cells << text.replace(QStringLiteral("&amp;"), QStringLiteral("&")).trimmed();
+    }
+    rows << cells;
+  }
+  return rows;
+}
+
+// A player looks a menu item up in the help by the words the menu bar shows; a page written
+// before the catalogue sent players after "Keyword Search" when the menu says "Search Topics".
+TEST(EnglishHelp, TheMenuTableNamesEveryEnglishMenuItemWithItsShortcut) {
+  test::EnglishScope english;
+  ASSERT_TRUE(english.loaded());
+  TMain main;
+  const QList<QStringList> rows =
+      tableRows(readText(dataPath(QStringLiteral("help/en/main_window.html"))));
+  ASSERT_FALSE(rows.isEmpty());
+  QStringList named;  // every cell, and the parts of a cell that lists items "A / B / C"
+  for (const QStringList& cells : rows)
+    for (const QString& c : cells) {
+      named << c;
+      for (const QString& part : c.split(QRegularExpression(QStringLiteral(" / |, "))))
+        named << part.trimmed();
+    }
+  // A mnemonic set apart as in "1/1  (&A)" is the menu's, not part of the item's name.
+  const auto shown = [](const QString& caption) {
+    static const QRegularExpression apart(QStringLiteral("\\s*\\(&.\\)$"));
+    return QString(caption)
+        .remove(apart)
+        .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
+  };
+  QStringList missing;
+  int items = 0;
+  for (QAction* top : main.menuBar()->actions()) {
+    if (!top->menu()) continue;
+    if (!named.contains(shown(top->text()))) missing << shown(top->text());
+    for (QAction* item : top->menu()->actions()) {
+      if (item->isSeparator() || item->text().isEmpty()) continue;
+      ++items;
+      const QString caption = shown(item->text());
+      if (!named.contains(caption)) {
+        missing << caption;
+        continue;
+      }
+      if (item->shortcut().isEmpty()) continue;
+      const QString keys = item->shortcut().toString(QKeySequence::PortableText);
+      const bool listed = std::any_of(rows.begin(), rows.end(), [&](const QStringList& cells) {
+        const qsizetype at = cells.indexOf(caption);
+        return at >= 0 && at + 1 < cells.size() && cells[at + 1] == keys;
+      });
+      if (!listed) missing << caption + QStringLiteral(" (") + keys + QLatin1Char(')');
+    }
+  }
+  EXPECT_GE(items, 20) << "the menu bar lost its items";
+  EXPECT_TRUE(missing.isEmpty()) << missing.join(QStringLiteral(", ")).toStdString();
 }
 
 TEST(ShippedCities, DescriptionsComeFromTheCatalogueInEnglishThatFitsTheBox) {

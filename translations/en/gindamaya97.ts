@@ -4679,7 +4679,7 @@ Right-click: pop-up menu</translation>
     <message>
         <location line="+1"/>
         <source>一回交換(&amp;K)</source>
-        <translation>One-Time E&amp;xchange</translation>
+        <translation>Single E&amp;xchange</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -5858,7 +5858,7 @@ Right-click: pop-up menu</translation>
     <message>
         <location line="+0"/>
         <source>友好度</source>
-        <translation>Friendship</translation>
+        <translation>Goodwill</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -6967,12 +6967,12 @@ Right-click: pop-up menu</translation>
     <message>
         <location line="+1"/>
         <source>友好度：  －</source>
-        <translation>Friendship:  -</translation>
+        <translation>Goodwill:  -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>友好度：  %1</source>
-        <translation>Friendship:  %1</translation>
+        <translation>Goodwill:  %1</translation>
     </message>
 </context>
 <context>
