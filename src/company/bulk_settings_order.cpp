@@ -85,8 +85,7 @@ BulkForecast forecastAfter(const tworld& world, const StoreSelection& stores,
     total.grossProfit += f.grossProfit[kTotal];
     total.netProfit += f.netProfit;
   }
-  if (total.sales.raw() != 0)
-    total.profitRate = Money::ratio(total.grossProfit.raw() * 100, total.sales.raw());
+  if (total.sales.raw() != 0) total.profitRate = Money::percent(total.grossProfit, total.sales);
   return total;
 }
 

@@ -221,8 +221,7 @@ CompanySums tkaichou::StoreSums() const {
   r.operating = r.operatingRunning + Money::fromInt(r.operatingPromotion);
   r.netProfit = r.arari[kTotal] - Money::fromInt(r.personnel[3]) - r.operating - r.maintenance[14];
   for (int k = 0; k < 3; ++k) {
-    if (r.uriage[k] > Money())
-      r.profitRate[k] = Money::ratio(r.arari[k].raw() * 100, r.uriage[k].raw());
+    if (r.uriage[k] > Money()) r.profitRate[k] = Money::percent(r.arari[k], r.uriage[k]);
     if (machineHours[k] > 0) r.occupancy[k] = clamp100(percentOf(customers[k], machineHours[k]));
   }
   return r;

@@ -136,7 +136,8 @@ int PersonnelSession::shortageOf(const StoreSelection& stores) const {
   int shortage = 0;
   for (int n = 1; n <= kStoreSlots; ++n) {
     if (!stores.test(n - 1) || !inUse(n)) continue;
-    shortage += std::max(store(n).staffNeed(hours, month) - store(n).staffTotal(), 0);
+    shortage += static_cast<int>(
+        std::max<int64_t>(store(n).staffNeed(hours, month) - store(n).staffTotal(), 0));
   }
   return shortage;
 }
@@ -181,7 +182,7 @@ int64_t PersonnelSession::severance() const {
 }
 
 bool PersonnelSession::dismiss() {
-  const int people = pool_.staffTotal();
+  const int64_t people = pool_.staffTotal();
   if (people == 0) return false;
   Frontend& ui = world_->ui();
   const int64_t amount = severance();

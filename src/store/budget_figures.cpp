@@ -11,8 +11,7 @@ void finishColumn(BudgetColumn& c) {
   c.netProfit = c.grossProfit[kTotal] - c.cost;
   for (int k = 0; k < 3; ++k) {
     c.profitRate[k] = Money();
-    if (c.sales[k] > Money())
-      c.profitRate[k] = Money::ratio(c.grossProfit[k].raw() * 100, c.sales[k].raw());
+    if (c.sales[k] > Money()) c.profitRate[k] = Money::percent(c.grossProfit[k], c.sales[k]);
   }
 }
 

@@ -24,7 +24,7 @@ void addTo(MachineRow& r, const Tddai& d) {
 }
 
 Money rateOf(Money part, Money sold) {
-  return sold > Money() ? Money::ratio(part.raw() * 100, sold.raw()) : Money();
+  return sold > Money() ? Money::percent(part, sold) : Money();
 }
 
 Money averageOf(Money sum, int n) { return Money::fromRaw(divRoundHalfEven(sum.raw(), n)); }

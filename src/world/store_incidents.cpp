@@ -51,7 +51,7 @@ StoreFigures TakeStoreFigures(const tworld& w, const Ttempo& t) {
   const IslandFilter all;
   const Money sales = t.islandSum(all, IslandQuantity::Sales);
   const Money gross = t.islandSum(all, IslandQuantity::GrossProfit);
-  if (sales.raw() != 0) f.rate = Money::ratio(gross.raw() * 100, sales.raw());
+  if (sales.raw() != 0) f.rate = Money::percent(gross, sales);
   f.age = w.month - t.shuttenMonth;
   return f;
 }
