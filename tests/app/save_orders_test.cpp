@@ -288,6 +288,7 @@ TEST(SaveFromTitle, ALoadWithoutAGameBeginsPlayOnTheLoadedGame) {
   auto saved = test::smallWorld(5, 7);
   saved->kaichou.kaishaname = "引継商事";
   saved->month = 14;
+  saved->SetTaxRate(20);  // as every city sets it: a world without one is no game to save
   ASSERT_TRUE(SaveGameFile(QFile::encodeName(path).toStdString(), *saved).ok);
 
   TMain main;
