@@ -3,15 +3,17 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStatusBar>
-#include <algorithm>
 
 #include "persist/save_file.h"
 #include "shell/main_window.h"
+#include "shell/options_store.h"
 #include "shell/save_file_dialog.h"
 #include "shell/save_folder.h"
 #include "world/calendar.h"
@@ -22,6 +24,8 @@ namespace gm {
 namespace {
 
 constexpr int kAutosavesKept = 3;
+// The automatic saves the program wrote, oldest first.
+const QString kAutosaveKey = QStringLiteral("Autosaves/written");
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -34,11 +38,6 @@ bool writeAndReport(TMain& main, const QString& path) {
   main.statusBar()->showMessage(QFileInfo(path).fileName() + QStringLiteral(" に記録しました。"),
                                 5000);
   return true;
-}
-
-const QRegularExpression& autosavePattern() {
-  static const QRegularExpression pattern(QStringLiteral("^自動記録 (\\d+)年 ?(\\d+)月\\.PLR$"));
-  return pattern;
 }
 
 }  // namespace
@@ -96,42 +95,65 @@ bool runLoad(TMain& main) {
   return true;
 }
 
-QString autosaveFileName(int month) {
-  const YearMonth date = MonthToDate(month);
-  return QStringLiteral("自動記録 %1年%2月.PLR").arg(date.year).arg(date.month, 2);
+namespace {
+
+// "自動記録 " + the company's name + " ": characters that a file name cannot hold on some system
+// become "_" (a typed name is full-width already, but a loaded game's name may be anything).
+QString autosaveStem(const QString& company) {
+  QString name = company.isEmpty() ? QStringLiteral("会社") : company;
+  for (QChar& c : name)
+    if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char('_');
+  return QStringLiteral("自動記録 ") + name + QLatin1Char(' ');
 }
 
-QStringList autosavesToRemove(const QString& folder) {
-  struct Autosave {
-    QString name;
-    QDateTime written;
-    int month;
-  };
-  std::vector<Autosave> found;
-  for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files)) {
-    const auto m = autosavePattern().match(info.fileName());
-    if (!m.hasMatch()) continue;
-    found.push_back({info.fileName(), info.lastModified(),
-                     (m.captured(1).toInt() - 1) * 12 + m.captured(2).toInt()});
+bool isAutosaveOf(const QString& fileName, const QString& company) {
+  static const QRegularExpression month(QStringLiteral("^\\d+年[ \\d]\\d月\\.PLR$"));
+  const QString stem = autosaveStem(company);
+  return fileName.startsWith(stem) && month.match(fileName.mid(stem.size())).hasMatch();
+}
+
+}  // namespace
+
+QString autosaveFileName(const QString& company, int month) {
+  const YearMonth date = MonthToDate(month);
+  return autosaveStem(company) + QStringLiteral("%1年%2月.PLR").arg(date.year).arg(date.month, 2);
+}
+
+QStringList autosavesToRemove(const QStringList& written, const QString& folder,
+                              const QString& company) {
+  // Every automatic save of this company in the folder, newest first: the ones written later
+  // stand later in the list.
+  QStringList ours;
+  for (auto it = written.crbegin(); it != written.crend(); ++it) {
+    const QFileInfo info(*it);
+    if (QDir::cleanPath(info.absolutePath()) == QDir::cleanPath(folder) &&
+        isAutosaveOf(info.fileName(), company))
+      ours << *it;
   }
-  std::stable_sort(found.begin(), found.end(), [](const Autosave& a, const Autosave& b) {
-    if (a.written != b.written) return a.written > b.written;
-    return a.month > b.month;
-  });
-  QStringList gone;
-  for (std::size_t i = kAutosavesKept; i < found.size(); ++i) gone << found[i].name;
-  return gone;
+  return ours.mid(kAutosavesKept);
 }
 
 void runAutosave(TMain& main) {
   const QString folder = savedGamesFolder();
-  const QString error =
-      writeSavedGame(main, folder + QLatin1Char('/') + autosaveFileName(main.world().month));
+  const QString company = QString::fromStdString(main.world().kaichou.kaishaname.str());
+  const QString path = folder + QLatin1Char('/') + autosaveFileName(company, main.world().month);
+  const QString error = writeSavedGame(main, path);
   if (!error.isEmpty()) {
     QMessageBox::warning(&main, QStringLiteral("自動記録"), error);
     return;
   }
-  for (const QString& name : autosavesToRemove(folder)) QDir(folder).remove(name);
+  // Only files that the program itself wrote as automatic saves are ever removed: it keeps
+  // their names, oldest first, and forgets a name once its file is gone.
+  const auto settings = openSettings();
+  QStringList written = settings->value(kAutosaveKey).toStringList();
+  written.removeIf([](const QString& p) { return !QFileInfo::exists(p); });
+  written.removeAll(path);
+  written << path;
+  for (const QString& old : autosavesToRemove(written, folder, company)) {
+    QFile::remove(old);
+    written.removeAll(old);
+  }
+  settings->setValue(kAutosaveKey, written);
 }
 
 }  // namespace gm
