@@ -126,7 +126,7 @@ std::string EncodeCityRecord(const CityDefinition& c) {
   out.u8(static_cast<uint8_t>(c.maxPachinkoRate));
   out.u8(static_cast<uint8_t>(c.maxSlotRate));
   out.zeros(2);
-  return out.bytes();
+  return out.take();
 }
 
 std::string_view CitySizeClass(int cells) {

@@ -45,9 +45,14 @@ class Reader {
   uint16_t u16() { return in_.u16(); }
   Name name() {
     const std::string_view sjis = in_.shortStringView(kNameBytes);
-    // Most names of a game are empty or plain ASCII, which Shift-JIS leaves as it is.
+    // Most names of a game are empty or plain ASCII, which Shift-JIS leaves as it is, and the
+    // same model's name stands in hundreds of islands: one conversion serves them all.
     if (isAscii(sjis)) return Name(sjis);
-    return makeName(fromShiftJis(sjis));
+    if (sjis != lastSjis_) {
+      lastSjis_ = sjis;
+      lastName_ = makeName(fromShiftJis(sjis));
+    }
+    return lastName_;
   }
 
   // Each reads one field and refuses the record when the value lies outside `range`.
@@ -92,6 +97,8 @@ class Reader {
 
   ByteReader in_;
   std::string error_;
+  std::string_view lastSjis_;  // a view into the record, which outlives the reader
+  Name lastName_;
 };
 
 void readWorldRecord(Reader& r, tworld& w) {

@@ -48,7 +48,7 @@ class Writer {
     }
     out_.shortString(lastBytes_, kNameBytes);
   }
-  std::size_t size() const { return out_.bytes().size(); }
+  std::size_t size() const { return out_.size(); }
   std::string take() { return out_.take(); }
 
  private:
