@@ -12,6 +12,7 @@
 #include "store/island_settings.h"
 #include "store/store.h"
 #include "world/block.h"
+#include "world/world.h"
 
 namespace gm::save {
 
@@ -52,10 +53,11 @@ inline constexpr int32_t kLongestValidity = 36;
 
 // Money: one ceiling for every stored amount of money (cash, the rivals' cash, takings, costs,
 // results, taxes and histories), 100 trillion yen (10^11 thousands of yen). It is a generous bound,
-// not a derived one: a month of the largest city, every fan a customer spending the most a customer
-// can, brings in under 10^8 thousands of yen, so even that impossible game would need more than a
-// century to reach it, and a real game stays thousands of times below it. Under it, a sum over
-// fifty stores and twelve months of fourteen series stays far inside 64 bits.
+// not a derived one: a month of the largest city, every one of its 1.3 million possible fans a
+// customer spending the most a customer can (46 thousand yen), brings in 6 x 10^7 thousands of yen,
+// so even that impossible game would need over a century of months without a cost to reach it,
+// and a real game stays thousands of times below it. Under it, a sum over fifty stores and
+// twelve months stays far inside 64 bits (a share in per cent of such a sum is taken in 128).
 inline constexpr int64_t kMoneyCeiling = int64_t{100'000'000'000} * Money::kScale;
 inline constexpr Range kMoney{-kMoneyCeiling, kMoneyCeiling};
 
@@ -81,13 +83,13 @@ inline constexpr Range kCityType{0, 4};
 // highest of all kinds. The highest land price of the city is one of them, or 600,000.
 inline constexpr int32_t kHighestLandPrice = 3'000'000;
 inline constexpr Range kLandPrice{0, kHighestLandPrice};
-// The fan rate's setter allows 70 % under the long-hours law and 50 % without; laws stay once
-// passed, but a block keeps its rate when the law's ceiling is all that stood in the way.
-inline constexpr Range kFanRate{0, 70};
+// The fan rate's setter allows 70 % under the long-hours law and 50 % without, and a law once
+// passed stays.
+inline Range fanRate(uint16_t laws) { return {0, (laws & kLawLongHours) != 0 ? 70 : 50}; }
 // A block's owner names a rival (0..4) when its kind is a rival's.
 inline constexpr Range kBlockOwner{0, 4};
 // Population: 0 up to the kind's capacity (the setter's clamp).
-Range population(int kind);
+inline Range population(int kind) { return {0, kindInfo(kind).capacity}; }
 
 // Makers and models.
 // The dearest model: "CRパチスロ" 450 + a maker's price bonus below 51 + the liability surcharge
@@ -115,8 +117,9 @@ inline constexpr Range kMorning{0, kMorningMachines};
 // Stores.
 // A store's customers: fifty islands' worth; a rival store serves at most (size + 1) x 100 an
 // hour, as many.
-inline constexpr Range kStoreCustomers{0,
-                                       int64_t{kFloors} * kIslandsPerFloor* kMostIslandCustomers};
+inline constexpr int64_t kMostStoreCustomers =
+    int64_t{kFloors} * kIslandsPerFloor * kMostIslandCustomers;
+inline constexpr Range kStoreCustomers{0, kMostStoreCustomers};
 inline constexpr Range kSalary{120, 1000};         // the personnel spending order's limits
 inline constexpr Range kPerHeadSpending{0, 1000};  // education and welfare, the same order
 inline constexpr uint16_t kKnownEquipment = (1u << kEquipmentCount) - 1;

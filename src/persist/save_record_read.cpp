@@ -126,7 +126,7 @@ void readWorldRecord(Reader& r, tworld& w) {
   w.maxLandPrice = r.i32(save::kLandPrice, field("最高地価"));
 }
 
-void readBlock(Reader& r, Tchip& b, int row, int column) {
+void readBlock(Reader& r, Tchip& b, int row, int column, uint16_t laws) {
   auto where = [row, column] { return "区画（" + n(row + 1) + " 行 " + n(column + 1) + " 列）"; };
   // Every block is told its place when the world is made, and the month's pass finds its
   // neighbours by it.
@@ -135,7 +135,7 @@ void readBlock(Reader& r, Tchip& b, int row, int column) {
   b.kind = r.u8({0, kKindCount - 1}, field(where, "種類"));
   b.population = r.i32(save::population(b.kind), field(where, "人口"));
   b.security = r.i32(save::kRating, field(where, "治安"));
-  b.fanRate = r.i32(save::kFanRate, field(where, "ファン率"));
+  b.fanRate = r.i32(save::fanRate(laws), field(where, "ファン率"));
   b.landPrice = r.i32(save::kLandPrice, field(where, "地価"));
   b.unrest = r.i32(save::kRating, field(where, "不満度"));
   b.owner = r.u8(save::kBlockOwner, field(where, "所有会社"));
@@ -374,12 +374,6 @@ void readRivals(Reader& r, Tenkaichou& e, int32_t month) {
 
 }  // namespace
 
-namespace save {
-
-Range population(int kind) { return {0, kindInfo(kind).capacity}; }
-
-}  // namespace save
-
 SaveResult DecodeSaveRecord(std::string_view bytes, tworld& world) {
   SaveResult result;
   if (bytes.size() < kSaveRecordSize) {
@@ -393,7 +387,7 @@ SaveResult DecodeSaveRecord(std::string_view bytes, tworld& world) {
     readWorldRecord(r, world);
     const int32_t month = world.month;
     for (int i = 0; i < kMapSize && !r.failed(); ++i)
-      for (int j = 0; j < kMapSize; ++j) readBlock(r, world.blocks[i][j], i, j);
+      for (int j = 0; j < kMapSize; ++j) readBlock(r, world.blocks[i][j], i, j, world.laws);
     for (int m = 0; m < kMakerCount && !r.failed(); ++m) readMaker(r, world.makers[m], m, month);
     if (r.failed()) return;
     readNameMarks(r, world.nameSelect);

@@ -87,7 +87,12 @@ void blockCases(Table& t) {
                      {{at + 8, 1, 25}, {at + 9, 4, 400}},
                      {{at + 8, 1, 25}, {at + 9, 4, 401}}});
   t.edge("block_security", b + "治安", at + 13, 4, 100, 101);
-  t.edge("block_fan_rate", b + "ファン率", at + 17, 4, 70, 71);
+  // Half the people may play, or 70 % once the long-hours law has passed.
+  t.edge("block_fan_rate", b + "ファン率", at + 17, 4, 50, 51);
+  t.cases.push_back({"block_fan_rate_long_hours",
+                     b + "ファン率",
+                     {{80, 2, 0x001}, {at + 17, 4, 70}},
+                     {{80, 2, 0x001}, {at + 17, 4, 71}}});
   t.edge("block_land_price", b + "地価", at + 21, 4, 3000000, 3000001);
   t.edge("block_land_price_negative", b + "地価", at + 21, 4, 0, -1);
   t.edge("block_unrest", b + "不満度", at + 25, 4, 100, 101);
@@ -299,9 +304,10 @@ void allMoney(tworld& w, Money m) {
 }
 
 // Fifty open towers, every island full and played to the most a month allows, the warehouse
-// full, every head count at the int32 top, every block of the city full of fans, and the five
-// rivals with fifty towers of their own.
+// full, every head count at the int32 top, every block of the city full of fans under the
+// long-hours law, and the five rivals with fifty towers of their own.
 void fullCity(tworld& w) {
+  w.laws |= kLawLongHours;  // the longest month and the most fans
   for (int r = 0; r < w.mapHeight; ++r)
     for (int c = 0; c < w.mapWidth; ++c) {
       Tchip& b = w.block(r, c);
