@@ -4,7 +4,8 @@
 // come back, and he plays on until all five are in the city again beside his fifty halls (they
 // find little room left: a store or two between them). That month's end (steps A and
 // B and the game-end check, no window) is measured beside the bare cost of the random draws it
-// makes: it should cost at most about four times its draws.
+// makes: it should cost at most about four times its draws. The advisor's diagnosis of every hall
+// of the same game is measured beside it.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "company/advisor.h"
 #include "company/new_game.h"
 #include "draws_reference.h"
 #include "persist/city_file.h"
@@ -134,6 +136,21 @@ void BM_DrawsOfSteadyMonthEnd(benchmark::State& state) {
   state.counters["draws"] = static_cast<double>(draws);
 }
 BENCHMARK(BM_DrawsOfSteadyMonthEnd)->Unit(benchmark::kMillisecond);
+
+// The advisor on every one of the fifty halls and on the company, as the company manager's
+// store list asks for it each time it is shown: it should stay a small part of the month end.
+void BM_DiagnoseEveryHall(benchmark::State& state) {
+  const auto w = steadyGame().fresh();
+  int findings = 0;
+  for (auto _ : state) {
+    findings = DiagnoseCompany(*w).size();
+    for (int slot = 1; slot <= kStoreSlots; ++slot) findings += DiagnoseStore(*w, slot).size();
+    benchmark::DoNotOptimize(findings);
+  }
+  state.counters["findings"] = findings;
+  state.counters["stores"] = steadyGame().stores;
+}
+BENCHMARK(BM_DiagnoseEveryHall)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace gm

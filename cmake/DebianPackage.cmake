@@ -17,7 +17,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "games")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fluid-soundfont-gm | timgm6mb-soundfont, fonts-noto-cjk | fonts-ipafont-gothic | fonts-takao-gothic")
+    "qt6-qpa-plugins, qt6-translations-l10n, fluid-soundfont-gm | timgm6mb-soundfont, fonts-noto-cjk | fonts-ipafont-gothic | fonts-takao-gothic")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_GENERATOR "DEB")
 include(CPack)

@@ -23,4 +23,12 @@ int64_t roundHalfEven(Extended x) {
   return n;
 }
 
+int64_t truncated(Extended x) {
+  if (std::isnan(x)) return 0;
+  constexpr Extended kLimit = 9223372036854775807.0L;
+  if (x >= kLimit) return std::numeric_limits<int64_t>::max();
+  if (x <= -kLimit) return std::numeric_limits<int64_t>::min();
+  return static_cast<int64_t>(x);
+}
+
 }  // namespace gm

@@ -56,6 +56,15 @@ class Money {
   int64_t raw_ = 0;
 };
 
+// The amount rounded to whole units (thousands of yen), ties to even.
+inline Money roundedWhole(Money m) { return Money::fromInt(m.round()); }
+
+// A profit rate: gross profit / takings x 100, in per cent kept to four decimals; 0 without
+// takings.
+inline Money profitRate(Money grossProfit, Money takings) {
+  return takings > Money() ? Money::percent(grossProfit, takings) : Money();
+}
+
 // Integer division of a 128-bit value rounding to nearest, ties to even.
 int64_t divRoundHalfEvenWide(__int128 numerator, __int128 denominator);
 inline int64_t divRoundHalfEven(__int128 numerator, __int128 denominator) {

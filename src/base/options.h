@@ -42,6 +42,8 @@ struct Options {
   bool bonushoukoku = true;
   bool nyuushahoukoku = true;
   bool reserchhoukoku = true;
+  // The results report adds the advisor's word on every store (off: the report as it was).
+  bool shindanhoukoku = false;
 };
 
 }  // namespace gm

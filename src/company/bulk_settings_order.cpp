@@ -2,6 +2,7 @@
 // would change, asks, and then writes the same change into the company's stores.
 #include "company/bulk_settings_order.h"
 
+#include "company/company_figures.h"
 #include "world/world.h"
 
 namespace gm {
@@ -67,14 +68,9 @@ int islandCount(const tworld& world, const StoreSelection& stores, const IslandF
   return n;
 }
 
-ForecastTerms monthForecastTerms(const tworld& world) {
-  const tkaichou& k = world.kaichou;
-  return {world.MonthlyHours(), world.month, k.tousotu, k.chisei, k.karisuma};
-}
-
 BulkForecast forecastAfter(const tworld& world, const StoreSelection& stores,
                            const ProfitRateChanges& changes) {
-  const ForecastTerms terms = monthForecastTerms(world);
+  const ForecastTerms terms = forecastTerms(world);
   BulkForecast total;
   for (int slot : slotsOf(stores)) {
     Ttempo copy;
@@ -85,7 +81,7 @@ BulkForecast forecastAfter(const tworld& world, const StoreSelection& stores,
     total.grossProfit += f.grossProfit[kTotal];
     total.netProfit += f.netProfit;
   }
-  if (total.sales.raw() != 0) total.profitRate = Money::percent(total.grossProfit, total.sales);
+  total.profitRate = profitRate(total.grossProfit, total.sales);
   return total;
 }
 

@@ -25,8 +25,6 @@ struct BulkForecast {
   Money profitRate;   // per cent, four decimals; 0 without sales
   Money netProfit;    // after the month's costs
 };
-// The month in progress as the forecasts see it: its hours and the president's qualities.
-ForecastTerms monthForecastTerms(const tworld& world);
 BulkForecast forecastAfter(const tworld& world, const StoreSelection& stores,
                            const ProfitRateChanges& changes);
 // Morning machines and slot machines over the selected stores, with every slot island at

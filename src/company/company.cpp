@@ -50,10 +50,6 @@ constexpr std::array<WarehouseLevel, kWarehouseLevels> kWarehouseLevelTable = {{
     {10000, 200000, "10,000台収容"},
 }};
 
-// The block kinds of the company's own bare land and its own car park.
-constexpr int kOwnLandKind = 2;
-constexpr int kOwnParkingKind = 27;
-
 // Stores in use that a warehouse level must serve before it may be rebuilt to the next one.
 constexpr std::array<int, kWarehouseLevels - 1> kStoresForRebuild = {3, 7, 15};
 
@@ -124,12 +120,18 @@ int tkaichou::AkiTempo() const {
   return 0;
 }
 
-int tkaichou::TempoAt(int row, int column) const {
+int tkaichou::StoreOn(int row, int column) const {
   for (int n = 1; n <= kStoreSlots; ++n) {
     const Ttempo& s = slot(n);
     if (s.used && s.blockY == row && s.blockX == column) return n;
   }
-  return 1;
+  return 0;
+}
+
+int tkaichou::TempoAt(int row, int column) const {
+  // The game's own lookup falls back on the first slot.
+  const int n = StoreOn(row, column);
+  return n != 0 ? n : 1;
 }
 
 int64_t tkaichou::SoushisanKeisan(int month) const {
@@ -221,7 +223,7 @@ CompanySums tkaichou::StoreSums() const {
   r.operating = r.operatingRunning + Money::fromInt(r.operatingPromotion);
   r.netProfit = r.arari[kTotal] - Money::fromInt(r.personnel[3]) - r.operating - r.maintenance[14];
   for (int k = 0; k < 3; ++k) {
-    if (r.uriage[k] > Money()) r.profitRate[k] = Money::percent(r.arari[k], r.uriage[k]);
+    r.profitRate[k] = profitRate(r.arari[k], r.uriage[k]);
     if (machineHours[k] > 0) r.occupancy[k] = clamp100(percentOf(customers[k], machineHours[k]));
   }
   return r;

@@ -161,6 +161,7 @@ class tkaichou {
   StoreCounts TempoKazu() const;
   int AkiTempo() const;
   int TempoAt(int row, int column) const;  // 1 when no store stands there
+  int StoreOn(int row, int column) const;  // 0 when no store stands there
   int64_t SoushisanKeisan(int month) const;
   ImageAverages ImageHeikin() const;
   StaffSummary StaffShuukei(int hours, int month) const;

@@ -15,25 +15,11 @@ constexpr std::array<std::string_view, kWorkTypeCount> kCaptions = {
     "空き地(&S)",         "駐車場(&C)",         "１フロアの店舗(&1)", "２フロアの店舗(&2)",
     "３フロアの店舗(&3)", "パーク級の店舗(&4)", "タワー級の店舗(&5)"};
 
-constexpr int kOwnLand = 2;
-constexpr int kOwnStore = 19;
-constexpr int kSchool = 22;
-constexpr int kHospital = 23;
-constexpr int kOwnParking = 27;
-
 // A new store starts with some fame and polish, more for a bigger house.
 constexpr std::array<int, kFloors> kFirstFame = {15, 15, 20, 30, 40};
 constexpr std::array<int, kFloors> kFirstRefinement = {15, 15, 15, 20, 30};
 
 constexpr std::string_view kTitleWork = "工事内容";
-
-int storeOnBlock(const tkaichou& company, int row, int column) {
-  for (int n = 1; n <= kStoreSlots; ++n) {
-    const Ttempo& s = company.slot(n);
-    if (s.used && s.blockY == row && s.blockX == column) return n;
-  }
-  return 0;
-}
 
 bool floorsAboveHoldMachines(const Ttempo& s, int size) {
   for (int f = size + 1; f <= s.kibo && f < kFloors; ++f)
@@ -61,7 +47,7 @@ ConstructionFacts constructionFacts(const tworld& world, int row, int column, in
   ConstructionFacts f;
   if (!world.onMap(row, column)) return f;
   f.storeSlot =
-      world.block(row, column).kind == kOwnStore ? storeOnBlock(world.kaichou, row, column) : 0;
+      world.block(row, column).kind == kOwnStoreKind ? world.kaichou.StoreOn(row, column) : 0;
   if (isStoreWork(workType)) {
     f.rebuild = f.storeSlot != 0;
     f.newStore = !f.rebuild;
@@ -80,20 +66,25 @@ int64_t ConstructionPrice(const tworld& world, int row, int column, int workType
       .ConstructionCost(workType, sizeIndex, world.Density(), world.kaichou.karisuma);
 }
 
+Check CheckStoreConstruction(const Ttempo& store) {
+  if (store.joutai != kWaiting)
+    return refusal("工事", "店舗の状態が「待機中」でないと工事はできません。");
+  return std::nullopt;
+}
+
 Check CheckConstruction(const tworld& world, int row, int column, int workType) {
   if (!world.onMap(row, column) || workType < 0 || workType >= kWorkTypeCount)
     return refusal("工事", "その工事はできません。");
   const Tchip& b = world.block(row, column);
-  if (b.kind != kOwnLand && b.kind != kOwnStore && b.kind != kOwnParking)
+  if (b.kind != kOwnLandKind && b.kind != kOwnStoreKind && b.kind != kOwnParkingKind)
     return refusal("工事", "そこは我が社の土地ではありません。");
   const tkaichou& company = world.kaichou;
   const ConstructionFacts f = constructionFacts(world, row, column, workType);
   const Ttempo* store = f.storeSlot != 0 ? &company.slot(f.storeSlot) : nullptr;
-  if (store && store->joutai != kWaiting)
-    return refusal("工事", "店舗の状態が「待機中」でないと工事はできません。");
+  if (Check c = store ? CheckStoreConstruction(*store) : std::nullopt) return c;
 
-  const bool pointless = (workType == kWorkClear && b.kind == kOwnLand) ||
-                         (workType == kWorkParking && b.kind == kOwnParking) ||
+  const bool pointless = (workType == kWorkClear && b.kind == kOwnLandKind) ||
+                         (workType == kWorkParking && b.kind == kOwnParkingKind) ||
                          (store && isStoreWork(workType) && store->kibo == storeSizeOf(workType));
   if (pointless) return refusal(kTitleWork, "それでは意味がありません。");
   // Islands on the floors a smaller house no longer has could be reached by no screen again.
@@ -102,11 +93,11 @@ Check CheckConstruction(const tworld& world, int row, int column, int workType) 
 
   if (f.newStore) {
     const BlockGrid& g = world.blocks;
-    if (b.HasKindWithin(g, world.mapWidth, world.mapHeight, kHospital, 2))
+    if (b.HasKindWithin(g, world.mapWidth, world.mapHeight, kHospitalKind, 2))
       return refusal(kTitleWork,
                      "法令により、２区画以内の距離に病院がすでにある場合、店舗を開業する事はでき"
                      "ません。お考え直しください。");
-    if (b.HasKindWithin(g, world.mapWidth, world.mapHeight, kSchool, 2))
+    if (b.HasKindWithin(g, world.mapWidth, world.mapHeight, kSchoolKind, 2))
       return refusal(kTitleWork,
                      "法令により、２区画以内の距離に教育施設がすでにある場合、店舗を開業する事は"
                      "できません。お考え直しください。");
@@ -119,6 +110,10 @@ Check CheckConstruction(const tworld& world, int row, int column, int workType) 
     if (store->staffTotal() > 0)
       return refusal("撤退",
                      "店舗を取り壊す前に、店舗のスタッフ全員を他の店舗へ異動させてください。");
+    // Pulling the store down frees its slot, and the machines standing in it, bought and paid
+    // for, would go with it: the replacement plan takes them to the warehouse first.
+    if (store->machineCounts().allMachines > 0)
+      return refusal("撤退", "店舗を取り壊す前に、店舗の台を全て入替で倉庫へ移してください。");
     if (company.TempoKazu().used <= 1)
       return refusal("撤退", world.cityName.str() + "から" + company.kaishaname.str() +
                                  "の店舗が一軒も無くなってしまいます。お考え直しください。");
@@ -135,7 +130,7 @@ std::string question(const tworld& world, int row, int column, int workType,
     return "区画 " + block + " を取り壊し、空き地にします。よろしいですか？";
   if (workType == kWorkParking)
     return "区画 " + block + " を" +
-           (world.block(row, column).kind == kOwnStore ? "取り壊し、" : "") +
+           (world.block(row, column).kind == kOwnStoreKind ? "取り壊し、" : "") +
            "駐車場にします。よろしいですか？";
   return std::string(storeSizeName(storeSizeOf(workType))) + "級の店舗 " + std::string(storeName) +
          " を新築します。" + "よろしいですか？";
@@ -147,7 +142,7 @@ void clearOrPark(tworld& world, int row, int column, int workType, int storeSlot
     company.slot(storeSlot).init();
     company.TempoSort();
   }
-  world.block(row, column).kind = workType == kWorkClear ? kOwnLand : kOwnParking;
+  world.block(row, column).kind = workType == kWorkClear ? kOwnLandKind : kOwnParkingKind;
 }
 
 void raiseStore(tworld& world, int row, int column, int workType, const ConstructionFacts& f,
@@ -171,7 +166,7 @@ void raiseStore(tworld& world, int row, int column, int workType, const Construc
   s.kanseiMonth = world.month + f.months;
   s.setubi = 0;
   s.setJoutai(kUnderConstruction);  // also stops a running event
-  world.block(row, column).kind = kOwnStore;
+  world.block(row, column).kind = kOwnStoreKind;
 
   Frontend& ui = world.ui();
   ui.playCue(kCueYes);

@@ -12,6 +12,7 @@
 
 namespace gm {
 
+class Ttempo;
 class tworld;
 
 // The work types in the order the construction dialog lists them.
@@ -43,6 +44,9 @@ ConstructionFacts constructionFacts(const tworld& world, int row, int column, in
 // The price of the work, whole thousands of yen.
 int64_t ConstructionPrice(const tworld& world, int row, int column, int workType);
 
+// The state's part of the check on a store's block: only a waiting store is built on. The
+// screens offer the construction of a store while this admits it.
+Check CheckStoreConstruction(const Ttempo& store);
 // Every refusal in the order the game checks them, up to the naming; no side effect.
 Check CheckConstruction(const tworld& world, int row, int column, int workType);
 

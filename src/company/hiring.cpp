@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "base/extended.h"
 #include "base/rating.h"
 #include "company/personnel_orders.h"
 #include "world/world.h"
@@ -45,16 +46,19 @@ Check CheckHireCount(int count) {
   return std::nullopt;
 }
 
-int64_t HiringCost(const tworld& world, int count, HireSex sex) {
+int64_t HiringCost(const tworld& world, int64_t count, HireSex sex) {
   const tkaichou& company = world.kaichou;
-  Money m = Money::fromInt(30) * Money::fromRaw(kSeasonFactor[CalendarMonth(world.month) - 1]);
-  m = m * factorFor(kIntelligenceFactor, company.chisei);
-  m = m * factorFor(kCharismaFactor, company.karisuma);
-  m = m * Money::fromRaw(kSexFactor[static_cast<int>(sex)]);
-  m = m * factorFor(kUnrestFactor, world.AverageUnrest());
-  m = m * factorFor(kFameFactor, company.ImageHeikin().chimei);
-  m = m * Money::fromInt(count);
-  return m.trunc();
+  // One product in extended precision, truncated once: rounding each step to four decimals
+  // would charge a thousand yen more whenever the product lies just below a whole number.
+  Extended cost = 30;
+  cost *= toExtended(Money::fromRaw(kSeasonFactor[CalendarMonth(world.month) - 1]));
+  cost *= toExtended(factorFor(kIntelligenceFactor, company.chisei));
+  cost *= toExtended(factorFor(kCharismaFactor, company.karisuma));
+  cost *= toExtended(Money::fromRaw(kSexFactor[static_cast<int>(sex)]));
+  cost *= toExtended(factorFor(kUnrestFactor, world.AverageUnrest()));
+  cost *= toExtended(factorFor(kFameFactor, company.ImageHeikin().chimei));
+  cost *= count;
+  return truncated(cost);
 }
 
 bool Hire(PersonnelSession& session, int count, HireSex sex) {

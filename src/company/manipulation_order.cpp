@@ -62,12 +62,8 @@ Check CheckManipulations(const tworld& world, const StoreSelection& stores,
   if (!allInUse(world.kaichou, stores) || ((change.add | change.remove) & ~kAllBits) ||
       (change.add & change.remove))
     return refusal("工作変更", "その工作はできません。");
-  for (int n : slotsOf(stores)) {
-    const Ttempo& s = world.kaichou.slot(n);
-    if (s.joutai != kWaiting && s.joutai != kOpen)
-      return refusal("工作変更",
-                     s.name.str() + "は工事中か営業停止中のため、工作を変更できません。");
-  }
+  // The order takes any store, whatever its state: only the job stream, which walks the stores
+  // that are to do business, passes over those under construction or suspended.
   return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/extended.h"
 #include "base/rating.h"
 #include "world/world.h"
 
@@ -19,12 +20,10 @@ std::array<bool, 2> sexesOf(StaffChoice who) {
   return {who != StaffChoice::Women, who != StaffChoice::Men};
 }
 
-// "任せる" moves people one at a time and leaves their sex to chance; when the drawn sex has
-// nobody left at the source, the other one goes.
-int drawnSex(Random& rng, const Ttempo& source) {
-  const int sex = rng.randInt(100) <= 50 ? kFemale : kMale;
-  return source.staffOf(sex) > 0 ? sex : 1 - sex;
-}
+// "任せる" moves people one at a time and leaves their sex to chance. When the drawn sex has
+// nobody left at the source, nobody moves and the dice are thrown again: the source always
+// holds somebody of one sex or the other, so the loop ends.
+int drawnSex(Random& rng) { return rng.randInt(100) <= 50 ? kFemale : kMale; }
 
 // Severance factors: experienced and motivated people cost more to let go, and a sharp president
 // negotiates it down.
@@ -63,13 +62,13 @@ int PersonnelSession::takeFromPool(Ttempo& s, int sex, int amount) {
   return s.transferStaff(pool_, sex, amount) ? amount : -1;
 }
 
-int PersonnelSession::assign(const StoreSelection& stores, StaffChoice who, int amount) {
+int PersonnelSession::assign(const StoreOrder& stores, StaffChoice who, int amount) {
   if (CheckAmount(amount)) return 0;
   const std::array<bool, 2> sexes = sexesOf(who);
   int moved = 0;
   if (amount != kMoveAll) {
-    for (int n = 1; n <= kStoreSlots; ++n) {
-      if (!stores.test(n - 1) || !inUse(n)) continue;
+    for (int n : stores) {
+      if (!inUse(n)) continue;
       bool any = false;
       for (int sex : {kMale, kFemale}) {
         if (!sexes[sex]) continue;
@@ -84,15 +83,16 @@ int PersonnelSession::assign(const StoreSelection& stores, StaffChoice who, int 
   }
   // Everybody: an even share to each store in turn until the pool is empty.
   int count = 0;
-  for (int n = 1; n <= kStoreSlots; ++n)
-    if (stores.test(n - 1) && inUse(n)) ++count;
+  for (int n : stores)
+    if (inUse(n)) ++count;
   if (count == 0) return 0;
   for (int sex : {kMale, kFemale}) {
     if (!sexes[sex]) continue;
     int share = std::max(pool_.staffOf(sex) / count, 1);
     while (pool_.staffOf(sex) > 0) {
-      for (int n = 1; n <= kStoreSlots && pool_.staffOf(sex) > 0; ++n) {
-        if (!stores.test(n - 1) || !inUse(n)) continue;
+      for (int n : stores) {
+        if (pool_.staffOf(sex) == 0) break;
+        if (!inUse(n)) continue;
         if (share > pool_.staffOf(sex)) share = 1;
         moved += std::max(takeFromPool(store(n), sex, share), 0);
       }
@@ -101,12 +101,12 @@ int PersonnelSession::assign(const StoreSelection& stores, StaffChoice who, int 
   return moved;
 }
 
-int PersonnelSession::transferOut(const StoreSelection& stores, StaffChoice who, int amount) {
+int PersonnelSession::transferOut(const StoreOrder& stores, StaffChoice who, int amount) {
   if (CheckAmount(amount)) return 0;
   const std::array<bool, 2> sexes = sexesOf(who);
   int moved = 0;
-  for (int n = 1; n <= kStoreSlots; ++n) {
-    if (!stores.test(n - 1) || !inUse(n)) continue;
+  for (int n : stores) {
+    if (!inUse(n)) continue;
     Ttempo& s = store(n);
     for (int sex : {kMale, kFemale}) {
       if (!sexes[sex]) continue;
@@ -117,32 +117,32 @@ int PersonnelSession::transferOut(const StoreSelection& stores, StaffChoice who,
   return moved;
 }
 
-void PersonnelSession::fillFromPool(const StoreSelection& stores) {
+void PersonnelSession::fillFromPool(const StoreOrder& stores) {
   Random& rng = world_->rng();
   const int hours = world_->MonthlyHours();
   const int month = world_->month;
-  for (int n = 1; n <= kStoreSlots; ++n) {
-    if (!stores.test(n - 1) || !inUse(n)) continue;
+  for (int n : stores) {
+    if (!inUse(n)) continue;
     Ttempo& s = store(n);
     const int need = s.staffNeed(hours, month);
     while (s.staffTotal() < need && pool_.staffTotal() > 0)
-      s.transferStaff(pool_, drawnSex(rng, pool_), 1);
+      s.transferStaff(pool_, drawnSex(rng), 1);
   }
 }
 
-int PersonnelSession::shortageOf(const StoreSelection& stores) const {
+int PersonnelSession::shortageOf(const StoreOrder& stores) const {
   const int hours = world_->MonthlyHours();
   const int month = world_->month;
   int shortage = 0;
-  for (int n = 1; n <= kStoreSlots; ++n) {
-    if (!stores.test(n - 1) || !inUse(n)) continue;
+  for (int n : stores) {
+    if (!inUse(n)) continue;
     shortage += static_cast<int>(
         std::max<int64_t>(store(n).staffNeed(hours, month) - store(n).staffTotal(), 0));
   }
   return shortage;
 }
 
-void PersonnelSession::leaveItToMe(const StoreSelection& stores) {
+void PersonnelSession::leaveItToMe(const StoreOrder& stores) {
   Frontend& ui = world_->ui();
   fillFromPool(stores);
   int shortage = shortageOf(stores);
@@ -155,12 +155,12 @@ void PersonnelSession::leaveItToMe(const StoreSelection& stores) {
     Random& rng = world_->rng();
     const int hours = world_->MonthlyHours();
     const int month = world_->month;
-    for (int n = 1; n <= kStoreSlots; ++n) {
-      if (!stores.test(n - 1) || !inUse(n)) continue;
+    for (int n : stores) {
+      if (!inUse(n)) continue;
       Ttempo& s = store(n);
       const int need = s.staffNeed(hours, month);
       while (s.staffTotal() > need && pool_.staffTotal() < shortage)
-        pool_.transferStaff(s, drawnSex(rng, s), 1);
+        pool_.transferStaff(s, drawnSex(rng), 1);
     }
     fillFromPool(stores);
     shortage = shortageOf(stores);
@@ -170,16 +170,19 @@ void PersonnelSession::leaveItToMe(const StoreSelection& stores) {
                kFaceCry);
 }
 
-int64_t PersonnelSession::severance() const {
-  if (pool_.staffTotal() == 0) return 0;
-  const int chisei = world_->kaichou.chisei;
-  Money m = Money::fromInt(300) * factorFor(kSeveranceMoral, pool_.moral.trunc());
-  m = m * factorFor(kSeveranceSkill, pool_.skill.trunc());
-  m = m * factorFor(kSeveranceIntelligence, chisei);
+int64_t Severance(const Ttempo& people, int chisei) {
+  if (people.staffTotal() == 0) return 0;
+  // One product in extended precision, truncated once, like the hiring cost.
+  Extended m = 300;
+  m *= toExtended(factorFor(kSeveranceMoral, people.moral.trunc()));
+  m *= toExtended(factorFor(kSeveranceSkill, people.skill.trunc()));
+  m *= toExtended(factorFor(kSeveranceIntelligence, chisei));
   // Women are paid a fifth more when they go.
-  m = m * (Money::fromInt(pool_.dansei) + Money::fromRaw(12000) * pool_.zyosei);
-  return m.trunc();
+  m *= static_cast<Extended>(people.dansei) + 1.2L * static_cast<Extended>(people.zyosei);
+  return truncated(m);
 }
+
+int64_t PersonnelSession::severance() const { return Severance(pool_, world_->kaichou.chisei); }
 
 bool PersonnelSession::dismiss() {
   const int64_t people = pool_.staffTotal();

@@ -17,12 +17,15 @@ namespace gm {
 
 class tworld;
 
-
 // Whom a transfer moves (異動対象).
 enum class StaffChoice : uint8_t { Both, Men, Women };  // "両方", "男性", "女性"
 
 // A transfer's size: 1, 10, 100 or everybody.
 inline constexpr int kMoveAll = -1;
+
+// The severance (thousands of yen) of letting go the staff of `people` (the surplus pool, or
+// part of a store's staff), with the president's intelligence `chisei`.
+int64_t Severance(const Ttempo& people, int chisei);
 
 // The guard of every way into the personnel screen; no side effect.
 Check CheckPersonnelScreen(const tkaichou& company);
@@ -43,15 +46,16 @@ class PersonnelSession {
   Ttempo& pool() { return pool_; }
   const Ttempo& pool() const { return pool_; }
 
+  // The moves below serve the selected stores in the order the screen's list shows them.
   // 配属: the selected stores take `amount` (1, 10, 100 or kMoveAll) of the chosen staff from
   // the pool. Returns how many people moved; a refused amount moves nobody.
   static Check CheckAmount(int amount);
-  int assign(const StoreSelection& stores, StaffChoice who, int amount);
+  int assign(const StoreOrder& stores, StaffChoice who, int amount);
   // 転属: the selected stores give `amount` of the chosen staff to the pool.
-  int transferOut(const StoreSelection& stores, StaffChoice who, int amount);
+  int transferOut(const StoreOrder& stores, StaffChoice who, int amount);
   // 任せる: the understaffed selected stores are filled from the pool, and on the player's word
   // from the selected stores that have people to spare; a shortage left over is reported.
-  void leaveItToMe(const StoreSelection& stores);
+  void leaveItToMe(const StoreOrder& stores);
 
   // 解雇 of the whole pool: the severance in thousands of yen, and the order itself (asks, pays,
   // empties the pool). False when nothing was done.
@@ -75,8 +79,8 @@ class PersonnelSession {
 
  private:
   int takeFromPool(Ttempo& s, int sex, int amount);
-  void fillFromPool(const StoreSelection& stores);
-  int shortageOf(const StoreSelection& stores) const;
+  void fillFromPool(const StoreOrder& stores);
+  int shortageOf(const StoreOrder& stores) const;
 
   tworld* world_;
   std::array<Ttempo, kStoreSlots> stores_{};

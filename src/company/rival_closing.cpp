@@ -11,11 +11,6 @@ namespace gm {
 
 namespace {
 
-constexpr int kVacantKind = 1;
-constexpr int kRivalLandKind = 3;
-constexpr int kRivalStoreKind = 20;
-constexpr int kRivalParkingKind = 28;
-
 // Law bits that move what a customer spends, and the pachinko tax.
 constexpr uint16_t kSpendUpA = 1 << 1, kSpendDownA = 1 << 2, kSpendUpB = 1 << 3, kSpendUpC = 1 << 4,
                    kSpendDownB = 1 << 5, kPachinkoTax = 1 << 7;
@@ -32,7 +27,6 @@ constexpr std::array<int, 10> kMoraleSaving = {2,    2,    1000, 1300, 1500,
                                                1700, 2000, 2500, 3000, 3500};
 constexpr std::array<int, 10> kSkillSaving = {2, 2, 600, 900, 1100, 1300, 1700, 2000, 2500, 3000};
 
-Money roundedWhole(Money m) { return Money::fromInt(m.round()); }
 int decile(int rating) { return bandIndex(rating); }
 
 }  // namespace
@@ -149,7 +143,7 @@ void Tenkaichou::CloseStores(BlockGrid& blocks, int month, int /*columns*/, int 
     const int owner = t.owner;
     const int row = t.blockRow, column = t.blockColumn;
     Tchip& b = blocks[row][column];
-    b.kind = kVacantKind;
+    b.kind = kCitizensLandKind;
     ui.blockChanged(row, column);
     shikin[owner] += Money::fromInt(b.landPrice);
     ClearTenpo(k);
@@ -204,7 +198,7 @@ void Tenkaichou::Exits(BlockGrid& blocks, int month, std::string_view cityName, 
       for (int column = 0; column < columns; ++column) {
         Tchip& b = blocks[row][column];
         if (!holdsKind(b.kind) || b.owner != i) continue;
-        b.kind = kVacantKind;
+        b.kind = kCitizensLandKind;
         ui.blockChanged(row, column);
       }
     }

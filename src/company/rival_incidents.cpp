@@ -10,10 +10,6 @@ namespace gm {
 
 namespace {
 
-constexpr int kRivalLandKind = 3;
-
-Money roundedWhole(Money m) { return Money::fromInt(m.round()); }
-
 bool isColdMonth(int calendarMonth) { return calendarMonth >= 11 || calendarMonth <= 3; }
 
 }  // namespace

@@ -5,11 +5,6 @@
 
 namespace gm {
 
-namespace {
-constexpr int kRivalStoreKind = 20;
-constexpr int kRivalParkingKind = 28;
-}  // namespace
-
 int RivalReachRadius(const BlockGrid& g, int columns, int rows, const TEntempo& store) {
   const Tchip& b = g[store.blockRow][store.blockColumn];
   int r = 2;

@@ -15,14 +15,6 @@ namespace gm {
 
 namespace {
 
-constexpr int kVacantKind = 1;
-constexpr int kRivalLandKind = 3;
-constexpr int kPlayerStoreKind = 19;
-constexpr int kRivalStoreKind = 20;
-constexpr int kSchoolKind = 22;
-constexpr int kHospitalKind = 23;
-constexpr int kRivalParkingKind = 28;
-
 bool isPurchasable(int kind) { return kind == 1 || kind == 21 || kind == 24 || kind == 25; }
 
 struct TInitiative {
@@ -127,8 +119,8 @@ class BlockWalk {
     Surroundings s{};
     s.ownStore = b.HasRivalStoreAdjacent(g_, w, h, r_);
     s.ownParking = b.HasRivalParkingAdjacent(g_, w, h, r_);
-    s.competitor = b.HasKindWithin(g_, w, h, kPlayerStoreKind, 2) ||
-                   b.HasOtherRivalStoreWithin(g_, w, h, r_, 2);
+    s.competitor =
+        b.HasKindWithin(g_, w, h, kOwnStoreKind, 2) || b.HasOtherRivalStoreWithin(g_, w, h, r_, 2);
     s.roadNear = b.HasGroupWithin(g_, w, h, 2, 1) || b.HasGroupWithin(g_, w, h, 3, 1);
     s.stationNear = b.HasGroupWithin(g_, w, h, 4, 3);
     s.school = b.HasKindWithin(g_, w, h, kSchoolKind, 2);
@@ -251,7 +243,7 @@ class BlockWalk {
     }
     if (!sell) return;
     cash() += money(b.landPrice);
-    setKind(b, kVacantKind);
+    setKind(b, kCitizensLandKind);
     recount();
   }
 

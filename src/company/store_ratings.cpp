@@ -76,6 +76,13 @@ int ProfitRateTerm(const Ttempo& store) {
   return static_cast<int>(-store.profitRates()[kTotal].raw() / (2 * Money::kScale));
 }
 
+RateDisappointment ExchangeRateDisappointment(const Ttempo& s) {
+  RateDisappointment d;
+  if (s.pkankin > 2) d.pachinko = kPachinkoRateDisappointment[std::min<int>(s.pkankin, 6) - 3];
+  if (s.skankin > 1) d.slot = kSlotRateDisappointment[std::min<int>(s.skankin, 3) - 2];
+  return d;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Refinement
 
@@ -279,8 +286,9 @@ void UpdateSatisfaction(Ttempo& s, uint16_t laws, int month, Random& rng) {
     q -= rng.randInt((a - 20) / 2);
   }
   if (s.manzoku < s.senren) q += rng.randInt((s.senren - s.manzoku) / 10 + 2);
-  if (s.pkankin > 2) q -= rng.randInt(kPachinkoRateDisappointment[std::min<int>(s.pkankin, 6) - 3]);
-  if (s.skankin > 1) q -= rng.randInt(kSlotRateDisappointment[std::min<int>(s.skankin, 3) - 2]);
+  const RateDisappointment stingy = ExchangeRateDisappointment(s);
+  if (stingy.pachinko > 0) q -= rng.randInt(stingy.pachinko);
+  if (stingy.slot > 0) q -= rng.randInt(stingy.slot);
   addEquipment(q, s, kSatisfactionByEquipment, rng);
 
   const int women = womenShare(s);

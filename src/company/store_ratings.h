@@ -29,6 +29,14 @@ struct RatingSurroundings {
 // that keeps a lot of what they stake.
 int ProfitRateTerm(const Ttempo& store);
 
+// What a stingy exchange rate takes off satisfaction each month: RandInt(bound) for the pachinko
+// rate above class 2 and for the slot rate above class 1; a bound of 0 takes nothing.
+struct RateDisappointment {
+  int pachinko = 0;
+  int slot = 0;
+};
+RateDisappointment ExchangeRateDisappointment(const Ttempo& store);
+
 // `chisei` is the president's intelligence, which decides whether an event impresses.
 void UpdateRefinement(Ttempo& store, const RatingSurroundings& at, int chisei, Random& rng);
 void UpdateFame(Ttempo& store, const RatingSurroundings& at, Random& rng);

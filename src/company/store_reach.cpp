@@ -5,11 +5,6 @@
 
 namespace gm {
 
-namespace {
-constexpr int kOwnStoreKind = 19;
-constexpr int kOwnParkingKind = 27;
-}  // namespace
-
 int StoreReachRadius(const BlockGrid& g, int columns, int rows, const Ttempo& store) {
   const Tchip& b = g[store.blockY][store.blockX];
   int r = 2;

@@ -2,8 +2,10 @@
 // n - 1 stands for slot n, so a selection walks its stores in slot order.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
 
 #include "company/company.h"
 
@@ -46,6 +48,31 @@ class SelectedSlots {
   const StoreSelection& s_;
 };
 inline SelectedSlots slotsOf(const StoreSelection& s) { return SelectedSlots(s); }
+
+// The selected stores in the order the player sees them in a list he may have sorted by any
+// column: the personnel orders serve their stores "in list order". Each slot appears once.
+class StoreOrder {
+ public:
+  StoreOrder() = default;
+  // A selection without a list to follow: slot order.
+  explicit StoreOrder(const StoreSelection& s) {
+    for (int slot : slotsOf(s)) add(slot);
+  }
+  // Appends slot 1..50 unless it is out of range or already listed.
+  void add(int slot) {
+    if (slot < 1 || slot > kStoreSlots || listed_.test(static_cast<std::size_t>(slot - 1))) return;
+    listed_.set(static_cast<std::size_t>(slot - 1));
+    slots_[static_cast<std::size_t>(size_++)] = static_cast<uint8_t>(slot);
+  }
+  int size() const { return size_; }
+  const uint8_t* begin() const { return slots_.data(); }
+  const uint8_t* end() const { return slots_.data() + size_; }
+
+ private:
+  std::array<uint8_t, kStoreSlots> slots_{};
+  StoreSelection listed_;
+  int size_ = 0;
+};
 
 // The first selected slot, 0 for none.
 inline int firstSlot(const StoreSelection& s) {

@@ -1,14 +1,19 @@
 // The help window.
 #include "shell/help_window.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -16,6 +21,10 @@
 #include "shell/help_index.h"
 
 namespace gm {
+
+namespace {
+constexpr int kKeywordRole = Qt::UserRole + 1;
+}
 
 HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
     : QWidget(parent, Qt::Window), index_(std::make_unique<HelpIndex>(folder)) {
@@ -73,8 +82,14 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
   };
   connect(contents_, &QListWidget::itemActivated, this, openItem);
   connect(contents_, &QListWidget::itemClicked, this, openItem);
-  connect(hits_, &QListWidget::itemActivated, this, openItem);
-  connect(hits_, &QListWidget::itemClicked, this, openItem);
+  auto openHit = [this](QListWidgetItem* item) {
+    if (item) openPage(item->data(Qt::UserRole).toString(), item->data(kKeywordRole).toString());
+  };
+  connect(hits_, &QListWidget::itemActivated, this, openHit);
+  connect(hits_, &QListWidget::itemClicked, this, openHit);
+  // Esc closes the help, as it closes the game's dialogs.
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
   connect(search_, &QLineEdit::textChanged, this, &HelpWindow::filterKeywords);
   connect(search_, &QLineEdit::returnPressed, this, [this] {
     if (QListWidgetItem* first = keywords_->currentItem()) keywordChosen(first->text());
@@ -157,8 +172,38 @@ void HelpWindow::keywordChosen(const QString& keyword) {
   for (const HelpPage* p : pages) {
     auto* item = new QListWidgetItem(p->title, hits_);
     item->setData(Qt::UserRole, p->file);
+    item->setData(kKeywordRole, keyword);
   }
-  if (pages.size() == 1) openPage(pages.front()->file);
+  if (pages.size() == 1) openPage(pages.front()->file, keyword);
+}
+
+void HelpWindow::openPage(const QString& file, const QString& keyword) {
+  openPage(file);
+  if (!keyword.isEmpty()) showSectionOf(keyword);
+}
+
+void HelpWindow::showSectionOf(const QString& keyword) {
+  // A long page opens at the section about the word: a section heading that names it first,
+  // else the section whose text first holds it, with the word marked. The page's title does not
+  // count, and a word found nowhere leaves the page at its top.
+  QTextDocument* doc = browser_->document();
+  QTextCursor inText;
+  for (QTextCursor c = doc->find(keyword); !c.isNull(); c = doc->find(keyword, c)) {
+    const int level = c.block().blockFormat().headingLevel();
+    if (level >= 2) {
+      inText = c;
+      break;
+    }
+    if (level == 0 && inText.isNull()) inText = c;
+  }
+  if (inText.isNull()) return;
+  QTextBlock heading = inText.block();
+  while (heading.isValid() && heading.blockFormat().headingLevel() == 0)
+    heading = heading.previous();
+  const QTextBlock top = heading.isValid() ? heading : inText.block();
+  browser_->setTextCursor(inText);
+  const qreal y = doc->documentLayout()->blockBoundingRect(top).top();
+  browser_->verticalScrollBar()->setValue(static_cast<int>(y));
 }
 
 }  // namespace gm

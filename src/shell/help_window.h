@@ -1,6 +1,7 @@
 // The help window: a contents list of every help page by title in help order, a keyword search,
 // and the page itself, with buttons to the previous and next page and to the contents page.
-// Links between pages work as in a browser. It opens on the introduction.
+// Links between pages work as in a browser. It opens on the introduction; a keyword opens its page
+// at the section that holds it; Esc closes the window.
 #pragma once
 
 #include <QWidget>
@@ -25,6 +26,8 @@ class HelpWindow : public QWidget {
   void showContents();
   void showKeywordSearch();
   void openPage(const QString& file);
+  // Opens a page at the section that holds `keyword` (the keyword search's way in).
+  void openPage(const QString& file, const QString& keyword);
 
   const HelpIndex& index() const { return *index_; }
   QTextBrowser* browser() const { return browser_; }
@@ -36,6 +39,7 @@ class HelpWindow : public QWidget {
  private:
   void filterKeywords(const QString& typed);
   void keywordChosen(const QString& keyword);
+  void showSectionOf(const QString& keyword);
   // The buttons and the contents list follow the page shown.
   void pageShown(const QUrl& page);
 

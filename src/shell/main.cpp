@@ -6,6 +6,7 @@
 #include "shell/app_style.h"
 #include "shell/data_folder.h"
 #include "shell/main_window.h"
+#include "shell/qt_language.h"
 #include "shell/self_check.h"
 #include "shell/splash_window.h"
 #include "ui/program_assembly.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Gindamaya97"));
   QApplication::setOrganizationName(QStringLiteral("Gindamaya97"));
   gm::applyAppStyle(app);
+  gm::applyQtLanguage(app, QStringLiteral("ja"));
   app.installEventFilter(gm::makeAltKeyGuard(&app));
 
   gm::SplashWindow splash(

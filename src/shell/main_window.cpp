@@ -4,12 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 #include "shell/caption.h"
 #include "shell/data_folder.h"
@@ -29,20 +26,6 @@
 #include "world/world.h"
 
 namespace gm {
-
-namespace {
-// A small modal stand-in for a window that a later part of the program provides.
-void runStandIn(QWidget* parent, const QString& caption) {
-  QDialog dialog(parent);
-  dialog.setWindowTitle(caption);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(new QLabel(caption, &dialog));
-  layout->addWidget(buttons);
-  dialog.exec();
-}
-}  // namespace
 
 TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Main"));
@@ -191,6 +174,7 @@ void TMain::beginPlay() {
   sound_->setMainCueAllowed(true);
   hideDataWindows();
   if (options_.defopen) {
+    arrangeFirstDataWindows();
     items_.value(QStringLiteral("kaishamenu"))->trigger();
     items_.value(QStringLiteral("chikumenu"))->trigger();
     items_.value(QStringLiteral("mapmenu"))->trigger();
@@ -199,11 +183,30 @@ void TMain::beginPlay() {
   map_->setFocus();
 }
 
+void TMain::arrangeFirstDataWindows() {
+  // Placed one by one, the first window takes the room beside the map and the next ones pile
+  // on it; together they can share it.
+  DataWindow* company = subs_.kaishaform;
+  DataWindow* district = subs_.chikudata;
+  DataWindow* miniMap = subs_.allmap;
+  if (!company || !district || !miniMap) return;
+  if (company->hasStoredPlace() || district->hasStoredPlace() || miniMap->hasStoredPlace()) return;
+  const QRect room = clearRoomBeside(frameOf(this), screenAreaOf(this), {});
+  const std::optional<FirstFrames> f = arrangeBesideMap(
+      room, company->smallestFrame(), company->preferredFrame(), district->smallestFrame(),
+      district->preferredFrame(), miniMap->smallestFrame());
+  if (!f) return;
+  company->setFirstFrame(f->company);
+  district->setFirstFrame(f->district);
+  miniMap->setFirstFrame(f->miniMap);
+}
+
 void TMain::setGameMenusEnabled(bool enabled) {
   for (QAction* item : gameItems_) item->setEnabled(enabled);
 }
 
 void TMain::setMonthProcessing(bool processing) {
+  monthProcessing_ = processing;
   for (QAction* item : items_) item->setEnabled(!processing);
   setEnabled(!processing);
   for (DataWindow* w : subs_.dataWindows())
@@ -271,10 +274,7 @@ void TMain::pickStore() {
 }
 
 void TMain::runResearch() {
-  if (runResearch_)
-    runResearch_(*this);
-  else
-    runStandIn(this, QStringLiteral("リサーチ"));
+  if (runResearch_) runResearch_(*this);
 }
 
 void TMain::runMachinePurchase() {
@@ -293,10 +293,7 @@ void TMain::runMachinePurchase() {
   stepAside(subs_.entempoform, wasOpen_.entempoform);
   if (options_.chipformfront) stepAside(subs_.chipform, wasOpen_.chipform);
 
-  if (runPurchase_)
-    runPurchase_(*this);
-  else
-    runStandIn(this, QStringLiteral("新台購入"));
+  if (runPurchase_) runPurchase_(*this);
 
   auto comeBack = [](DataWindow* w, bool& flag) {
     if (w && flag) w->show();
@@ -390,6 +387,13 @@ void TMain::connectHandlers() {
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
+  // A disabled window still takes the window manager's close button. The month's steps are
+  // running under the dialogs it shows: quitting now would leave a half-played month (and
+  // every later question answered "no"), so the request is ignored until the month is over.
+  if (monthProcessing_) {
+    event->ignore();
+    return;
+  }
   if (options_.tellmsg) {
     if (!ShowMessageDialog(QStringLiteral("業務終了"),
                            QStringLiteral("本日の業務を終了します。よろしいですか？"), false, true,

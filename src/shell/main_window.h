@@ -76,6 +76,7 @@ class TMain : public QMainWindow {
   // While the month is processed every menu item, the main window and the seven data windows are
   // disabled; afterwards everything is enabled again (the game items included).
   void setMonthProcessing(bool processing);
+  bool monthProcessing() const { return monthProcessing_; }
   void updateCaption();
   void applyStayOnTopOptions();
   void applyScrollBarOption();
@@ -90,7 +91,7 @@ class TMain : public QMainWindow {
   QMenu* mapPopup() const { return popup_; }
   TitleView* titleView() const { return title_; }
 
-  // The modal windows that later steps provide; until then small stand-ins run.
+  // The modal windows that the program assembly provides (the research and the maker visit).
   void setMachinePurchaseRunner(std::function<void(TMain&)> run) { runPurchase_ = std::move(run); }
   void setResearchRunner(std::function<void(TMain&)> run) { runResearch_ = std::move(run); }
   void runResearch();
@@ -120,6 +121,8 @@ class TMain : public QMainWindow {
   void pickStore();
   void showHelp(bool keywords);
   void removeTitle();
+  // On a game's first begin play, the three windows it opens share the room beside the map.
+  void arrangeFirstDataWindows();
 
   Options options_;
   std::unique_ptr<PictureBook> pictures_;
@@ -138,6 +141,7 @@ class TMain : public QMainWindow {
   Twaitform* wait_ = nullptr;
   HelpWindow* help_ = nullptr;
   bool playing_ = false;
+  bool monthProcessing_ = false;
   QString saveFileName_;
   // Which windows the machine purchase window hid and must show again.
   struct WasOpen {

@@ -127,20 +127,6 @@ bool MAPGRID::cellAt(QPoint pos, int& column, int& row) const {
   return column < columns() && row < rows();
 }
 
-const QImage& MAPGRID::pictureOf(const CellPicture& pic) const {
-  switch (pic.set) {
-    case PictureSet::OwnStore:
-      return pictures_.ownStore(pic.index, pic.dimmed);
-    case PictureSet::RivalStore:
-      return pictures_.rivalStore(pic.index, pic.dimmed);
-    case PictureSet::Level:
-      return pictures_.level(pic.kind, pic.index, pic.dimmed);
-    case PictureSet::Kind:
-      break;
-  }
-  return pictures_.kind(pic.index, pic.dimmed);
-}
-
 const QPixmap& MAPGRID::scaled(const QImage& picture) {
   auto it = scaledCache_.find(&picture);
   if (it == scaledCache_.end()) {
@@ -167,7 +153,7 @@ void MAPGRID::paintEvent(QPaintEvent* event) {
   for (int r = firstRow; r <= lastRow; ++r) {
     for (int c = firstCol; c <= lastCol; ++c) {
       const QRect rect = cellRect(c, r);
-      p.drawPixmap(rect.topLeft(), scaled(pictureOf(cellPicture(*world_, c, r, highlight_))));
+      p.drawPixmap(rect.topLeft(), scaled(pictures_.cell(cellPicture(*world_, c, r, highlight_))));
       if (c == column_ && r == row_) {
         p.setPen(QColor(255, 0, 0));
         p.setBrush(Qt::NoBrush);

@@ -92,7 +92,6 @@ class MAPGRID : public QAbstractScrollArea {
  private:
   void updateScrollRanges();
   const QPixmap& scaled(const QImage& picture);
-  const QImage& pictureOf(const CellPicture& pic) const;
   bool cellAt(QPoint pos, int& column, int& row) const;
   void ensureVisible(int column, int row);
 

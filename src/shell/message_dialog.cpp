@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "base/options.h"
 #include "base/text.h"
@@ -43,7 +44,7 @@ Tkakunin::Tkakunin(const PictureBook& pictures, QWidget* parent)
   faceColumn->addStretch();
 
   box_ = new TypingBox(this);
-  box_->setMinimumSize(TypingBox::kCell * 22 + 12, TypingBox::kCell * 5 + 12);
+  box_->setMinimumSize(TypingBox::kCell * 22 + 12, TypingBox::kCell * kMinimumRows + 12);
   box_->setFocusPolicy(Qt::NoFocus);
   connect(box_, &TypingBox::flowStarted, this,
           [this] { box_->setDelay(options_ ? options_->waittime : Options().waittime); });
@@ -95,6 +96,7 @@ bool Tkakunin::ShowMessageDialog(const QString& title, const QString& text, bool
   box_->reset();
   const std::string president = world_ ? world_->kaichou.ownername.str() : std::string();
   box_->setText(QString::fromStdString(messageBody(president, text.toStdString())));
+  fitBoxToText();
 
   cash_->setText(world_ ? cashLine(world_->kaichou.sikin) : QString());
   cash_->setVisible(showCash);
@@ -108,6 +110,22 @@ bool Tkakunin::ShowMessageDialog(const QString& title, const QString& text, bool
   box_->reset();
   if (repaintTarget_) repaintTarget_->repaint();
   return answer;
+}
+
+void Tkakunin::fitBoxToText() {
+  // The box grows with the text, so that the whole message is in sight before its buttons are
+  // answered (a long president's name alone can push a question into a sixth line); a text
+  // taller than the screen can hold scrolls as it types.
+  // Until the dialog has been laid out once, the box stands at its minimum width.
+  const bool laidOut = testAttribute(Qt::WA_Resized);
+  const int width = laidOut ? std::max(box_->width(), box_->minimumWidth()) : box_->minimumWidth();
+  const int roomRows =
+      (screenAreaOf(repaintTarget_ ? repaintTarget_ : this).height() - 160) / TypingBox::kCell;
+  const int rows = std::clamp(box_->rowsFor(width), kMinimumRows, std::max(kMinimumRows, roomRows));
+  box_->setMinimumHeight(box_->heightForRows(rows));
+  if (layout()) layout()->activate();
+  resize(laidOut ? std::max(this->width(), minimumSizeHint().width()) : sizeHint().width(),
+         minimumSizeHint().height());
 }
 
 void Tkakunin::reject() {

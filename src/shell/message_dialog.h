@@ -34,6 +34,7 @@ class Tkakunin : public QDialog {
 
  public:
   static constexpr int kFaceSize = 64;
+  static constexpr int kMinimumRows = 5;
 
   explicit Tkakunin(const PictureBook& pictures, QWidget* parent = nullptr);
   ~Tkakunin() override;
@@ -66,6 +67,8 @@ class Tkakunin : public QDialog {
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
+  void fitBoxToText();
+
   const PictureBook& pictures_;
   const tworld* world_ = nullptr;
   const Options* options_ = nullptr;

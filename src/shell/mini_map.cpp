@@ -100,20 +100,6 @@ int shadingValue(const tworld& world, const Tchip& block, int mode) {
 
 int shadeLevel(int value) { return std::min(value / 4 * 9 + 32, 255); }
 
-const QImage& blockPicture(const PictureBook& pictures, const CellPicture& p) {
-  switch (p.set) {
-    case PictureSet::Level:
-      return pictures.level(p.kind, p.index, p.dimmed);
-    case PictureSet::OwnStore:
-      return pictures.ownStore(p.index, p.dimmed);
-    case PictureSet::RivalStore:
-      return pictures.rivalStore(p.index, p.dimmed);
-    case PictureSet::Kind:
-      break;
-  }
-  return pictures.kind(p.index, p.dimmed);
-}
-
 // ---------------------------------------------------------------------------------------------
 
 MiniMapView::MiniMapView(const PictureBook& pictures, QWidget* parent)
@@ -148,7 +134,7 @@ QImage MiniMapView::render() const {
       const QRect cell(column * size_, row * size_, size_, size_);
       CellPicture pic = cellPicture(*world_, column, row, all);
       pic.dimmed = false;
-      painter.drawImage(cell.topLeft(), scaled(blockPicture(pictures_, pic)));
+      painter.drawImage(cell.topLeft(), scaled(pictures_.cell(pic)));
       if (mode_ != kMiniMapNormal) {
         const int g = shadeLevel(shadingValue(*world_, world_->block(row, column), mode_));
         painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
@@ -217,7 +203,7 @@ MiniMap::MiniMap(TMain& main) : Tallmap(main) {
       return client.width() >= smallest && client.height() >= smallest;
     };
     // Below the windows already beside the main window, else over them rather than over the map.
-    QRect room = roomBeside(mainFrame, screen, otherWindows());
+    QRect room = clearRoomBeside(mainFrame, screen, otherWindows());
     if (!usable(room)) room = roomBeside(mainFrame, screen, {});
     if ((frame.width() > room.width() || frame.height() > room.height()) && usable(room)) {
       bound_ = room.size().shrunkBy(margins);
@@ -227,6 +213,24 @@ MiniMap::MiniMap(TMain& main) : Tallmap(main) {
     }
     return placeBesideMainWindow(frame);
   });
+}
+
+void MiniMap::setFirstFrame(const QRect& frame) {
+  const QMargins margins = frameMarginsOf(this);
+  // The client less the layout's own margins around the scrolling map.
+  const QMargins inner = layout() ? layout()->contentsMargins() : QMargins();
+  bound_ = frame.size().shrunkBy(margins).shrunkBy(inner);
+  relayout();
+  adjustSize();
+  DataWindow::setFirstFrame(QRect(frame.topLeft(), size().grownBy(margins)));
+}
+
+QSize MiniMap::smallestFrame() const {
+  // Six blocks each way, and the scroll bars: enough to find one's way and click a block.
+  const int side = 6 * miniMapCellSize(mainWindow().options().allmapchipsize) +
+                   style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const QMargins inner = layout() ? layout()->contentsMargins() : QMargins();
+  return QSize(side, side).grownBy(inner).grownBy(frameMarginsOf(this));
 }
 
 void MiniMap::buildPopup() {

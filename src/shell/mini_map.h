@@ -46,9 +46,6 @@ int shadingValue(const tworld& world, const Tchip& block, int mode);
 // The grey the value is shaded with: (v div 4) x 9 + 32, at most 255.
 int shadeLevel(int value);
 
-// The picture a cell's description names.
-const QImage& blockPicture(const PictureBook& pictures, const CellPicture& picture);
-
 // Draws the city: cells, shading and the outline of the selected block.
 class MiniMapView : public QWidget {
   Q_OBJECT
@@ -100,6 +97,9 @@ class MiniMap : public Tallmap {
   void relayout();
   void refresh() override;
   void worldReplaced() override;
+  // A first frame smaller than the city's map: the map scrolls inside it.
+  void setFirstFrame(const QRect& frame) override;
+  QSize smallestFrame() const override;
 
   MiniMapView* view() const { return view_; }
   QMenu* popupMenu() const { return popup_; }

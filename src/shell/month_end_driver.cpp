@@ -36,6 +36,8 @@ MonthEndReport runMonthEnd(TMain& main) {
   main.updateCaption();
   MonthStepB(world);
   main.map().stopMonthRedraw();
+  // Step B pays too (a seminar's fee, a donation): the caption shows the cash the month ends with.
+  main.updateCaption();
 
   // A window whose store, machine or rival store is gone is not shown again.
   for (DataWindow* w :

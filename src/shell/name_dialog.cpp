@@ -18,6 +18,10 @@ QValidator::State NameValidator::validate(QString& input, int&) const {
   return Acceptable;
 }
 
+std::string defaultStoreName(int number) {
+  return "パーラー" + toFullWidth(std::to_string(number)) + "号店";
+}
+
 Tnameform::Tnameform(const Options* options, QWidget* parent) : QDialog(parent), options_(options) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setWindowTitle(QStringLiteral("命名"));

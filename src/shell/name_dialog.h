@@ -24,6 +24,9 @@ class NameValidator : public QValidator {
   State validate(QString& input, int& pos) const override;
 };
 
+// The name offered for the company's `number`th hall when it has none yet: "パーラー１号店".
+std::string defaultStoreName(int number);
+
 class Tnameform : public QDialog {
  public:
   explicit Tnameform(const Options* options, QWidget* parent = nullptr);

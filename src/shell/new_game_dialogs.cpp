@@ -243,6 +243,7 @@ Tmakekaichou::Tmakekaichou(Random& generator, const Options* options, QWidget* p
   connect(prompt_, &TypingBox::flowEnded, this, [this] {
     if (promptDone_) return;
     promptDone_ = true;
+    setteibtn_->setEnabled(true);
     if (!isRolling()) setteibtnClick();
   });
 
@@ -314,6 +315,10 @@ Tmakekaichou::Tmakekaichou(Random& generator, const Options* options, QWidget* p
 
   roll();
   record();
+  // Nothing is decided before the qualities have rolled: until the prompt has typed and the
+  // rolling starts, neither "決定" nor the roll button has anything to do.
+  ok_->setEnabled(false);
+  setteibtn_->setEnabled(false);
 }
 
 void Tmakekaichou::roll() {

@@ -94,6 +94,7 @@ Toptionform::Toptionform(const Options& current, QWidget* parent)
   addCheck(reports, QStringLiteral("ボーナスシーズン"), &Options::bonushoukoku);
   addCheck(reports, QStringLiteral("新卒者の採用"), &Options::nyuushahoukoku);
   addCheck(reports, QStringLiteral("毎月のリサーチ"), &Options::reserchhoukoku);
+  addCheck(reports, QStringLiteral("実績報告書に店舗の診断を添える"), &Options::shindanhoukoku);
   reports->addStretch();
 
   auto* ok = new QPushButton(QStringLiteral("決定(&R)"));

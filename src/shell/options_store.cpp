@@ -58,6 +58,7 @@ const std::vector<OptionKey>& optionTable() {
       flag("houkoku", "bonushoukoku", &Options::bonushoukoku),
       flag("houkoku", "nyuushahoukoku", &Options::nyuushahoukoku),
       flag("houkoku", "reserchhoukoku", &Options::reserchhoukoku),
+      flag("houkoku", "shindanhoukoku", &Options::shindanhoukoku),
   };
   return table;
 }

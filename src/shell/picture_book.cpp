@@ -105,6 +105,20 @@ const QImage& PictureBook::rivalStore(int state, bool dimmed) const {
   return pick(rivalStores_[clampIndex(state, 4)], dimmed);
 }
 
+const QImage& PictureBook::cell(const CellPicture& p) const {
+  switch (p.set) {
+    case PictureSet::Level:
+      return level(p.kind, p.index, p.dimmed);
+    case PictureSet::OwnStore:
+      return ownStore(p.index, p.dimmed);
+    case PictureSet::RivalStore:
+      return rivalStore(p.index, p.dimmed);
+    case PictureSet::Kind:
+      break;
+  }
+  return kind(p.index, p.dimmed);
+}
+
 QByteArray PictureBook::source(const QString& relative) {
   QByteArray svg;
   QFile file(folder_ + QLatin1Char('/') + relative);

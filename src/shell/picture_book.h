@@ -12,6 +12,8 @@
 #include <array>
 #include <vector>
 
+#include "shell/map_rules.h"
+
 namespace gm {
 
 class PictureBook {
@@ -26,6 +28,8 @@ class PictureBook {
   const QImage& level(int kind, int level, bool dimmed) const;  // kinds 21, 24, 25; levels 0..2
   const QImage& ownStore(int state, bool dimmed) const;         // store states 0..3
   const QImage& rivalStore(int state, bool dimmed) const;
+  // The picture a map cell's description names (the map, the mini-map and the block window).
+  const QImage& cell(const CellPicture& picture) const;
 
   QPixmap face(int face, int size) const;  // faces 0..5
   // The land negotiation's portraits: the owner by his reaction 0..3, and the president across

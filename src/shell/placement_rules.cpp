@@ -111,7 +111,97 @@ QRect roomBeside(const QRect& main, const QRect& screen, const std::vector<QRect
   return area(right) >= area(left) ? right : left;
 }
 
+namespace {
+
+// The largest rectangle of `area` clear of every window of `taken` (and of the gap around it)
+// whose top-left corner is the area's or one just right of or below a window.
+QRect largestClear(const QRect& room, const std::vector<QRect>& taken) {
+  if (!room.isValid()) return {};
+  std::vector<QPoint> corners{room.topLeft()};
+  for (const QRect& t : taken) {
+    corners.emplace_back(t.right() + 1 + kGap, room.top());
+    corners.emplace_back(t.right() + 1 + kGap, t.top());
+    corners.emplace_back(room.left(), t.bottom() + 1 + kGap);
+    corners.emplace_back(t.left(), t.bottom() + 1 + kGap);
+  }
+  QRect best;
+  for (const QPoint& c : corners) {
+    if (!room.contains(c)) continue;
+    QRect r(c, room.bottomRight());
+    bool clear = false;
+    while (!clear && r.isValid()) {
+      clear = true;
+      for (const QRect& t : taken) {
+        const QRect kept = t.adjusted(-kGap, -kGap, kGap, kGap);
+        if (!r.intersects(kept)) continue;
+        clear = false;
+        // Give up whichever side loses less of the room.
+        const QRect narrower(r.topLeft(), QPoint(kept.left() - 1, r.bottom()));
+        const QRect shorter(r.topLeft(), QPoint(r.right(), kept.top() - 1));
+        const int64_t a = narrower.isValid() ? area(narrower) : -1;
+        const int64_t b = shorter.isValid() ? area(shorter) : -1;
+        if (a < 0 && b < 0) {
+          r = QRect();
+          break;
+        }
+        r = a >= b ? narrower : shorter;
+        break;
+      }
+    }
+    if (r.isValid() && area(r) > area(best)) best = r;
+  }
+  return best;
+}
+
+}  // namespace
+
+QRect clearRoomBeside(const QRect& main, const QRect& screen, const std::vector<QRect>& taken) {
+  const QRect right = largestClear(
+      QRect(QPoint(main.right() + 1 + kGap, screen.top()), screen.bottomRight()) & screen, taken);
+  const QRect left = largestClear(
+      QRect(screen.topLeft(), QPoint(main.left() - 1 - kGap, screen.bottom())) & screen, taken);
+  return area(right) >= area(left) ? right : left;
+}
+
+std::optional<FirstFrames> arrangeBesideMap(const QRect& room, QSize companySmallest,
+                                            QSize companyPreferred, QSize districtSmallest,
+                                            QSize districtPreferred, QSize miniMapSmallest) {
+  if (!room.isValid()) return std::nullopt;
+  const int rowSmallest = std::max(districtSmallest.height(), miniMapSmallest.height());
+  if (companySmallest.width() > room.width() ||
+      districtSmallest.width() + kGap + miniMapSmallest.width() > room.width() ||
+      companySmallest.height() + kGap + rowSmallest > room.height())
+    return std::nullopt;
+  // The company manager takes what the row under it leaves, between its smallest and preferred.
+  const int rowWanted = std::max(rowSmallest, room.height() - kGap - companyPreferred.height());
+  const int companyHeight = std::clamp(room.height() - kGap - rowWanted, companySmallest.height(),
+                                       companyPreferred.height());
+  FirstFrames f;
+  f.company = QRect(
+      room.topLeft(),
+      QSize(std::max(companySmallest.width(), std::min(companyPreferred.width(), room.width())),
+            companyHeight));
+  const int rowTop = f.company.bottom() + 1 + kGap;
+  const int rowHeight =
+      std::min(room.bottom() - rowTop + 1, std::max(rowSmallest, districtPreferred.height()));
+  const int districtWidth =
+      std::clamp(room.width() - kGap - miniMapSmallest.width(), districtSmallest.width(),
+                 std::max(districtSmallest.width(), districtPreferred.width()));
+  f.district = QRect(QPoint(room.left(), rowTop), QSize(districtWidth, rowHeight));
+  f.miniMap = QRect(QPoint(f.district.right() + 1 + kGap, rowTop),
+                    QPoint(room.right(), rowTop + rowHeight - 1));
+  return f;
+}
+
 QRect firstMainWindowPlace(QSize size, const QRect& screen) {
+  // On a laptop's screen the map gives up width, while it stays a map, so that the company
+  // manager, the district overview and the mini-map stand beside it instead of over it.
+  constexpr int kRoomForDataWindows = 800;
+  constexpr int kNarrowestMap = 560;
+  const int spare = screen.width() - size.width();
+  if (spare < kRoomForDataWindows - 2 * kGap &&
+      screen.width() - kRoomForDataWindows >= kNarrowestMap)
+    size.setWidth(screen.width() - kRoomForDataWindows);
   return clampInto(QRect(screen.topLeft() + QPoint(kGap, kGap), size), screen);
 }
 

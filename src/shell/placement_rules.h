@@ -6,6 +6,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <optional>
 #include <vector>
 
 namespace gm {
@@ -25,6 +26,21 @@ QRect besideMainWindow(QSize size, const QRect& main, const QRect& screen,
 // The larger of the two strips of `screen` beside `main` that are free below the windows of
 // `taken` standing in them (empty when the main window fills the screen).
 QRect roomBeside(const QRect& main, const QRect& screen, const std::vector<QRect>& taken);
+
+// The largest rectangle beside `main` (right or left of it) that no window of `taken` covers:
+// the room left beside, below or between the windows already standing there.
+QRect clearRoomBeside(const QRect& main, const QRect& screen, const std::vector<QRect>& taken);
+
+// The first frames of the company manager, the district overview and the mini-map that a new
+// game opens together: the company manager across the top of `room` (the room beside the map),
+// the overview and the mini-map side by side under it, none over another. Each frame lies
+// between its window's smallest and preferred size; nothing when the room cannot hold them so.
+struct FirstFrames {
+  QRect company, district, miniMap;
+};
+std::optional<FirstFrames> arrangeBesideMap(const QRect& room, QSize companySmallest,
+                                            QSize companyPreferred, QSize districtSmallest,
+                                            QSize districtPreferred, QSize miniMapSmallest);
 
 // The main window's first place: near the screen's top-left corner, leaving the rest of the
 // width for the windows beside it, and shrunk to fit a small screen.

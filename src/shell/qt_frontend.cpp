@@ -62,6 +62,9 @@ void QtFrontend::pointBlockWindowAt(int row, int column) { main_.centreOn(column
 
 std::optional<std::string> QtFrontend::askStoreName(std::string_view proposed) {
   Tnameform dialog(&main_.options());
+  // A new hall comes with a name the player may keep, so that naming it needs no typing.
+  if (proposed.empty())
+    return dialog.AskName(defaultStoreName(main_.world().kaichou.TempoKazu().used + 1));
   return dialog.AskName(proposed);
 }
 

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "shell/qt_text.h"
+#include "shell/results_advice.h"
 #include "world/calendar.h"
 #include "world/world.h"
 
@@ -148,10 +149,17 @@ ResultsReportView::ResultsReportView(QWidget* parent) : QWidget(parent) {
   left->addWidget(companyName_);
   left->addWidget(whole);
   left->addWidget(list_, 1);
-  auto* layout = new QHBoxLayout(this);
+  advice_ = new QListWidget(this);
+  advice_->setObjectName(QStringLiteral("shindanlist"));
+  advice_->setWordWrap(true);
+  advice_->setMaximumHeight(110);
+  auto* figures = new QHBoxLayout;
+  figures->addLayout(left);
+  figures->addWidget(table_, 1);
+  auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addLayout(left);
-  layout->addWidget(table_, 1);
+  layout->addLayout(figures, 1);
+  layout->addWidget(advice_);
   setMinimumSize(620, 400);
 }
 
@@ -180,6 +188,8 @@ void ResultsReportView::load(const tworld& world, int month) {
   }
   list_->setCurrentRow(0);
   selectEntry(0);
+
+  showAdviceLines(advice_, world);
 }
 
 void ResultsReportView::selectEntry(int row) {
@@ -210,20 +220,6 @@ void ResultsReportWindow::showReport(int month, const QString&, uint16_t) {
   setWindowTitle(reportCaption(world(), month));
   view_->load(world(), month);
   exec();
-}
-
-void showResultsReport(QWidget* parent, const tworld& world, int month) {
-  QDialog dialog(parent);
-  dialog.setWindowTitle(reportCaption(world, month));
-  auto* view = new ResultsReportView(&dialog);
-  view->load(world, month);
-  auto* buttons = new QDialogButtonBox(&dialog);
-  buttons->addButton(QStringLiteral("閉じる(&C)"), QDialogButtonBox::AcceptRole);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-  auto* layout = new QVBoxLayout(&dialog);
-  layout->addWidget(view);
-  layout->addWidget(buttons);
-  dialog.exec();
 }
 
 }  // namespace gm

@@ -82,6 +82,8 @@ class ResultsReportView : public QWidget {
   QTableWidget* table() const { return table_; }
   QTableWidget* companyTable() const { return company_; }
   QLabel* companyName() const { return companyName_; }
+  // The advisor's lines, shown while the option `shindanhoukoku` is on.
+  QListWidget* adviceList() const { return advice_; }
 
  private:
   const tworld* world_ = nullptr;
@@ -90,6 +92,7 @@ class ResultsReportView : public QWidget {
   QTableWidget* company_;
   QListWidget* list_;
   QTableWidget* table_;
+  QListWidget* advice_;
 };
 
 // The start-up window's full form; the program installs it through SubWindowMakers.
@@ -104,8 +107,5 @@ class ResultsReportWindow : public Tjissekiform {
  private:
   ResultsReportView* view_;
 };
-
-// Shows the report of month number `month` modally.
-void showResultsReport(QWidget* parent, const tworld& world, int month);
 
 }  // namespace gm

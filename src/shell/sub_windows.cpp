@@ -8,11 +8,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
-#include "base/money.h"
 #include "shell/form_placement.h"
 #include "shell/main_window.h"
+#include "shell/options_store.h"
 #include "shell/picture_book.h"
 #include "shell/placement_rules.h"
 #include "shell/qt_text.h"
@@ -52,9 +53,38 @@ std::vector<QRect> DataWindow::otherWindows() const {
 }
 
 QRect DataWindow::placeBesideMainWindow(QSize frame) const {
-  return besideMainWindow(frame, frameOf(&main_), screenAreaOf(&main_), otherWindows());
+  // A window larger than the room beside the map gives up what it can spare of its size, down to
+  // its minimum, rather than cover the map or the windows already there.
+  const QRect mainFrame = frameOf(&main_);
+  const QRect screen = screenAreaOf(&main_);
+  const std::vector<QRect> taken = otherWindows();
+  const QSize margins = frame - size();
+  const QSize smallest = minimumSizeHint().expandedTo(minimumSize()) + margins;
+  for (const QRect& room :
+       {clearRoomBeside(mainFrame, screen, taken), roomBeside(mainFrame, screen, {})})
+    if (smallest.width() <= room.width() && smallest.height() <= room.height()) {
+      frame = frame.boundedTo(room.size());
+      break;
+    }
+  return besideMainWindow(frame, mainFrame, screen, taken);
 }
 const QString& DataWindow::formName() const { return placement_->formName(); }
+
+bool DataWindow::hasStoredPlace() const {
+  return placement_->restored() || hasPlacement(*openSettings(), formName());
+}
+
+void DataWindow::setFirstFrame(const QRect& frame) {
+  placement_->setFirstPlace([frame](QSize) { return frame; });
+}
+
+QSize DataWindow::smallestFrame() const {
+  return minimumSizeHint().expandedTo(minimumSize()).grownBy(frameMarginsOf(this));
+}
+
+QSize DataWindow::preferredFrame() const {
+  return sizeHint().expandedTo(minimumSizeHint()).grownBy(frameMarginsOf(this));
+}
 
 void DataWindow::showWindow() {
   if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -128,13 +158,6 @@ void Tchipform::setBlock(int column, int row) {
   refresh();
 }
 
-void Tchipform::refresh() {
-  const tworld& w = world();
-  if (!w.onMap(row_, column_)) return setSummary(QString());
-  setSummary(QStringLiteral("(%1, %2)  ").arg(column_).arg(row_) +
-             qs(w.block(row_, column_).KindName()));
-}
-
 Ttempoform::Ttempoform(TMain& main)
     : DataWindow(main, QStringLiteral("店舗データ"), QStringLiteral("tempoform"),
                  &Options::tempoformfront) {}
@@ -144,8 +167,6 @@ void Ttempoform::showStore(int slot) {
   refresh();
   showWindow();
 }
-
-void Ttempoform::refresh() { setSummary(qs(world().kaichou.slot(slot_).name.view())); }
 
 bool Ttempoform::objectStillExists() const { return world().kaichou.slot(slot_).used; }
 
@@ -158,12 +179,6 @@ Tkaishaform::Tkaishaform(TMain& main)
                  &Options::kaishaformfront) {
   addCommonOrders();
   addMenuOrder(QStringLiteral("ﾘｽﾄ(&L)"), QStringLiteral("listbtn"), QStringLiteral("tempomenu"));
-}
-
-void Tkaishaform::refresh() {
-  const tkaichou& k = world().kaichou;
-  setSummary(qs(k.kaishaname.view()) + QStringLiteral("\n資金  ") +
-             QString::fromStdString(formatGrouped(k.sikin)));
 }
 
 Tidouform::Tidouform(TMain& main)
@@ -190,11 +205,6 @@ void Tentempoform::showRivalStore(int record) {
   record_ = record >= 1 && record <= kRivalStoreSlots ? record : 1;
   refresh();
   showWindow();
-}
-
-void Tentempoform::refresh() {
-  const TEntempo& t = world().rivals.Tenpo(record_);
-  setSummary(t.used ? qs(rivalName(t.owner)) : QString());
 }
 
 bool Tentempoform::objectStillExists() const { return world().rivals.Tenpo(record_).used; }

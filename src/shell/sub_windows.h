@@ -53,6 +53,13 @@ class DataWindow : public QDialog {
   virtual void worldReplaced() { refresh(); }
   // Whether the object the window shows (store, machine, rival store) still exists.
   virtual bool objectStillExists() const { return true; }
+  // Whether the window has a place of its own from an earlier run.
+  bool hasStoredPlace() const;
+  // The frame the window takes on its first show when it has no place of its own.
+  virtual void setFirstFrame(const QRect& frame);
+  // The smallest frame size that still shows the window usefully.
+  virtual QSize smallestFrame() const;
+  QSize preferredFrame() const;
 
  protected:
   FormPlacement& placement() const { return *placement_; }
@@ -100,7 +107,6 @@ class Tchipform : public DataWindow {
   virtual void setBlock(int column, int row);
   int column() const { return column_; }
   int row() const { return row_; }
-  void refresh() override;
 
  private:
   int column_ = 0;
@@ -113,7 +119,6 @@ class Ttempoform : public DataWindow {
   explicit Ttempoform(TMain& main);
   virtual void showStore(int slot);  // slot 1..50
   int slot() const { return slot_; }
-  void refresh() override;
   bool objectStillExists() const override;
 
  private:
@@ -130,7 +135,6 @@ class Tkaishaform : public DataWindow {
   Q_OBJECT
  public:
   explicit Tkaishaform(TMain& main);
-  void refresh() override;
 };
 
 class Tidouform : public DataWindow {
@@ -156,7 +160,6 @@ class Tentempoform : public DataWindow {
   explicit Tentempoform(TMain& main);
   virtual void showRivalStore(int record);  // record 1..50
   int record() const { return record_; }
-  void refresh() override;
   bool objectStillExists() const override;
 
  private:

@@ -41,6 +41,10 @@ TypingBox::TypingBox(QWidget* parent) : QFrame(parent) {
   connect(&step_, &QTimer::timeout, this, &TypingBox::typeNext);
   idle_.setInterval(100);
   connect(&idle_, &QTimer::timeout, this, [this] {
+    if (continueMark_) {
+      blinkOn_ = !blinkOn_;
+      update();
+    }
     if (isVisible()) emit idle();
   });
 }
@@ -59,6 +63,12 @@ void TypingBox::setText(const QString& text) {
   reset();
   text_ = QString::fromStdString(toFullWidth(text.toStdString()));
   layoutWidth_ = -1;
+}
+
+void TypingBox::setContinueMark(bool on) {
+  continueMark_ = on;
+  blinkOn_ = true;
+  update();
 }
 
 void TypingBox::setDelay(int waittime) {
@@ -116,12 +126,7 @@ QSize TypingBox::sizeHint() const { return QSize(kCell * 20 + 12, kCell * 4 + 12
 
 QRect TypingBox::textArea() const { return contentsRect().adjusted(5, 5, -5, -5); }
 
-QTextLayout& TypingBox::layout() {
-  const int columns = qMax(1, textArea().width() / kCell);
-  const int width = columns * kCell;
-  if (width == layoutWidth_) return layout_;
-  layoutWidth_ = width;
-
+void TypingBox::layOut(QTextLayout& l, int width) const {
   // A full-width character takes one kCell-wide cell, as the box has always typed; the letter
   // spacing makes up what the font's own advance lacks.
   QFont f = font();
@@ -134,19 +139,52 @@ QTextLayout& TypingBox::layout() {
   // the start of a line and opening marks off its end; a run with no break at all (a long
   // number) is still cut where it must be.
   option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-  layout_.setFont(f);
-  layout_.setText(layoutText(text_));
-  layout_.setTextOption(option);
-  layout_.beginLayout();
+  l.setFont(f);
+  l.setText(layoutText(text_));
+  l.setTextOption(option);
+  l.beginLayout();
   for (int row = 0;; ++row) {
-    QTextLine line = layout_.createLine();
+    QTextLine line = l.createLine();
     if (!line.isValid()) break;
     line.setLineWidth(width);
     // Baselines keep the 17-pixel rows whatever the font's own line height is.
     line.setPosition(QPointF(0, row * kCell + (kCell - 2) - line.ascent()));
   }
-  layout_.endLayout();
+  l.endLayout();
+}
+
+int TypingBox::columnsFor(int boxWidth) const {
+  // The frame and the text's margin take the same room whatever the box's size.
+  return qMax(1, (boxWidth - (width() - textArea().width())) / kCell);
+}
+
+QTextLayout& TypingBox::layout() {
+  const int width = columnsFor(this->width()) * kCell;
+  if (width == layoutWidth_) return layout_;
+  layoutWidth_ = width;
+  layOut(layout_, width);
   return layout_;
+}
+
+int TypingBox::rowsFor(int boxWidth) const {
+  QTextLayout l;
+  layOut(l, columnsFor(boxWidth) * kCell);
+  return l.lineCount();
+}
+
+int TypingBox::heightForRows(int rows) const {
+  return rows * kCell + (height() - textArea().height());
+}
+
+int TypingBox::firstShownRow() {
+  // While a text longer than the box types, the lines move up so that the line being typed
+  // stays in sight; the typed text is then read as it comes, never below the box's edge.
+  QTextLayout& l = layout();
+  const int visible = qMax(1, textArea().height() / kCell);
+  int current = 0;
+  for (int i = 0; i < l.lineCount(); ++i)
+    if (l.lineAt(i).textStart() < qMax(shown_, 1)) current = i;
+  return qMax(0, current - visible + 1);
 }
 
 QStringList TypingBox::lines() {
@@ -167,12 +205,20 @@ void TypingBox::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   p.setPen(palette().color(QPalette::WindowText));
   const QRect area = textArea();
+  if (continueMarkShown() && blinkOn_) {
+    QFont f = font();
+    f.setPixelSize(kCell - 4);
+    p.setFont(f);
+    p.drawText(QRect(area.right() - kCell, area.bottom() - kCell, kCell, kCell), Qt::AlignCenter,
+               QStringLiteral("▼"));
+  }
   QTextLayout& l = layout();
   p.setClipRect(area);
-  for (int i = 0; i < l.lineCount(); ++i) {
+  const int first = firstShownRow();
+  const QPointF origin = area.topLeft() - QPointF(0, first * kCell);
+  for (int i = first; i < l.lineCount(); ++i) {
     const QTextLine line = l.lineAt(i);
     if (line.textStart() >= shown_) break;
-    const QPointF origin = area.topLeft();
     if (line.textStart() + line.textLength() <= shown_) {
       line.draw(&p, origin);
       continue;

@@ -37,6 +37,11 @@ class TypingBox : public QFrame {
   // What a click or Enter does: finish while typing, otherwise raise advanced().
   void advance();
 
+  // With the mark on, a blinking "▼" at the box's foot says that a click (or Enter) goes on
+  // once a text has been typed whole, as a button would.
+  void setContinueMark(bool on);
+  bool continueMarkShown() const { return continueMark_ && !typing_ && !text_.isEmpty(); }
+
   bool isTyping() const { return typing_; }
   const QString& fullText() const { return text_; }
   QString shownText() const { return text_.left(shown_); }
@@ -44,6 +49,13 @@ class TypingBox : public QFrame {
   // The text of each line as laid out in the box's present width (breaks included, the full
   // text whether or not it is typed yet).
   QStringList lines();
+
+  // How many rows the whole text takes in a box of the given width, and the box height that
+  // shows that many rows.
+  int rowsFor(int boxWidth) const;
+  int heightForRows(int rows) const;
+  // The first row drawn: 0 unless the text has typed past the box's last row.
+  int firstShownRow();
 
   QSize sizeHint() const override;
 
@@ -65,6 +77,8 @@ class TypingBox : public QFrame {
   // Lays the text out for the present width once; the layout stays until the text or the width
   // changes.
   QTextLayout& layout();
+  void layOut(QTextLayout& l, int width) const;
+  int columnsFor(int boxWidth) const;
   QRect textArea() const;
 
   QString text_;
@@ -73,6 +87,8 @@ class TypingBox : public QFrame {
   bool typing_ = false;
   QTextLayout layout_;
   int layoutWidth_ = -1;  // the width the layout was made for; -1: none yet
+  bool continueMark_ = false;
+  bool blinkOn_ = true;
   QTimer step_;
   QTimer idle_;
 };

@@ -9,10 +9,7 @@ void finishColumn(BudgetColumn& c) {
     c.equipmentUpkeep += c.maintenance[kFirstEquipmentUpkeep + n];
   c.cost = Money::fromInt(c.personnel.total) + c.operating.total + c.maintenance[kMaintenanceTotal];
   c.netProfit = c.grossProfit[kTotal] - c.cost;
-  for (int k = 0; k < 3; ++k) {
-    c.profitRate[k] = Money();
-    if (c.sales[k] > Money()) c.profitRate[k] = Money::percent(c.grossProfit[k], c.sales[k]);
-  }
+  for (int k = 0; k < 3; ++k) c.profitRate[k] = profitRate(c.grossProfit[k], c.sales[k]);
 }
 
 Budget storeBudget(const Ttempo& store, const ForecastTerms& terms) {

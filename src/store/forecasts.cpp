@@ -10,8 +10,7 @@ namespace {
 
 ByKind<Money> ratesOf(const ByKind<Money>& gross, const ByKind<Money>& sold) {
   ByKind<Money> r{};
-  for (int k = 0; k < 3; ++k)
-    if (sold[k] > Money()) r[k] = Money::percent(gross[k], sold[k]);
+  for (int k = 0; k < 3; ++k) r[k] = profitRate(gross[k], sold[k]);
   return r;
 }
 

@@ -54,7 +54,8 @@ struct tdai {
 // A machine record: an island of ten machines, in the warehouse or on a store floor.
 // The game's order of its fields (the order the saved record keeps) is: used, name, kishu, tanka,
 // maker, nominal, actual, kounyuuMonth, yuukouMonth, shukka, virgin, ihou, keitai, morning,
-// riritu, jikan, nissuu, kadou, kyakutan, ririJisseki, kyakuDansei, kyakuZyosei, modelMachine.
+// riritu, jikan, nissuu, kadou, kyakutan, ririJisseki, kyakuZyosei, kyakuDansei, modelMachine
+// (the women's share of the customers before the men's).
 // In memory they are grouped by width: 3,500 records stand in every game (a thousand in the
 // warehouse, fifty on each store's floors), and the padding of the game's order would cost the
 // game state some 56 KB.

@@ -23,15 +23,11 @@ void addTo(MachineRow& r, const Tddai& d) {
   r.sumAttendance += d.attendance();
 }
 
-Money rateOf(Money part, Money sold) {
-  return sold > Money() ? Money::percent(part, sold) : Money();
-}
-
 Money averageOf(Money sum, int n) { return Money::fromRaw(divRoundHalfEven(sum.raw(), n)); }
 
 void finishRow(MachineRow& r) {
-  r.profitRate = rateOf(r.grossProfit, r.sales);
-  r.expectedProfitRate = rateOf(r.expectedGrossProfit, r.sales);
+  r.profitRate = profitRate(r.grossProfit, r.sales);
+  r.expectedProfitRate = profitRate(r.expectedGrossProfit, r.sales);
   if (r.islands == 0) return;
   r.averageRiritu = averageOf(r.sumRiritu, r.islands);
   r.averageRealisedRate = averageOf(r.sumRealisedRate, r.islands);

@@ -13,9 +13,14 @@ int64_t OpeningPrice(const tworld& world, const Ttempo& store) {
   return openingCost(store, world.kaichou.karisuma);
 }
 
-Check CheckOpening(const tworld& world, const Ttempo& store) {
+Check CheckOpeningState(const Ttempo& store) {
   if (store.joutai != kWaiting)
     return refusal("開店", "店舗の状態が「待機中」でないと開店できません。");
+  return std::nullopt;
+}
+
+Check CheckOpening(const tworld& world, const Ttempo& store) {
+  if (Check c = CheckOpeningState(store)) return c;
   // Every check is made and the last one that fails speaks: a store short of everything
   // first needs its staff.
   Check shown;

@@ -12,6 +12,9 @@ class tworld;
 class Ttempo;
 
 int64_t OpeningPrice(const tworld& world, const Ttempo& store);
+// The state's part of the check: the screens offer the order while the state admits it, and the
+// order itself tells what else is missing.
+Check CheckOpeningState(const Ttempo& store);
 // The refusal the player sees: the state first; then, of the machines, the cash and the staff,
 // the last check that fails. No side effect.
 Check CheckOpening(const tworld& world, const Ttempo& store);

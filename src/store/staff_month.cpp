@@ -68,20 +68,12 @@ void steady(Random& rng, int range, int& h, int& q) {
   q -= v;
 }
 
-// `b` per cent of the men and of the women leave, at least one of each sex that is there.
-int leave(Ttempo& s, int64_t b) {
-  int gone = 0;
-  if (s.dansei > 0) {
-    const int c = static_cast<int>(std::max<int64_t>(int64_t{s.dansei} * b / 100, 1));
-    s.setDansei(int64_t{s.dansei} - c);
-    gone += c;
-  }
-  if (s.zyosei > 0) {
-    const int c = static_cast<int>(std::max<int64_t>(int64_t{s.zyosei} * b / 100, 1));
-    s.setZyosei(int64_t{s.zyosei} - c);
-    gone += c;
-  }
-  return gone;
+// `b` per cent of the men and of the women leave.
+int64_t leave(Ttempo& s, int64_t b) {
+  const Departures d = DeparturesAt(s, b);
+  if (d.men > 0) s.setDansei(int64_t{s.dansei} - d.men);
+  if (d.women > 0) s.setZyosei(int64_t{s.zyosei} - d.women);
+  return d.total();
 }
 
 void pointAt(tworld& world, const Ttempo& s) { world.ui().pointBlockWindowAt(s.blockY, s.blockX); }
@@ -116,6 +108,36 @@ Money SalaryContentment(const Ttempo& s, uint16_t laws, int karisuma, int tousot
   return Money::ratio(int64_t{s.kyuyo} * 100, SalaryDemand(s, laws, karisuma, tousotu));
 }
 
+StaffThresholds SettleThresholds(StaffThresholds t, Money S) {
+  // Well-paid staff put up with more; underpaid staff with less.
+  const Money fifth = Money::fromRaw(2000);
+  const int64_t a =
+      S > points(100) ? -((S - points(100)) * fifth).trunc() : ((points(100) - S) * fifth).trunc();
+  t.discontent = std::max(t.discontent + static_cast<int>(a), 50);
+  t.resignation = std::max(t.resignation + static_cast<int>(a), 30);
+  return t;
+}
+
+Money MoraleTarget(const Ttempo& s, int karisuma) {
+  return driftTarget(s, s.fukuri, karisuma > 80);
+}
+
+Money SkillTarget(const Ttempo& s, int tousotu) { return driftTarget(s, s.kyouiku, tousotu > 80); }
+
+int ManipulationMoraleBound(uint8_t bit) { return bit == kIllegalRom ? 2 : 4; }
+
+Departures DeparturesAt(const Ttempo& s, int64_t b) {
+  Departures d;
+  if (s.dansei > 0) d.men = static_cast<int>(std::max<int64_t>(int64_t{s.dansei} * b / 100, 1));
+  if (s.zyosei > 0) d.women = static_cast<int>(std::max<int64_t>(int64_t{s.zyosei} * b / 100, 1));
+  return d;
+}
+
+int64_t SalaryDepartureShare(Money S) {
+  if (S >= points(100)) return 0;
+  return std::max<int64_t>((points(100) - S).trunc(), 1);
+}
+
 Money StaffingRatio(const Ttempo& s, int hours, int month) {
   const int need = s.staffNeed(hours, month);
   if (need <= 0) return points(100);
@@ -145,19 +167,9 @@ StaffStepResult StaffMonthlyStep(Ttempo& s, int hours, int month, uint16_t laws,
     if (karisuma >= 80) steady(rng, karisuma / 10 - 6, h, q);
     if (s.moral >= points(80)) steady(rng, static_cast<int>((s.moral.trunc() / 10)) - 6, h, q);
     if (s.skill >= points(80)) steady(rng, static_cast<int>((s.skill.trunc() / 10)) - 6, h, q);
-    // Well-paid staff put up with more; underpaid staff with less.
-    const Money fifth = Money::fromRaw(2000);
-    if (S > points(100)) {
-      const int64_t a = ((S - points(100)) * fifth).trunc();
-      h -= static_cast<int>(a);
-      q -= static_cast<int>(a);
-    } else {
-      const int64_t a = ((points(100) - S) * fifth).trunc();
-      h += static_cast<int>(a);
-      q += static_cast<int>(a);
-    }
-    h = std::max(h, 50);
-    q = std::max(q, 30);
+    const StaffThresholds settled = SettleThresholds({h, q}, S);
+    h = settled.discontent;
+    q = settled.resignation;
 
     if (R < points(h)) {
       result.discontent = true;
@@ -200,17 +212,17 @@ StaffStepResult StaffMonthlyStep(Ttempo& s, int hours, int month, uint16_t laws,
 
   if (drifts) {
     const int age = month - s.shuttenMonth;
-    s.setMoral(drift(rng, s.moral, driftTarget(s, s.fukuri, karisuma > 80), open, age));
-    s.setSkill(drift(rng, s.skill, driftTarget(s, s.kyouiku, tousotu > 80), open, age));
+    s.setMoral(drift(rng, s.moral, MoraleTarget(s, karisuma), open, age));
+    s.setSkill(drift(rng, s.skill, SkillTarget(s, tousotu), open, age));
   }
 
   // Staff who are asked to cheat the customers lose heart.
-  if ((s.kousaku & kIllegalRom) != 0) s.setMoral(s.moral - points(rng.randInt(2)));
-  if ((s.kousaku & kJackpotControl) != 0) s.setMoral(s.moral - points(rng.randInt(4)));
-  if ((s.kousaku & kShills) != 0) s.setMoral(s.moral - points(rng.randInt(4)));
+  for (uint8_t bit : {kIllegalRom, kJackpotControl, kShills})
+    if ((s.kousaku & bit) != 0)
+      s.setMoral(s.moral - points(rng.randInt(ManipulationMoraleBound(bit))));
 
   const bool underpaid = S < points(100);
-  if (underpaid) result.departures += leave(s, std::max<int64_t>((points(100) - S).trunc(), 1));
+  if (underpaid) result.departures += leave(s, SalaryDepartureShare(S));
   const int G = rng.randInt(100);
   const int I = rng.randInt(10);
   if ((karisuma < G && I == 1) || s.moral <= points(10)) {

@@ -270,8 +270,7 @@ ByKind<int32_t> Ttempo::perDay(int days) const {
 
 ByKind<Money> Ttempo::profitRates() const {
   ByKind<Money> r{};
-  for (int k = 0; k < 3; ++k)
-    if (uriage[k].raw() != 0) r[k] = Money::percent(arari[k], uriage[k]);
+  for (int k = 0; k < 3; ++k) r[k] = profitRate(arari[k], uriage[k]);
   return r;
 }
 

@@ -12,7 +12,6 @@
 #include "company/negotiation.h"
 #include "shell/main_window.h"
 #include "shell/map_rules.h"
-#include "shell/mini_map.h"
 #include "shell/picture_book.h"
 #include "shell/qt_text.h"
 #include "ui/construction_dialog.h"
@@ -113,7 +112,7 @@ void BlockWindow::refresh() {
   if (w.onMap(row(), column())) {
     CellPicture pic = cellPicture(w, column(), row(), HighlightSet());
     pic.dimmed = false;
-    picture_->setPixmap(QPixmap::fromImage(blockPicture(mainWindow().pictures(), pic)));
+    picture_->setPixmap(QPixmap::fromImage(mainWindow().pictures().cell(pic)));
   } else {
     picture_->clear();
   }

@@ -3,6 +3,7 @@
 
 #include <QMenu>
 #include <QPushButton>
+#include <QSet>
 
 #include "ui/list_layout.h"
 
@@ -18,7 +19,49 @@ void addButton(QMenu* menu, QPushButton* b) {
   QObject::connect(a, &QAction::triggered, b, &QPushButton::click);
 }
 
+// The letter after the text's '&' ("&&" is a plain ampersand), upper case; null for none.
+QChar mnemonicOf(const QString& text, int* at = nullptr) {
+  for (int i = text.indexOf(QLatin1Char('&')); i >= 0 && i + 1 < text.size();
+       i = text.indexOf(QLatin1Char('&'), i + 2)) {
+    if (text.at(i + 1) == QLatin1Char('&')) continue;
+    if (at) *at = i + 1;
+    return text.at(i + 1).toUpper();
+  }
+  return {};
+}
+
 }  // namespace
+
+void giveEveryItemItsOwnLetter(QMenu* menu) {
+  QSet<QChar> used;
+  for (const QAction* a : menu->actions()) {
+    const QChar c = mnemonicOf(a->text());
+    if (!c.isNull()) used.insert(c);
+  }
+  QSet<QChar> kept;
+  for (QAction* a : menu->actions()) {
+    int at = 0;
+    const QChar c = mnemonicOf(a->text(), &at);
+    if (c.isNull()) continue;
+    if (!kept.contains(c)) {
+      kept.insert(c);
+      continue;
+    }
+    for (char l = 'A'; l <= 'Z'; ++l) {
+      const QChar free = QLatin1Char(l);
+      if (used.contains(free)) continue;
+      QString text = a->text();
+      text[at] = free;
+      if (a->menu())
+        a->menu()->setTitle(text);
+      else
+        a->setText(text);
+      used.insert(free);
+      kept.insert(free);
+      break;
+    }
+  }
+}
 
 QList<QPushButton*> windowOrderButtons(QWidget* window) {
   return window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);

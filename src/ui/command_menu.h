@@ -17,4 +17,9 @@ void addCommandItems(QMenu* menu, QWidget* page, const QList<QPushButton*>& wind
 // The window's own order buttons (those that stand outside its pages).
 QList<QPushButton*> windowOrderButtons(QWidget* window);
 
+// Alt and a letter must pick one item of a menu. A page's button may carry the letter of an
+// item the window puts in every menu (the warehouse's "改築(&K)" beside "特殊工作(&K)"): the
+// first item keeps it, and a later one takes the first letter no item of the menu has.
+void giveEveryItemItsOwnLetter(QMenu* menu);
+
 }  // namespace gm

@@ -1,12 +1,16 @@
 // The company manager's store list.
 #include "ui/company_store_list_page.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "company/advice_text.h"
 #include "company/company.h"
+#include "shell/advice_marks.h"
 #include "shell/picture_book.h"
 #include "ui/figure_text.h"
 #include "ui/screen_text.h"
@@ -18,11 +22,12 @@ namespace gm {
 namespace {
 
 const QStringList kHeaders = {
-    QStringLiteral("店舗名"), QStringLiteral("状態"),   QStringLiteral("規模"),
-    QStringLiteral("区画"),   QStringLiteral("台数"),   QStringLiteral("ｽﾀｯﾌ"),
-    QStringLiteral("客数"),   QStringLiteral("売上"),   QStringLiteral("粗利益"),
-    QStringLiteral("純利益"), QStringLiteral("利益率"), QStringLiteral("客付き"),
-    QStringLiteral("洗練度"), QStringLiteral("知名度"), QStringLiteral("満足度")};
+    QStringLiteral("店舗名"), QStringLiteral("診断"),   QStringLiteral("状態"),
+    QStringLiteral("規模"),   QStringLiteral("区画"),   QStringLiteral("台数"),
+    QStringLiteral("ｽﾀｯﾌ"),   QStringLiteral("客数"),   QStringLiteral("売上"),
+    QStringLiteral("粗利益"), QStringLiteral("純利益"), QStringLiteral("利益率"),
+    QStringLiteral("客付き"), QStringLiteral("洗練度"), QStringLiteral("知名度"),
+    QStringLiteral("満足度")};
 
 // A number with its sort key, right-aligned; a loss in red.
 void number(SortKeyItem* row, int column, const QString& text, qlonglong key, bool red = false) {
@@ -30,6 +35,33 @@ void number(SortKeyItem* row, int column, const QString& text, qlonglong key, bo
   row->setSortKey(column, key);
   row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
   if (red) row->setForeground(column, QColor(0xc0, 0, 0));
+}
+
+// The worst finding's mark and how many findings want doing, sorted by the worst; the first
+// finding as the tooltip.
+void markAdvice(SortKeyItem* row, const tworld& world, int slot) {
+  const AdviceList advice = DiagnoseStore(world, slot);
+  int wanting = 0;
+  for (const Advice& a : advice)
+    if (a.severity >= AdviceSeverity::Caution) ++wanting;
+  const AdviceSeverity worst = advice.worst();
+  if (wanting > 0) {
+    row->setText(CompanyStoreListPage::kAdvice,
+                 qs(severityLabel(worst)) + QStringLiteral(" %1").arg(wanting));
+    row->setForeground(CompanyStoreListPage::kAdvice, severityColour(worst));
+  }
+  row->setSortKey(CompanyStoreListPage::kAdvice, static_cast<qlonglong>(worst) * 100 + wanting);
+  row->setToolTip(CompanyStoreListPage::kAdvice, qs(adviceSummary(world, advice)));
+}
+
+void showCompanyAdvice(QLabel* label, const tworld& world) {
+  const AdviceList advice = DiagnoseCompany(world);
+  label->setText(QStringLiteral("経営診断：") + qs(adviceSummary(world, advice)));
+  const AdviceSeverity worst = advice.worst();
+  label->setStyleSheet(
+      worst >= AdviceSeverity::Caution
+          ? QStringLiteral("QLabel { color: %1; }").arg(severityColour(worst).name())
+          : QString());
 }
 
 }  // namespace
@@ -54,22 +86,31 @@ CompanyStoreListPage::CompanyStoreListPage(QWidget* parent) : QWidget(parent) {
       "riritubtn", "keitaibtn",  "kankinbtn", "morningbtn", "hansokubtn",
       "jinkenbtn", "kousakubtn", "defbtn",    "jobbtn",     "tempodatabtn",
       "allselbtn", "koumokubtn", "irekaebtn"};
-  // The bulk orders on the first row, the list's own commands on the second.
-  auto* orders = new QHBoxLayout;
+  // The bulk orders on the first two rows (five and four, so that the manager fits beside the
+  // map on a laptop's screen), the list's own commands on the third.
+  auto* orders = new QGridLayout;
   auto* own = new QHBoxLayout;
   for (int c = 0; c < kCommandCount; ++c) {
     buttons_[c] = new QPushButton(captions[c], this);
     buttons_[c]->setObjectName(QLatin1String(names[c]));
     buttons_[c]->setAutoDefault(false);
     connect(buttons_[c], &QPushButton::clicked, this, [this, c] { emit commandChosen(c); });
-    (c <= kJobStream ? orders : own)->addWidget(buttons_[c]);
+    if (c <= kJobStream)
+      orders->addWidget(buttons_[c], c / 5, c % 5);
+    else
+      own->addWidget(buttons_[c]);
   }
-  orders->addStretch(1);
+  orders->setColumnStretch(5, 1);
   own->addStretch(1);
   buttons_[kPersonnelCosts]->setToolTip(QStringLiteral("選択中の店舗の給与、教育費、福利厚生費"));
   buttons_[kJobStream]->setToolTip(QStringLiteral("選択中の店舗の設定画面を順に開きます"));
 
+  companyAdvice_ = new QLabel(this);
+  companyAdvice_->setObjectName(QStringLiteral("shindanlabel"));
+  companyAdvice_->setWordWrap(true);
+
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(companyAdvice_);
   layout->addWidget(list_, 1);
   layout->addLayout(orders);
   layout->addLayout(own);
@@ -109,7 +150,9 @@ void CompanyStoreListPage::showStores(const tworld& world, const PictureBook* pi
     number(row, kRefinement, QString::number(s.senren), s.senren);
     number(row, kFame, QString::number(s.chimei), s.chimei);
     number(row, kSatisfaction, QString::number(s.manzoku), s.manzoku);
+    markAdvice(row, world, n);
   }
+  showCompanyAdvice(companyAdvice_, world);
   list_->endFill();
   const bool any = tree->topLevelItemCount() > 0;
   for (int c = 0; c < kCommandCount; ++c)

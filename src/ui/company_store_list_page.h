@@ -11,6 +11,7 @@
 #include "company/store_selection.h"
 #include "ui/list_layout.h"
 
+class QLabel;
 class QPushButton;
 
 namespace gm {
@@ -24,6 +25,7 @@ class CompanyStoreListPage : public QWidget {
  public:
   enum Column {
     kName,
+    kAdvice,  // the advisor's mark for a hall that needs attention
     kState,
     kSize,
     kBlock,
@@ -63,6 +65,8 @@ class CompanyStoreListPage : public QWidget {
   void showStores(const tworld& world, const PictureBook* pictures);
 
   ListPanel* tempolist() const { return list_; }
+  // The advisor's word on the company as a whole, above the list.
+  QLabel* companyAdvice() const { return companyAdvice_; }
   QPushButton* button(Command c) const { return buttons_[c]; }
   // The selected stores, by slot.
   StoreSelection selection() const;
@@ -76,6 +80,7 @@ class CompanyStoreListPage : public QWidget {
 
  private:
   ListPanel* list_;
+  QLabel* companyAdvice_;
   std::array<QPushButton*, kCommandCount> buttons_{};
 };
 

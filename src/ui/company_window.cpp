@@ -18,6 +18,7 @@
 #include "company/warehouse_disposal.h"
 #include "shell/main_window.h"
 #include "shell/qt_text.h"
+#include "store/staff.h"
 #include "ui/budget_page.h"
 #include "ui/command_menu.h"
 #include "ui/company_store_list_page.h"
@@ -39,7 +40,8 @@ struct FieldDef {
   std::string_view hint;
   int group;
 };
-constexpr std::array<std::string_view, 4> kGroups = {"会社", "代表者の資質", "店舗", "倉庫"};
+constexpr std::array<std::string_view, 5> kGroups = {"会社", "代表者の資質", "店舗", "倉庫",
+                                                     "ｽﾀｯﾌ"};
 constexpr std::array<FieldDef, CompanyStatusPage::kFieldCount> kFields = {{
     {"代表者名", "", 0},
     {"会社名", "", 0},
@@ -58,6 +60,13 @@ constexpr std::array<FieldDef, CompanyStatusPage::kFieldCount> kFields = {{
     {"停止", "", 2},
     {"倉庫", "", 3},
     {"倉庫の空き", "", 3},
+    {"男性ｽﾀｯﾌ", "", 4},
+    {"女性ｽﾀｯﾌ", "", 4},
+    {"総ｽﾀｯﾌ数", "", 4},
+    {"適正人員", "店舗の台と稼動に見合うｽﾀｯﾌの数", 4},
+    {"不足人員", "総ｽﾀｯﾌ数－適正人員", 4},
+    {"ﾓﾗﾙ", "ｽﾀｯﾌの職務意識（平均）", 4},
+    {"ｽｷﾙ", "ｽﾀｯﾌの職務技能（平均）", 4},
     {"特殊工作", "", 0},
 }};
 
@@ -65,6 +74,8 @@ QString grouped(Money m) { return QString::fromStdString(formatGrouped(m)); }
 QString grouped(int64_t v) { return QString::fromStdString(formatGrouped(v)); }
 QString count(int n) { return QString::number(n) + QStringLiteral("軒"); }
 QString machines(int n) { return grouped(int64_t{n}) + QStringLiteral("台"); }
+QString people(int n) { return grouped(int64_t{n}) + QStringLiteral("人"); }
+QString share(int n, int percent) { return people(n) + QStringLiteral("（%1%）").arg(percent); }
 
 }  // namespace
 
@@ -105,6 +116,7 @@ CompanyStatusPage::CompanyStatusPage(QWidget* parent) : QWidget(parent) {
   left->addStretch(1);
   auto* right = new QVBoxLayout;
   right->addWidget(boxes[2]);
+  right->addWidget(boxes[4]);
   right->addWidget(boxes[3]);
   right->addStretch(1);
   auto* layout = new QHBoxLayout(this);
@@ -133,6 +145,17 @@ void CompanyStatusPage::showCompany(const tworld& world) {
   set(kStoresSuspended, count(stores.suspended));
   set(kWarehouse, qs(warehouseLevel(k.souko).label));
   set(kWarehouseFree, machines(k.SoukoAki()));
+  const StaffSummary staff = k.StaffShuukei(world.MonthlyHours(), world.month);
+  set(kStaffMen, share(staff.men, staff.menShare));
+  set(kStaffWomen, share(staff.women, staff.womenShare));
+  set(kStaffTotal, people(staff.total));
+  set(kStaffNeed, people(staff.need));
+  const int shortage = staff.total - staff.need;
+  set(kStaffShortage, qs(shortageText(shortage)));
+  values_[kStaffShortage]->setStyleSheet(shortageIsRed(shortage) ? QStringLiteral("color: red;")
+                                                                 : QString());
+  set(kStaffMoral, QString::number(staff.moral.trunc()));
+  set(kStaffSkill, QString::number(staff.skill.trunc()));
   set(kManoeuvre, manoeuvreMark(world));
 }
 
@@ -183,10 +206,11 @@ void CompanyWindow::fillPopupMenu() {
   addCommandItems(popup_, pages_->currentWidget() == status_ ? nullptr : pages_->currentWidget(),
                   windowOrderButtons(this));
   popup_->addSeparator();
-  connect(popup_->addAction(QStringLiteral("倉庫(&S)")), &QAction::triggered, this,
+  connect(popup_->addAction(QStringLiteral("倉庫(&G)")), &QAction::triggered, this,
           [this] { openWarehouse(mainWindow(), this); });
-  connect(popup_->addAction(QStringLiteral("電卓(&C)")), &QAction::triggered, this,
+  connect(popup_->addAction(QStringLiteral("電卓(&U)")), &QAction::triggered, this,
           [this] { openCalculator(this); });
+  giveEveryItemItsOwnLetter(popup_);
 }
 
 void CompanyWindow::refresh() {

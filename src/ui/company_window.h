@@ -1,6 +1,7 @@
 // The company manager ("ﾕﾆｵﾝﾏﾈｰｼﾞｬ", `Tkaishaform`) with its six pages: the status page
 // ("ｽﾃｰﾀｽ": the president and his qualities, the capital, cash and assets, the stores by state,
-// the warehouse, and the special manoeuvre's mark, with the manoeuvre's "変更(&K)"), the budget
+// the staff against their need with their morale and skill, the warehouse, and the special
+// manoeuvre's mark, with the manoeuvre's "変更(&K)"), the budget
 // ("予算"), the store list ("店舗一覧") with its commands over the selected stores, the warehouse
 // ("倉庫", ui/company_window_warehouse.h, which gives the warehouse's "改築(&K)" while the stores
 // have outgrown it), all installed machines ("全設置台データ") and the statistics ("統計"). The
@@ -51,6 +52,13 @@ class CompanyStatusPage : public QWidget {
     kStoresSuspended,
     kWarehouse,
     kWarehouseFree,
+    kStaffMen,
+    kStaffWomen,
+    kStaffTotal,
+    kStaffNeed,
+    kStaffShortage,
+    kStaffMoral,
+    kStaffSkill,
     kManoeuvre,
   };
   static constexpr int kFieldCount = kManoeuvre + 1;

@@ -11,6 +11,7 @@
 
 #include "company/company.h"
 #include "company/company_orders.h"
+#include "company/warehouse_disposal.h"
 #include "shell/picture_book.h"
 #include "ui/list_layout.h"
 #include "ui/screen_text.h"
@@ -153,11 +154,11 @@ void WarehousePage::showWarehouse(const tworld& world, const PictureBook* pictur
     grid_->setItem(kMachineTypeCount + i, 1, cell(QString::number(sums[i].second)));
   }
   rebuild_->setVisible(NextWarehouseRebuild(k).has_value());
+  // The disposal order's own check, asked of no record, says whether the city takes any now.
+  const bool accepted = !CheckDisposal(world, {});
   room_->setText(qs(warehouseLevel(k.souko).label) + QStringLiteral("  空き ") +
                  moneyText(int64_t{k.SoukoAki()}) + QStringLiteral("台  廃棄の受付：") +
-                 (world.disposalAccepted || world.hasLaw(kLawMakerLiability)
-                      ? QStringLiteral("受理中")
-                      : QStringLiteral("停止中")));
+                 (accepted ? QStringLiteral("受理中") : QStringLiteral("停止中")));
 }
 
 }  // namespace gm

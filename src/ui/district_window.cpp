@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -27,6 +28,7 @@ struct Figure {
 
 constexpr Figure kCityFigures[] = {
     {"cityName", "市の名前", nullptr},
+    {"difficulty", "難易度", nullptr},
     {"blocks", "区画数", nullptr},
     {"population", "総人口", nullptr},
     {"density", "人口の密集度", nullptr},
@@ -110,20 +112,33 @@ QString exchangeLimitText(int index, bool slot) {
   return qs(slot ? slotRateName(index) : pachinkoRateName(index));
 }
 
+namespace {
+// A page that scrolls when the window is low, so that the overview fits the room left beside
+// the map on a small screen.
+QScrollArea* scrolled(QWidget* page) {
+  auto* area = new QScrollArea;
+  area->setWidget(page);
+  area->setWidgetResizable(true);
+  area->setFrameShape(QFrame::NoFrame);
+  return area;
+}
+}  // namespace
+
 DistrictWindow::DistrictWindow(TMain& main) : Tchikudata(main) {
   for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
 
   pages_ = new QTabWidget(this);
   QFormLayout* form = nullptr;
-  pages_->addTab(figurePage(this, std::begin(kCityFigures), std::end(kCityFigures), &form),
-                 QStringLiteral("概略"));
+  pages_->addTab(
+      scrolled(figurePage(this, std::begin(kCityFigures), std::end(kCityFigures), &form)),
+      QStringLiteral("概略"));
 
   QWidget* rules = figurePage(this, std::begin(kRuleFigures), std::end(kRuleFigures), &form);
   fees_ = table(rules, {QStringLiteral("機種"), QStringLiteral("台の廃棄料金  ： 10台当")},
                 kMachineTypeCount);
   fees_->setObjectName(QStringLiteral("feetable"));
   form->addRow(fees_);
-  pages_->addTab(rules, QStringLiteral("営業規制"));
+  pages_->addTab(scrolled(rules), QStringLiteral("営業規制"));
 
   kinds_ = table(this, {QStringLiteral("区画の種類"), QStringLiteral("区画数")}, 17);
   kinds_->setObjectName(QStringLiteral("kindtable"));
@@ -144,6 +159,8 @@ DistrictWindow::DistrictWindow(TMain& main) : Tchikudata(main) {
   lawLayout->addWidget(explanation_);
   pages_->addTab(lawPage, QStringLiteral("法律"));
 
+  // Low on a small screen, the pages scroll or squeeze rather than push the window taller.
+  pages_->setMinimumHeight(140);
   static_cast<QVBoxLayout*>(layout())->addWidget(pages_);
   connect(laws_, &QListWidget::currentRowChanged, this, &DistrictWindow::showExplanation);
   resize(420, 520);
@@ -159,6 +176,12 @@ void DistrictWindow::refresh() {
   };
 
   set("cityName", qs(w.cityName.view()));
+  // The difficulty chosen for the game: without rivals nobody else comes into the city.
+  set("difficulty",
+      w.rivals.rivalNashi ? QStringLiteral("新米店長") : QStringLiteral("ライバル登場！"));
+  figure(QStringLiteral("difficulty"))
+      ->setToolTip(w.rivals.rivalNashi ? QStringLiteral("他店舗は参入しません")
+                                       : QStringLiteral("他店舗が参入してきます"));
   set("blocks", moneyText(int64_t{w.CountOccupiedBlocks()}));
   set("population", moneyText(w.TotalPopulation()) + QStringLiteral("人"));
   set("density", percent(w.Density()));

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace gm {
 
@@ -16,11 +17,13 @@ FigureGrid::FigureGrid(const QStringList& rows, const QStringList& columns, QWid
   setFocusPolicy(Qt::NoFocus);
   setWordWrap(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // On a low screen a grid gives up height before its window grows past the screen's edge: it
+  // then scrolls its rows.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
 }
 
 void FigureGrid::setFigure(int row, int column, const QString& text, bool red) {
@@ -64,7 +67,12 @@ QSize FigureGrid::sizeHint() const {
   return {width, height};
 }
 
-QSize FigureGrid::minimumSizeHint() const { return {120, sizeHint().height()}; }
+QSize FigureGrid::minimumSizeHint() const {
+  int height = horizontalHeader()->sizeHint().height() + 2 * frameWidth();
+  for (int r = 0; r < std::min(rowCount(), kRowsAtLeast); ++r)
+    height += verticalHeader()->sectionSizeHint(r);
+  return {120, height};
+}
 
 QGroupBox* FigureGrid::boxed(const QString& title, QWidget* parent) {
   auto* box = new QGroupBox(title, parent);

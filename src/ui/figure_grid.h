@@ -1,6 +1,6 @@
 // A small read-only table of figures with a title, row captions and column captions, as the
 // budget, machine and history grids of the management screens show them: numbers right-aligned,
-// nothing editable, sized to its contents.
+// nothing editable, sized to its contents (short of room, it scrolls its rows).
 #pragma once
 
 #include <QStringList>
@@ -14,6 +14,9 @@ class FigureGrid : public QTableWidget {
   Q_OBJECT
 
  public:
+  // The rows a grid keeps in sight however little room its window has.
+  static constexpr int kRowsAtLeast = 2;
+
   FigureGrid(const QStringList& rows, const QStringList& columns, QWidget* parent = nullptr);
 
   // A figure, right-aligned, or a caption-like text, left-aligned; red for a loss when asked.

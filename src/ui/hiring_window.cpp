@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "company/personnel_orders.h"
 #include "shell/typing_box.h"
@@ -77,7 +78,21 @@ Tkoyouform::Tkoyouform(PersonnelSession& session, int waittime, QWidget* parent)
   connect(group, &QButtonGroup::idClicked, this, &Tkoyouform::showCost);
   connect(ok_, &QPushButton::clicked, this, &Tkoyouform::order);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+  // The number the halls lack, less those already waiting in the pool: a player with only a mouse
+  // would otherwise step the count up one click a head.
+  count_->setValue(staffShortage(session_));
   showCost();
+}
+
+int staffShortage(const PersonnelSession& session) {
+  const tworld& world = session.world();
+  int lacking = 0;
+  for (int slot = 1; slot <= kStoreSlots; ++slot) {
+    if (!session.inUse(slot)) continue;
+    const Ttempo& s = session.store(slot);
+    lacking += std::max(0, s.staffNeed(world.MonthlyHours(), world.month) - s.dansei - s.zyosei);
+  }
+  return std::clamp(lacking - session.pool().dansei - session.pool().zyosei, 0, kMaxHire);
 }
 
 HireSex Tkoyouform::sex() const {

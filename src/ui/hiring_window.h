@@ -21,6 +21,10 @@ namespace gm {
 class PersonnelSession;
 class TypingBox;
 
+// The staff the session's halls lack for their need, less the people already in its pool (0 at
+// least): what the hiring window offers to hire.
+int staffShortage(const PersonnelSession& session);
+
 class Tkoyouform : public QDialog {
   Q_OBJECT
 

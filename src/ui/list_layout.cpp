@@ -2,6 +2,7 @@
 #include "ui/list_layout.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QListView>
@@ -53,6 +54,13 @@ ListPanel::ListPanel(const QString& name, const QString& columnsSection, const Q
   tree_->header()->setSortIndicator(-1, Qt::AscendingOrder);
   tree_->setSortingEnabled(true);
   sized_.assign(static_cast<std::size_t>(headers.size()), false);
+  chosen_.assign(static_cast<std::size_t>(headers.size()), false);
+  // A width the player drags is his; the header's own stretching of its last column is not.
+  connect(tree_->header(), &QHeaderView::sectionResized, this, [this](int column) {
+    if (!fitting_ && (QApplication::mouseButtons() & Qt::LeftButton) && column >= 0 &&
+        column < static_cast<int>(chosen_.size()))
+      chosen_[column] = true;
+  });
 
   // The icon view shows the same rows: the report's model, its first column, its selection.
   icons_ = new QListView(this);
@@ -72,7 +80,7 @@ ListPanel::ListPanel(const QString& name, const QString& columnsSection, const Q
   addWidget(tree_);
   addWidget(icons_);
 
-  styleMenu_ = new QMenu(QStringLiteral("表示(&H)"), this);
+  styleMenu_ = new QMenu(QStringLiteral("表示(&O)"), this);
   auto* group = new QActionGroup(styleMenu_);
   for (int s = 0; s < 4; ++s) {
     QAction* a = styleMenu_->addAction(kStyleNames[s]);
@@ -142,8 +150,11 @@ void ListPanel::setShownColumns(const QList<bool>& shown) {
     tree_->setColumnHidden(c, !shown[c]);
     // A column brought back fits its rows again.
     if (wasHidden && shown[c]) {
+      fitting_ = true;
       tree_->resizeColumnToContents(c);
+      fitting_ = false;
       sized_[c] = tree_->topLevelItemCount() > 0;
+      chosen_[c] = false;
     }
   }
 }
@@ -176,11 +187,17 @@ void ListPanel::endFill() {
   }
   keptSelection_.clear();
   if (tree_->topLevelItemCount() > 0) {
+    // Columns whose width the player has not chosen grow to what the rows now hold: the first
+    // rows may not have had the longest names ("CRセブン機" after "一般台").
+    fitting_ = true;
     for (int c = 0; c < tree_->columnCount(); ++c) {
-      if (sized_[c] || tree_->isColumnHidden(c)) continue;
+      if (chosen_[c] || tree_->isColumnHidden(c)) continue;
+      const int before = sized_[c] ? tree_->columnWidth(c) : 0;
       tree_->resizeColumnToContents(c);
+      if (tree_->columnWidth(c) < before) tree_->setColumnWidth(c, before);
       sized_[c] = true;
     }
+    fitting_ = false;
     columnsSetUp_ = true;
   }
   tree_->setUpdatesEnabled(true);
@@ -217,6 +234,7 @@ void ListPanel::readLayout(QSettings& s, const QString& window) {
     tree_->setColumnHidden(c, false);
     tree_->setColumnWidth(c, *width);
     sized_[c] = true;
+    chosen_[c] = true;
   }
   if (any) columnsSetUp_ = true;
 

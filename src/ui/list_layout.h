@@ -11,7 +11,8 @@
 //   Appkeys/<window>/<sortkey>   the sort column (-1: the game's own order), and
 //   Appkeys/<window>/<sortkey>order  0 ascending, 1 descending
 // An entry that is missing or out of range leaves the list as its window designed it: the
-// report view, every column shown and fitted to its contents, the game's own order.
+// report view, every column shown and fitted to its contents (and refitted as longer rows come,
+// until the player sets a width himself), the game's own order.
 #pragma once
 
 #include <QList>
@@ -76,7 +77,9 @@ class ListPanel : public QStackedWidget {
   QListView* icons_;
   QMenu* styleMenu_;
   ViewStyle style_ = ViewStyle::Report;
-  std::vector<bool> sized_;  // the column has a width (stored, or fitted to its rows)
+  std::vector<bool> sized_;   // the column has a width (stored, or fitted to its rows)
+  std::vector<bool> chosen_;  // the width is the player's (stored, or dragged): it stays
+  bool fitting_ = false;      // the list is fitting its columns itself
   bool columnsSetUp_ = false;
   QList<QVariant> keptSelection_;
 };

@@ -71,6 +71,14 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
   talk_ = new TypingBox(this);
   skip_ = new QCheckBox(QStringLiteral("鑑定ｽｷｯﾌﾟ(&S)"), this);
   skip_->setChecked(options_.kanteiskip);
+  skip_->setToolTip(QStringLiteral("未鑑定の台の評価を、鑑定の会話を省いてすぐに表示します"));
+  // The talk waits for the player after every line; the button says so to a player who would
+  // not think of clicking on the words.
+  next_ = new QPushButton(QStringLiteral("次へ(&N) ▼"), this);
+  next_->setObjectName(QStringLiteral("nextbtn"));
+  next_->setToolTip(QStringLiteral("鑑定の会話を先へ進めます（会話をクリックしても進みます）"));
+  next_->setAutoDefault(false);
+  next_->hide();
 
   buy_ = new QPushButton(QStringLiteral("購入(&B)"), this);
   buy_->setEnabled(false);
@@ -80,6 +88,7 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(skip_);
   buttons->addStretch(1);
+  buttons->addWidget(next_);
   buttons->addWidget(buy_);
   buttons->addWidget(close_);
 
@@ -103,6 +112,7 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
     modelClicked(item->data(kColName, kSlotRole).toInt());
   });
   connect(talk_, &TypingBox::advanced, this, &Tmakerform::nextLine);
+  connect(next_, &QPushButton::clicked, talk_, &TypingBox::advance);
   connect(models_, &QTreeWidget::currentItemChanged, this, [this] { updateBuyButton(); });
   connect(buy_, &QPushButton::clicked, this, &Tmakerform::buySelected);
 
@@ -226,6 +236,8 @@ void Tmakerform::modelClicked(int slot) {
   line_ = 0;
   makers_->setEnabled(false);
   models_->setEnabled(false);
+  next_->show();
+  talk_->setContinueMark(true);
   updateBuyButton();
   talk_->setFocus();
   typeLine();
@@ -251,6 +263,8 @@ void Tmakerform::nextLine() {
 void Tmakerform::endDialogue(bool appraised) {
   const int slot = appraisingSlot_;
   appraisingSlot_ = -1;
+  next_->hide();
+  talk_->setContinueMark(false);
   makers_->setEnabled(true);
   models_->setEnabled(true);
   updateBuyButton();

@@ -67,6 +67,8 @@ class Tmakerform : public QDialog {
   TypingBox* typingBox() const { return talk_; }
   QPushButton* buyButton() const { return buy_; }
   QCheckBox* skipBox() const { return skip_; }
+  // "次へ(&N)": shown while the appraiser talks; it goes on as a click on his words does.
+  QPushButton* nextButton() const { return next_; }
   QPushButton* makerListButton() const { return makerList_; }
   // The row of the model list that shows slot 0..4; null when that slot is not listed.
   QTreeWidgetItem* modelRow(int slot) const;
@@ -107,6 +109,7 @@ class Tmakerform : public QDialog {
   QTreeWidget* models_;
   TypingBox* talk_;
   QCheckBox* skip_;
+  QPushButton* next_;
   QPushButton* makerList_;
   QPushButton* buy_;
   QPushButton* close_;

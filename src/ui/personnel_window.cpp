@@ -16,6 +16,7 @@
 #include "shell/main_window.h"
 #include "shell/picture_book.h"
 #include "store/staff.h"
+#include "ui/figure_text.h"
 #include "ui/graduates_window.h"
 #include "ui/hiring_window.h"
 #include "ui/screen_text.h"
@@ -39,7 +40,7 @@ constexpr std::array<int, 4> kAmounts = {1, 10, 100, kMoveAll};
 constexpr std::array<std::string_view, PersonnelWindow::kColumnCount> kHeaders = {
     "店舗名", "状態", "男性", "女性", "合計", "適正人員", "不足人員", "ﾓﾗﾙ", "ｽｷﾙ", "給与"};
 
-QString people(int n) { return QString::number(n) + QStringLiteral("人"); }
+QString people(int n) { return countFigure(n) + QStringLiteral("人"); }
 
 }  // namespace
 
@@ -131,7 +132,7 @@ PersonnelWindow::PersonnelWindow(TMain& main)
             [this, amount] { move(false, amount); });
   }
   connect(buttons_[kLeaveItToMe], &QPushButton::clicked, this, [this] {
-    session().leaveItToMe(selection());
+    session().leaveItToMe(shownSelection());
     fill();
   });
   connect(buttons_[kHire], &QPushButton::clicked, this, &PersonnelWindow::hire);
@@ -211,6 +212,15 @@ StoreSelection PersonnelWindow::selection() const {
   return s;
 }
 
+StoreOrder PersonnelWindow::shownSelection() const {
+  StoreOrder order;
+  for (int i = 0; i < list_->topLevelItemCount(); ++i) {
+    const QTreeWidgetItem* item = list_->topLevelItem(i);
+    if (item->isSelected()) order.add(item->data(kColName, kSlotRole).toInt());
+  }
+  return order;
+}
+
 void PersonnelWindow::select(const StoreSelection& stores) {
   for (int i = 0; i < list_->topLevelItemCount(); ++i) {
     QTreeWidgetItem* item = list_->topLevelItem(i);
@@ -227,9 +237,9 @@ StaffChoice PersonnelWindow::choice() const {
 
 void PersonnelWindow::move(bool intoStores, int amount) {
   if (intoStores)
-    session().assign(selection(), choice(), amount);
+    session().assign(shownSelection(), choice(), amount);
   else
-    session().transferOut(selection(), choice(), amount);
+    session().transferOut(shownSelection(), choice(), amount);
   fill();
 }
 

@@ -77,6 +77,8 @@ class PersonnelWindow : public Tidouform {
   QLabel* poolLabel(PoolField f) const { return pool_[f]; }
   // The selected stores, by slot.
   StoreSelection selection() const;
+  // The selected stores in the order the list shows them, as the moves serve them.
+  StoreOrder shownSelection() const;
   // Selects the rows of the given slots only.
   void select(const StoreSelection& stores);
 

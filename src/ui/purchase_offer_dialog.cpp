@@ -61,8 +61,10 @@ Tbuymoney::Tbuymoney(const QString& title, int64_t landPrice, Money cash, QWidge
   layout->addLayout(figures);
   layout->addLayout(entry);
 
-  offer_->setValue(0);
-  offerChanged(0);
+  // The offer starts at the land price, so that a player with only a mouse can offer it at
+  // once or step from it; the edit cuts it to what the cash allows.
+  offer_->setValue(static_cast<int>(std::clamp<int64_t>(landPrice, 0, cap)));
+  offerChanged(offer_->value());
   offer_->selectAll();
   offer_->setFocus();
 }

@@ -9,14 +9,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 #include <QTreeWidget>
-
 #include <QVBoxLayout>
 #include <vector>
-#include "shell/picture_book.h"
 
 #include "base/options.h"
+#include "shell/form_placement.h"
 #include "shell/picture_book.h"
+#include "shell/placement_rules.h"
 #include "ui/screen_text.h"
 #include "ui/sort_key_item.h"
 #include "world/world.h"
@@ -138,7 +139,21 @@ Tirekaeform::~Tirekaeform() = default;
 
 void Tirekaeform::showEvent(QShowEvent* event) {
   OrderDialog::showEvent(event);
-  if (options_.subvisible) sheet_->show();
+  // Once the dialog stands where the window system put it, the sheet goes beside it.
+  if (options_.subvisible)
+    QTimer::singleShot(0, this, [this] {
+      if (isVisible() && options_.subvisible) showSheet();
+    });
+}
+
+void Tirekaeform::showSheet() {
+  // Beside the dialog, never over its lists and buttons, and in front of it: a sheet behind a
+  // modal dialog cannot be reached.
+  sheet_->adjustSize();
+  const QSize size = sheet_->frameSize().expandedTo(sheet_->sizeHint());
+  placeFrame(sheet_, besideMainWindow(size, frameOf(this), screenAreaOf(this), {}));
+  sheet_->show();
+  sheet_->raise();
 }
 
 void Tirekaeform::fill() {
@@ -208,13 +223,19 @@ void Tirekaeform::undo() {
 
 void Tirekaeform::toggleSheet() {
   options_.subvisible = !sheet_->isVisible();
-  sheet_->setVisible(options_.subvisible);
+  if (options_.subvisible)
+    showSheet();
+  else
+    sheet_->hide();
   sheetButton_->setChecked(options_.subvisible);
 }
 
 OrderOutcome Tirekaeform::runOrder() {
   const OrderOutcome r = OrderReplacement(world(), *plan_);
-  if (r == OrderOutcome::Done || r == OrderOutcome::Unchanged) sheet_->hide();
+  if (r == OrderOutcome::Done || r == OrderOutcome::Unchanged)
+    sheet_->hide();
+  else if (sheet_->isVisible())
+    sheet_->raise();  // the question that came and went leaves the sheet where it was, in front
   return r;
 }
 

@@ -67,6 +67,7 @@ class Tirekaeform : public OrderDialog {
 
  private:
   void fill();
+  void showSheet();
 
   Options& options_;
   const PictureBook* pictures_;

@@ -7,6 +7,7 @@
 
 #include "company/rivals.h"
 #include "store/store.h"
+#include "ui/figure_text.h"
 #include "ui/screen_text.h"
 #include "world/world.h"
 
@@ -84,7 +85,7 @@ void RivalStorePage::showStore(const tworld& world, const TEntempo& s) {
   set(kLastResult, moneyText(s.zengetsu));
   set(kTotalResult, moneyText(s.ruikei));
   set(kLosses, moneyText(s.akaji));
-  set(kCustomers, QString::number(s.kyaku) + QStringLiteral("人"));
+  set(kCustomers, countFigure(s.kyaku) + QStringLiteral("人"));
 }
 
 RivalStoreWindow::RivalStoreWindow(TMain& main) : Tentempoform(main) {

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -95,7 +96,10 @@ StatsPage::StatsPage(QWidget* parent) : QWidget(parent) {
   for (int s = 0; s < kHistorySeries; ++s) rows << seriesName(s, false);
   grid_ = new FigureGrid(rows, {}, this);
   grid_->setObjectName(QStringLiteral("rirekigrid"));
-  grid_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  // The history fills the page: its rows share the height a tall window gives them.
+  grid_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  grid_->verticalHeader()->setMinimumSectionSize(grid_->fontMetrics().height() + 4);
   graph_ = new HistoryGraph(this);
 
   auto boxRow = [this](const auto& series) {
@@ -123,8 +127,7 @@ StatsPage::StatsPage(QWidget* parent) : QWidget(parent) {
   auto* gridHolder = new QWidget(this);
   auto* gridLayout = new QVBoxLayout(gridHolder);
   gridLayout->setContentsMargins(0, 0, 0, 0);
-  gridLayout->addWidget(grid_);
-  gridLayout->addStretch(1);
+  gridLayout->addWidget(grid_, 1);
   stack_ = new QStackedWidget(this);
   stack_->addWidget(gridHolder);
   stack_->addWidget(chart);

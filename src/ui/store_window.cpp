@@ -13,6 +13,8 @@
 #include "store/equipment_order.h"
 #include "store/island_settings.h"
 #include "store/opening_order.h"
+#include "ui/advice_orders.h"
+#include "ui/advice_page.h"
 #include "ui/budget_page.h"
 #include "ui/command_menu.h"
 #include "ui/construction_dialog.h"
@@ -56,6 +58,10 @@ StoreWindow::StoreWindow(TMain& main)
   pages_->addTab(promotion_, QStringLiteral("販促"));
   pages_->addTab(equipment_, QStringLiteral("設備"));
   pages_->addTab(stats_, QStringLiteral("統計"));
+  advice_ = new AdvicePage(pages_);
+  pages_->addTab(advice_, QStringLiteral("診断"));
+  connect(advice_, &AdvicePage::remedyRequested, this,
+          [this](const Advice& a) { runStoreRemedy(*this, a); });
   layout()->addWidget(pages_);
   connect(budget_, &BudgetPage::commandChosen, this, &StoreWindow::budgetCommand);
 
@@ -97,10 +103,11 @@ QMenu* StoreWindow::popupMenu() {
   popup_->clear();
   addCommandItems(popup_, pages_->currentWidget(), windowOrderButtons(this));
   popup_->addSeparator();
-  connect(popup_->addAction(QStringLiteral("倉庫(&S)")), &QAction::triggered, this,
+  connect(popup_->addAction(QStringLiteral("倉庫(&G)")), &QAction::triggered, this,
           [this] { openWarehouse(mainWindow(), this); });
-  connect(popup_->addAction(QStringLiteral("電卓(&C)")), &QAction::triggered, this,
+  connect(popup_->addAction(QStringLiteral("電卓(&U)")), &QAction::triggered, this,
           [this] { openCalculator(this); });
+  giveEveryItemItsOwnLetter(popup_);
   return popup_;
 }
 
@@ -149,6 +156,8 @@ void StoreWindow::refresh() {
     promotion_->clear();
     equipment_->clear();
     stats_->clear();
+    advice_->clear();
+    pages_->setTabText(pages_->indexOf(advice_), adviceTabCaption(AdviceList()));
     return;
   }
   // A rebuild may have renamed the store: follow it under its new name.
@@ -162,6 +171,8 @@ void StoreWindow::refresh() {
   promotion_->showStore(w, *s);
   equipment_->showStore(w, *s);
   stats_->showHistory(storeHistory(w, *s));
+  advice_->showStore(w, shownSlot());
+  pages_->setTabText(pages_->indexOf(advice_), adviceTabCaption(advice_->advice()));
 }
 
 void StoreWindow::rebuildLists() { refresh(); }

@@ -13,6 +13,7 @@ class QTabWidget;
 
 namespace gm {
 
+class AdvicePage;
 class BudgetPage;
 class Money;
 class StatsPage;
@@ -49,6 +50,7 @@ class StoreWindow : public Ttempoform {
   StorePromotionPage* promotionPage() const { return promotion_; }
   StoreEquipmentPage* equipmentPage() const { return equipment_; }
   StatsPage* statsPage() const { return stats_; }
+  AdvicePage* advicePage() const { return advice_; }
   // The pop-up menu as it stands for the page shown: the page's commands, the window's orders,
   // the warehouse and the calculator.
   QMenu* popupMenu();
@@ -83,6 +85,7 @@ class StoreWindow : public Ttempoform {
   StorePromotionPage* promotion_;
   StoreEquipmentPage* equipment_;
   StatsPage* stats_;
+  AdvicePage* advice_;
   QMenu* popup_;
 };
 

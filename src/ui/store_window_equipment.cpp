@@ -36,13 +36,15 @@ StoreEquipmentPage::StoreEquipmentPage(QWidget* parent) : QWidget(parent) {
     grid->addWidget(offered_[kind], 3, 0);
     grid->addWidget(invest_[kind], 4, 0, Qt::AlignRight);
     layout->addWidget(box);
-    connect(offered_[kind], &QListWidget::currentRowChanged, this,
+    // The button follows the selection, not the current row: a mouse press makes the row
+    // current before it selects it, so the current row alone would leave the button grey.
+    connect(offered_[kind], &QListWidget::itemSelectionChanged, this,
             [this, kind] { invest_[kind]->setEnabled(chosenItem(kind) >= 0); });
     connect(invest_[kind], &QPushButton::clicked, this, [this, kind] {
       if (const int item = chosenItem(kind); item >= 0) emit investRequested(item);
     });
     connect(offered_[kind], &QListWidget::itemDoubleClicked, this,
-            [this, kind] { invest_[kind]->click(); });
+            [this](QListWidgetItem* item) { emit investRequested(item->data(kItemRole).toInt()); });
   }
 }
 

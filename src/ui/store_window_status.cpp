@@ -10,8 +10,13 @@
 #include <QVBoxLayout>
 
 #include "company/company.h"
+#include "company/construction_order.h"
+#include "company/exchange_rate_order.h"
+#include "company/manipulation_order.h"
 #include "store/maker.h"
+#include "store/opening_order.h"
 #include "store/store.h"
+#include "ui/figure_text.h"
 #include "ui/screen_text.h"
 #include "world/world.h"
 
@@ -20,7 +25,7 @@ namespace gm {
 namespace {
 
 constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kCaptions = {
-    "名称",   "状態",           "規模",          "区画",         "出店した年月", "築年数",
+    "名称",   "状態",           "規模",          "区画",         "出店年月",     "築年数",
     "洗練度", "知名度",         "満足度",        "男性ｽﾀｯﾌ",     "女性ｽﾀｯﾌ",     "ﾓﾗﾙ",
     "ｽｷﾙ",    "必要人数",       "ﾊﾟﾁﾝｺの交換率", "ｽﾛｯﾄの交換率", "工作",         "ﾊﾟﾁﾝｺ",
     "ﾊﾟﾁｽﾛ",  "合計",           "客数",          "売上(千円)",   "粗利益(千円)", "純利益(千円)",
@@ -36,6 +41,7 @@ constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kHints = []
   h[StoreStatusPage::kSatisfaction] = "客の感想";
   h[StoreStatusPage::kMoral] = "ｽﾀｯﾌの職務意識";
   h[StoreStatusPage::kSkill] = "ｽﾀｯﾌの職務技能";
+  h[StoreStatusPage::kAttendance] = "客付き";
   h[StoreStatusPage::kAssetValue] = "店舗と土地の価値";
   return h;
 }();
@@ -57,8 +63,8 @@ constexpr std::array<std::string_view, StoreStatusPage::kCommandCount> kCommandH
 
 const QString kNone = QStringLiteral("－");
 
-QString machinesText(int n) { return QString::number(n) + QStringLiteral("台"); }
-QString peopleText(int n) { return QString::number(n) + QStringLiteral("人"); }
+QString machinesText(int n) { return countFigure(n) + QStringLiteral("台"); }
+QString peopleText(int n) { return countFigure(n) + QStringLiteral("人"); }
 
 QString manipulationText(uint8_t bits) {
   QStringList names;
@@ -197,14 +203,16 @@ void StoreStatusPage::showStore(const tworld& world, const Ttempo& s) {
   for (int m = 0; m < kMakerCount; ++m)
     if ((s.modelMakers >> m) & 1u) modellist_->addItem(qs(makerInfo(m).name));
 
-  // Each command is offered in the states its order accepts; the order checks the rest.
-  // (The store states are named in full: the page's own command names hide them.)
-  const bool workable = s.joutai == gm::kWaiting || s.joutai == gm::kOpen;
-  buttons_[kOpen]->setEnabled(s.joutai == gm::kWaiting);
-  buttons_[kClose]->setEnabled(s.joutai == gm::kOpen);
-  buttons_[kConstruction]->setEnabled(s.joutai == gm::kWaiting);
-  buttons_[kExchangeRates]->setEnabled(true);
-  buttons_[kManipulations]->setEnabled(workable);
+  // Each command is offered while its order's check admits the store as it stands; the order
+  // itself tells what else is missing (machines, cash, staff).
+  const StoreSelection store = selectSlot(world.kaichou.StoreOn(s.blockY, s.blockX));
+  buttons_[kOpen]->setEnabled(!CheckOpeningState(s));
+  buttons_[kClose]->setEnabled(!CheckClosing(world, s));
+  buttons_[kConstruction]->setEnabled(!CheckStoreConstruction(s));
+  // The lowest rates pass every union limit: the dialog is offered even when a tightened limit
+  // now forbids the rates the store has.
+  buttons_[kExchangeRates]->setEnabled(!CheckExchangeRates(world, store, 0, 0));
+  buttons_[kManipulations]->setEnabled(!CheckManipulations(world, store, ManipulationChange{}));
   buttons_[kJobStream]->setEnabled(true);
 }
 

@@ -17,6 +17,17 @@ inline constexpr int kKindCount = 29;
 class Tchip;
 using BlockGrid = std::array<std::array<Tchip, kMapSize>, kMapSize>;  // [row][column]
 
+// The kinds that orders, rivals and incidents build, clear or look for.
+inline constexpr int kCitizensLandKind = 1;  // the citizens' vacant land
+inline constexpr int kOwnLandKind = 2;       // the company's vacant land
+inline constexpr int kRivalLandKind = 3;     // a rival's vacant land
+inline constexpr int kOwnStoreKind = 19;
+inline constexpr int kRivalStoreKind = 20;
+inline constexpr int kSchoolKind = 22;
+inline constexpr int kHospitalKind = 23;
+inline constexpr int kOwnParkingKind = 27;
+inline constexpr int kRivalParkingKind = 28;
+
 // Who a kind's owner label names.
 enum class OwnerKind : uint8_t { None, City, Citizens, Player, Rival };
 

@@ -3,6 +3,7 @@
 // gambling appeal in January, and the October demonstration against the halls.
 #include <string>
 
+#include "world/incident_odds.h"
 #include "world/incident_support.h"
 
 namespace gm {
@@ -10,8 +11,6 @@ namespace gm {
 using namespace incident;
 
 namespace {
-
-bool isDryAirMonth(int m) { return m >= 11 || m <= 3; }
 
 // The integer average of the actual gambling appeal over every island of every store the
 // company has, whatever its state.
@@ -33,8 +32,8 @@ int averageGamblingAppeal(const tworld& w) {
 
 void DryAir(IncidentPass& p) {
   Random& rng = p.world.rng();
-  const int air = rng.randInt(3);
-  if (air != 0 || !isDryAirMonth(p.calendarMonth)) return;
+  const int air = rng.randInt(kDryAirRange);
+  if (air != 0 || !IsDryAirMonth(p.calendarMonth)) return;
   p.dryAir = true;
   // The warning itself is not always given: the fires may come unannounced.
   if (rng.randInt(100) > 60)

@@ -13,18 +13,7 @@ using namespace incident;
 
 namespace {
 
-constexpr int kCitizensLandKind = 1;
-constexpr int kOwnLandKind = 2;
-constexpr int kRivalLandKind = 3;
 constexpr int kEquipmentShaken = 11;  // items 1..11; the independent islands stand firm
-
-int ownStoreAt(const tkaichou& k, int row, int column) {
-  for (int n = 1; n <= kStoreSlots; ++n) {
-    const Ttempo& t = k.slot(n);
-    if (t.used && t.blockY == row && t.blockX == column) return n;
-  }
-  return 0;
-}
 
 int rivalStoreAt(const Tenkaichou& rivals, int row, int column) {
   for (int k = 1; k <= kRivalStoreSlots; ++k) {
@@ -37,7 +26,7 @@ int rivalStoreAt(const Tenkaichou& rivals, int row, int column) {
 // The company's store on the shaken block; returns true when it was destroyed.
 bool shakeOwnStore(tworld& w, Tchip& b) {
   Random& rng = w.rng();
-  const int n = ownStoreAt(w.kaichou, b.row, b.column);
+  const int n = w.kaichou.StoreOn(b.row, b.column);
   if (n == 0) return false;
   Ttempo& t = w.kaichou.slot(n);
   const int survives = rng.randInt(2);

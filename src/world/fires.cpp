@@ -3,6 +3,7 @@
 // floors or, when it reaches the top, the whole store, and the land is left bare.
 #include <string>
 
+#include "world/incident_odds.h"
 #include "world/incident_support.h"
 
 namespace gm {
@@ -11,11 +12,9 @@ using namespace incident;
 
 namespace {
 
-constexpr int kOwnLandKind = 2;
-
 // Morale and skill in whole points; a store without staff counts as middling.
 int staffPoints(const Ttempo& t, Money rating) {
-  return t.staffTotal() == 0 ? 50 : static_cast<int>(rating.trunc());
+  return t.staffTotal() == 0 ? kUnstaffedPoints : static_cast<int>(rating.trunc());
 }
 
 // Returns true when the store was lost and its slot now holds the next store.
@@ -28,13 +27,13 @@ bool fireAt(IncidentPass& p, Ttempo& t) {
   const int moral = staffPoints(t, t.moral);
   const int skill = staffPoints(t, t.skill);
   // A closed store has nobody about to notice a spark.
-  const int spark = rng.randInt(t.joutai == kOpen ? 3 : 5);
-  const int police = rng.randInt(105);
-  const int malice = rng.randInt(100);
+  const int spark = rng.randInt(t.joutai == kOpen ? kSparkOpenRange : kSparkClosedRange);
+  const int police = rng.randInt(kFirePoliceRange);
+  const int malice = rng.randInt(kFireMaliceRange);
   if (spark != 1 || !(s3 < police) || !(malice < u3)) return false;
 
-  const int handling = rng.randInt(130);
-  const int alarm = rng.randInt(170);
+  const int handling = rng.randInt(kFireHandlingRange);
+  const int alarm = rng.randInt(kFireAlarmRange);
   if (!(skill < handling && moral < alarm)) {
     const int cost = Jitter(t.kibo * 70 + 70, rng);
     addCash(w, -cost);
@@ -46,7 +45,7 @@ bool fireAt(IncidentPass& p, Ttempo& t) {
     return false;
   }
 
-  const int spared = rng.randInt(5);
+  const int spared = rng.randInt(kFireSparedFloorsRange);
   if (spared < t.kibo) {
     t.fireDamage(t.kibo - spared - 1);
     t.setChimei(t.chimei + rng.randInt(10));

@@ -3,6 +3,7 @@
 // the square around a store.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -67,8 +68,12 @@ void forPopulatedCity(tworld& w, F&& f) {
       if (w.block(i, j).IsPopulated()) f(w.block(i, j));
 }
 
-// The scandal's mark on the neighbourhood: the populated blocks of the square of 4 take up to
-// unrest - 1 more ill feeling, then lose up to fans - 1 of their fan rate.
-void stainNeighbourhood(tworld& w, const Ttempo& t, int unrest, int fans);
+// Which blocks of the square a scandal reaches: word of the ROM raid spreads only where people
+// live; the shills and the jackpot system are talked about on every block around the store.
+enum class Reach : uint8_t { PopulatedBlocks, EveryBlock };
+
+// The scandal's mark on the neighbourhood: the blocks of the square of 4 that it reaches take up
+// to unrest - 1 more ill feeling, then lose up to fans - 1 of their fan rate.
+void stainNeighbourhood(tworld& w, const Ttempo& t, Reach reach, int unrest, int fans);
 
 }  // namespace gm::incident

@@ -56,12 +56,16 @@ int takingsShare(const Ttempo& t, int64_t divisor) {
   return static_cast<int>(clampValue(share, 0, INT_MAX / 2));
 }
 
-void stainNeighbourhood(tworld& w, const Ttempo& t, int unrest, int fans) {
+void stainNeighbourhood(tworld& w, const Ttempo& t, Reach reach, int unrest, int fans) {
   Random& rng = w.rng();
-  forPopulatedSquare(w, t.blockY, t.blockX, 4,
-                     [&](Tchip& b) { b.SetUnrest(b.unrest + rng.randInt(unrest)); });
-  forPopulatedSquare(w, t.blockY, t.blockX, 4,
-                     [&](Tchip& b) { b.SetFanRate(b.fanRate - rng.randInt(fans), w.laws); });
+  const auto each = [&](auto&& f) {
+    if (reach == Reach::PopulatedBlocks)
+      forPopulatedSquare(w, t.blockY, t.blockX, 4, f);
+    else
+      forSquare(w, t.blockY, t.blockX, 4, f);
+  };
+  each([&](Tchip& b) { b.SetUnrest(b.unrest + rng.randInt(unrest)); });
+  each([&](Tchip& b) { b.SetFanRate(b.fanRate - rng.randInt(fans), w.laws); });
 }
 
 }  // namespace incident

@@ -4,6 +4,7 @@
 // second raid passes it by.
 #include <string>
 
+#include "world/incident_odds.h"
 #include "world/incident_support.h"
 
 namespace gm {
@@ -21,7 +22,8 @@ struct RaidRule {
   int imageFloor;
   int satisfaction;  // the ROM raid's own satisfaction bound (0: as the image)
   int standingLoss;  // charisma and leadership - (RandInt(standingLoss) + standingLoss)
-  int unrest;        // neighbourhood: unrest + RandInt(unrest), fan rate - RandInt(fans)
+  Reach reach;       // the neighbourhood's blocks that hear of it:
+  int unrest;        // unrest + RandInt(unrest), fan rate - RandInt(fans)
   int fans;
   int months;  // suspended until the month number + months
   std::string_view finding;
@@ -30,30 +32,32 @@ struct RaidRule {
 
 constexpr RaidRule kRomRaid = {
     .bit = kIllegalRom,
-    .bailPerFloor = 10000,
+    .bailPerFloor = kRomRaidBailPerFloor,
     .moralLoss = 5,
     .imageLoss = 15,
     .imageFloor = 0,
     .satisfaction = 20,
     .standingLoss = 3,
+    .reach = Reach::PopulatedBlocks,
     .unrest = 5,
     .fans = 10,
-    .months = 4,
+    .months = kRomRaidMonths,
     .finding = "台に裏ロムを取り付けて営業を行っていた事実が発覚してしまいました！",
     .sentence = "当該店舗は３ヶ月間の営業停止処分を受け、また、保釈金として",
 };
 
 constexpr RaidRule kJackpotRaid = {
     .bit = kJackpotControl,
-    .bailPerFloor = 20000,
+    .bailPerFloor = kJackpotRaidBailPerFloor,
     .moralLoss = 40,
     .imageLoss = 30,
     .imageFloor = 20,
     .satisfaction = 0,
     .standingLoss = 6,
+    .reach = Reach::EveryBlock,
     .unrest = 9,
     .fans = 40,
-    .months = 7,
+    .months = kJackpotRaidMonths,
     .finding = "特賞操作システムを設置運営していた事実が発覚してしまいました！",
     .sentence = "当該店舗は６ヶ月間の営業停止処分を受け、また、保釈金として",
 };
@@ -66,11 +70,11 @@ void raid(IncidentPass& p, const RaidRule& rule) {
     if (!t.used || t.joutai != kOpen) continue;
     const int unrest =
         w.block(t.blockY, t.blockX).AverageUnrestWithin(w.blocks, w.mapWidth, w.mapHeight, 3);
-    const int staff = rng.randInt(150);
-    const int wits = rng.randInt(120);
-    const int charm = rng.randInt(120);
-    const int tipOff = rng.randInt(100);
-    const int chance = rng.randInt(2);
+    const int staff = rng.randInt(kExposureStaffRange);
+    const int wits = rng.randInt(kExposureWitsRange);
+    const int charm = rng.randInt(kExposureCharmRange);
+    const int tipOff = rng.randInt(kExposureTipOffRange);
+    const int chance = rng.randInt(kExposureCoin);
     if (!(t.kousaku & rule.bit) || !(t.moral < points(staff)) || !(k.chisei < wits) ||
         !(k.karisuma < charm) || !(tipOff < unrest || chance == 1))
       continue;
@@ -88,7 +92,7 @@ void raid(IncidentPass& p, const RaidRule& rule) {
       t.setManzoku(t.manzoku - (rng.randInt(rule.imageLoss) + rule.imageFloor));
     k.SetKarisuma(k.karisuma - (rng.randInt(rule.standingLoss) + rule.standingLoss));
     k.SetTousotu(k.tousotu - (rng.randInt(rule.standingLoss) + rule.standingLoss));
-    stainNeighbourhood(w, t, rule.unrest, rule.fans);
+    stainNeighbourhood(w, t, rule.reach, rule.unrest, rule.fans);
     t.teishiMonth = w.month + rule.months;
     t.setJoutai(kSuspended);
     tellStore(w, t, kCueDown, "ガサ入れ",

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "store/promotions.h"
+#include "world/incident_odds.h"
 #include "world/incident_support.h"
 
 namespace gm {
@@ -51,7 +52,7 @@ StoreFigures TakeStoreFigures(const tworld& w, const Ttempo& t) {
   const IslandFilter all;
   const Money sales = t.islandSum(all, IslandQuantity::Sales);
   const Money gross = t.islandSum(all, IslandQuantity::GrossProfit);
-  if (sales.raw() != 0) f.rate = Money::percent(gross, sales);
+  f.rate = profitRate(gross, sales);
   f.age = w.month - t.shuttenMonth;
   return f;
 }
@@ -154,10 +155,10 @@ bool ShillsExposed(IncidentPass& p, Ttempo& t, const StoreFigures&) {
   tworld& w = p.world;
   tkaichou& k = w.kaichou;
   Random& rng = w.rng();
-  const int staff = rng.randInt(150);
-  const int lead = rng.randInt(120);
-  const int charm = rng.randInt(120);
-  const int leak = rng.randInt(2);
+  const int staff = rng.randInt(kExposureStaffRange);
+  const int lead = rng.randInt(kExposureWitsRange);
+  const int charm = rng.randInt(kExposureCharmRange);
+  const int leak = rng.randInt(kExposureCoin);
   if (!(t.kousaku & kShills) || !(t.moral < points(staff)) || !(k.tousotu < lead) ||
       !(k.karisuma < charm) || leak != 1)
     return false;
@@ -167,7 +168,7 @@ bool ShillsExposed(IncidentPass& p, Ttempo& t, const StoreFigures&) {
   t.setManzoku(t.manzoku - (rng.randInt(20) + 20));
   k.SetKarisuma(k.karisuma - (rng.randInt(3) + 3));
   k.SetTousotu(k.tousotu - (rng.randInt(3) + 3));
-  stainNeighbourhood(w, t, 5, 10);
+  stainNeighbourhood(w, t, Reach::EveryBlock, 5, 10);
   tellStore(w, t, kCueDown, "サクラ発覚",
             t.name.str() + "でサクラを" +
                 "雇っているのがバレてしまいました！どうやらスタッフの誰かが" +

@@ -5,28 +5,27 @@
 #include <algorithm>
 #include <string>
 
+#include "world/incident_odds.h"
 #include "world/incident_support.h"
 
 namespace gm {
 
 using namespace incident;
 
-namespace {
-constexpr int64_t kEvasionNoticed = 100000;  // thousands of yen evaded in all
-}  // namespace
-
 void TaxEvasionDiscovery(IncidentPass& p) {
   tworld& w = p.world;
   tkaichou& k = w.kaichou;
   if (!k.datuzei && k.datuzeiruikei < Money::fromInt(kEvasionNoticed)) return;
 
-  const int morale =
-      std::max<int>(static_cast<int>(k.StaffShuukei(p.hours, w.month).moral.trunc()), 50);
+  const int morale = std::max<int>(static_cast<int>(k.StaffShuukei(p.hours, w.month).moral.trunc()),
+                                   kAuditMoraleFloor);
   Random& rng = w.rng();
-  const int audit = rng.randInt(12);
-  const int leak = rng.randInt(100);
-  const int slip = rng.randInt(100);
-  if (audit != 1 || std::min(morale, 90) >= leak || std::min<int>(k.chisei, 90) >= slip) return;
+  const int audit = rng.randInt(kAuditRange);
+  const int leak = rng.randInt(kAuditLeakRange);
+  const int slip = rng.randInt(kAuditLeakRange);
+  if (audit != 1 || std::min(morale, kAuditCap) >= leak ||
+      std::min<int>(k.chisei, kAuditCap) >= slip)
+    return;
 
   const int64_t penalty = (k.datuzeiruikei * Money::fromRaw(15000)).round();
   addCash(w, -penalty);

@@ -1,6 +1,6 @@
-// The company manager's status page: its figures, the manoeuvre's mark following "変更(&K)" and
-// the pop-up menu's "特殊工作(&K)"; and the warehouse page's rebuild button, shown only while it
-// is offered.
+// The company manager's status page: its figures and staff, the manoeuvre's mark following
+// "変更(&K)" and the pop-up menu's "特殊工作(&K)"; and the warehouse page's rebuild button, shown
+// only while it is offered.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -73,6 +73,35 @@ TEST_F(CompanyWindowTest, StatusPageShowsTheCompany) {
   EXPECT_EQ(shown(F::kWarehouseFree), QStringLiteral("500台"));
   EXPECT_EQ(shown(F::kManoeuvre), QString());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("ﾕﾆｵﾝﾏﾈｰｼﾞｬ"));
+}
+
+// The staff of all the stores against what they need: a store without islands still needs one.
+TEST_F(CompanyWindowTest, StatusPageShowsTheStaffAgainstTheirNeed) {
+  using F = CompanyStatusPage;
+  for (int n : {1, 2}) {
+    company().slot(n).used = true;
+    company().slot(n).joutai = kOpen;
+  }
+  Ttempo& s = company().slot(1);
+  s.setDansei(3);
+  s.setZyosei(1);
+  s.setMoral(Money::fromInt(40));
+  s.setSkill(Money::fromInt(20));
+  window->refresh();
+  EXPECT_EQ(shown(F::kStaffMen), QStringLiteral("3人（75%）"));
+  EXPECT_EQ(shown(F::kStaffWomen), QStringLiteral("1人（25%）"));
+  EXPECT_EQ(shown(F::kStaffTotal), QStringLiteral("4人"));
+  EXPECT_EQ(shown(F::kStaffNeed), QStringLiteral("2人"));
+  EXPECT_EQ(shown(F::kStaffShortage), QStringLiteral("+2"));
+  EXPECT_EQ(shown(F::kStaffMoral), QStringLiteral("40")) << "only the store that has staff";
+  EXPECT_EQ(shown(F::kStaffSkill), QStringLiteral("20"));
+  s.setDansei(1);
+  window->refresh();
+  EXPECT_EQ(shown(F::kStaffShortage), QStringLiteral("±0"));
+  s.setDansei(0);
+  window->refresh();
+  EXPECT_EQ(shown(F::kStaffWomen), QStringLiteral("1人（100%）"));
+  EXPECT_EQ(shown(F::kStaffShortage), QStringLiteral("-1"));
 }
 
 TEST_F(CompanyWindowTest, TheManoeuvreSwitchesFromTheButtonAndThePopUpMenu) {

@@ -55,6 +55,10 @@ class DistrictWindowTest : public ::testing::Test {
 TEST_F(DistrictWindowTest, TheCitysFiguresRulesFeesAndBlocks) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral("地区概略 ボーナスシーズン："));
   EXPECT_EQ(shown("cityName"), QStringLiteral("銀玉市"));
+  EXPECT_EQ(shown("difficulty"), QStringLiteral("ライバル登場！"));
+  main->world().rivals.rivalNashi = true;
+  window->refresh();
+  EXPECT_EQ(shown("difficulty"), QStringLiteral("新米店長")) << "a game without rivals";
   EXPECT_EQ(shown("blocks"), QStringLiteral("6"));
   EXPECT_EQ(shown("population"), QStringLiteral("100人"));
   EXPECT_EQ(shown("density"), QStringLiteral("50%")) << "100 of the housing's 200";

@@ -164,7 +164,7 @@ std::unique_ptr<tworld> managedGame(int months) {
     staff += k.slot(n).staffNeed(w->MonthlyHours(), w->month) + 4;
   }
   EXPECT_TRUE(Hire(session, staff, HireSex::Any));
-  session.assign(all, StaffChoice::Both, kMoveAll);
+  session.assign(StoreOrder(all), StaffChoice::Both, kMoveAll);
   EXPECT_TRUE(session.confirm());
   // Pay them well enough to stay, and train them.
   EXPECT_TRUE(ChangePersonnelSpending(*w, all, PersonnelSpending{260, 40, 40}));

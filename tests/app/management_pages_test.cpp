@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -310,7 +311,7 @@ TEST_F(ManagementPages, PopUpMenusRepeatThePageAndWindowCommands) {
   const QStringList texts = menuTexts(menu);
   for (const char* t :
        {"売上詳細(&E)", "保守費詳細(&T)", "人件費調整(&N)", "実績報告書(&J)", "リサーチ(&A)",
-        "人事(&S)", "命令終了(&X)", "新台購入(&B)", "次店(&Q)", "ﾘｽﾄ(&L)", "倉庫(&S)", "電卓(&C)"})
+        "人事(&S)", "命令終了(&X)", "新台購入(&B)", "次店(&Q)", "ﾘｽﾄ(&L)", "倉庫(&G)", "電卓(&U)"})
     EXPECT_TRUE(texts.contains(QString::fromUtf8(t))) << t;
   EXPECT_FALSE(texts.contains(QStringLiteral("切替(&C)"))) << "another page's command";
   menuItem(menu, QStringLiteral("次店(&Q)"))->trigger();
@@ -325,8 +326,40 @@ TEST_F(ManagementPages, PopUpMenusRepeatThePageAndWindowCommands) {
   const QStringList all = menuTexts(company().popupMenu());
   EXPECT_EQ(all.front(), QStringLiteral("特殊工作(&K)"));
   EXPECT_TRUE(all.contains(QStringLiteral("店舗ﾃﾞｰﾀ(&T)")));
-  EXPECT_TRUE(all.contains(QStringLiteral("表示(&H)"))) << "the list's view styles";
+  EXPECT_TRUE(all.contains(QStringLiteral("表示(&O)"))) << "the list's view styles";
   EXPECT_TRUE(all.contains(QStringLiteral("ﾘｽﾄ(&L)")));
+}
+
+// Alt and a letter in a pop-up menu picks one item only: no two items of a menu share a letter,
+// whichever page the menu repeats.
+TEST_F(ManagementPages, EveryPopUpItemHasALetterOfItsOwn) {
+  // Three stores outgrow the first warehouse: its page shows "改築(&K)" too.
+  for (int n = 1; n <= 3; ++n) openStore(n, "一号店", 0, 0);
+  store().showStore(1);
+  company().refresh();
+  ASSERT_FALSE(company().warehousePage()->rebuildButton()->isHidden());
+  const auto expectOwnLetters = [this](QMenu* menu, const QString& where) {
+    QMap<QChar, QString> taken;
+    for (const QString& text : menuTexts(menu)) {
+      const int amp = text.indexOf(QLatin1Char('&'));
+      if (amp < 0 || amp + 1 >= text.size()) continue;
+      const QChar letter = text.at(amp + 1).toUpper();
+      EXPECT_FALSE(taken.contains(letter)) << where.toStdString() << ": " << text.toStdString()
+                                           << " and " << taken.value(letter).toStdString();
+      taken.insert(letter, text);
+    }
+  };
+  for (int p = 0; p < store().pages()->count(); ++p) {
+    store().pages()->setCurrentIndex(p);
+    expectOwnLetters(store().popupMenu(),
+                     QStringLiteral("店舗データ ") + store().pages()->tabText(p));
+  }
+  for (int p = 0; p < company().pages()->count(); ++p) {
+    company().pages()->setCurrentIndex(p);
+    company().fillPopupMenu();
+    expectOwnLetters(company().popupMenu(),
+                     QStringLiteral("ﾕﾆｵﾝﾏﾈｰｼﾞｬ ") + company().pages()->tabText(p));
+  }
 }
 
 }  // namespace

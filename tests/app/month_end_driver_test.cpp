@@ -105,6 +105,54 @@ TEST_F(MonthEndDriver, AMonthPassesAndEverythingComesBack) {
   EXPECT_FALSE(main->world().cityUpdating);
 }
 
+// The window manager's close button reaches even a disabled main window. While the month's
+// steps run under one of their dialogs, a close request neither asks whether to stop for the day
+// nor quits: the month runs to its end, and afterwards the request is heard again.
+TEST_F(MonthEndDriver, AClosingRequestDuringTheMonthNeitherAsksNorQuits) {
+  placeStore();
+  main->world().month = 3;
+  main->show();
+  main->options().jissekihoukoku = true;  // the month's report: a dialog inside the steps
+  for (bool tellmsg : {true, false}) {
+    SCOPED_TRACE(tellmsg ? "tellmsg" : "no tellmsg");
+    main->options().tellmsg = tellmsg;
+    QStringList shown;
+    bool tried = false, closed = false;
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+      auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (!d) return;
+      shown << d->windowTitle();
+      if (!tried && main->monthProcessing()) {
+        tried = true;
+        // Whatever the request would show comes up inside this handler: answer it from here.
+        QTimer nested;
+        QObject::connect(&nested, &QTimer::timeout, [&] {
+          auto* q = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+          if (!q || q == d) return;
+          shown << q->windowTitle();
+          q->accept();
+        });
+        nested.start(20);
+        closed = main->close();
+      }
+      d->accept();
+    });
+    answerer.start(20);
+    const int month = main->world().month;
+    MonthEndReport r = runMonthEnd(*main);
+    answerer.stop();
+    ASSERT_TRUE(tried) << "no dialog came up while the month ran";
+    EXPECT_FALSE(closed);
+    EXPECT_FALSE(shown.contains(QStringLiteral("業務終了"))) << shown.join(u',').toStdString();
+    EXPECT_TRUE(r.goesOn);
+    EXPECT_EQ(main->world().month, month + 1);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_TRUE(main->isEnabled());
+  }
+  EXPECT_TRUE(main->close()) << "the month is over: the request is heard";
+}
+
 TEST_F(MonthEndDriver, TheQuestionCanStopTheOrder) {
   main->options().tellmsg = true;
   test::whenModal([](QWidget*) { test::clickModalButton(QStringLiteral("取り消し(&N)")); });

@@ -32,6 +32,10 @@ TEST(OfferDialog, ShowsTheFiguresAndHoldsTheOfferBelowTheCash) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("買収金額決定：一回目"));
     EXPECT_EQ(dialog->landPriceLabel()->text(), QStringLiteral("地価  150,000"));
     EXPECT_EQ(dialog->cashLabel()->text(), QStringLiteral("資金  1,234,568"));
+    EXPECT_EQ(dialog->offerEdit()->value(), 150000) << "the offer starts at the land price";
+    EXPECT_EQ(dialog->remainderLabel()->text(), QStringLiteral("残り資金  1,084,568"));
+    EXPECT_TRUE(dialog->okButton()->isEnabled());
+    dialog->offerEdit()->setValue(0);
     EXPECT_EQ(dialog->remainderLabel()->text(), QStringLiteral("残り資金  1,234,568"));
     EXPECT_FALSE(dialog->okButton()->isEnabled()) << "an offer of 0 cannot be confirmed";
     dialog->offerEdit()->setValue(34567);

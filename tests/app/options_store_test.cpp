@@ -33,13 +33,15 @@ TEST_F(SettingsFile, FirstRunGivesEveryDefaultAndWritesEveryKey) {
   EXPECT_EQ(read.waittime, 25);
   EXPECT_FALSE(read.kanteiskip);
   EXPECT_FALSE(read.autosave);
+  EXPECT_FALSE(read.shindanhoukoku) << "the report stays as it was until the player asks";
 
   writeOptions(settings, read);
   EXPECT_EQ(settings.value(QStringLiteral("Appkeys/option/tellmsg")).toInt(), 1);
   EXPECT_EQ(settings.value(QStringLiteral("Appkeys/option/waittime")).toInt(), 25);
   EXPECT_EQ(settings.value(QStringLiteral("Appkeys/houkoku/reserchhoukoku")).toInt(), 1);
-  EXPECT_EQ(optionTable().size(), 35u);
-  EXPECT_EQ(settings.allKeys().size(), 35);
+  EXPECT_EQ(settings.value(QStringLiteral("Appkeys/houkoku/shindanhoukoku")).toInt(), 0);
+  EXPECT_EQ(optionTable().size(), 36u);
+  EXPECT_EQ(settings.allKeys().size(), 36);
 }
 
 TEST_F(SettingsFile, EveryOptionSurvivesTheRoundTrip) {

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <array>
 
 #include "company/hiring.h"
 #include "shell/main_window.h"
@@ -112,6 +113,29 @@ TEST_F(PersonnelWindows, HiresAssignsAndConfirmsThroughTheDialogs) {
   ASSERT_EQ(port.messages.size(), 1u);
   EXPECT_EQ(port.messages[0].text, "今月はすでに人事を行っております。来月までお待ちください。");
   EXPECT_FALSE(personnel().isVisible());
+}
+
+// The player sorts the list by a column; the moves serve the stores from the top of the list.
+TEST_F(PersonnelWindows, TheMovesServeTheStoresInTheOrderTheListShows) {
+  openStore(1);
+  openStore(2);
+  openStore(3, 15);
+  std::array<int, 4> men{};
+  test::whenModal([&](QWidget*) {
+    QTreeWidget* list = personnel().storeList();
+    list->sortByColumn(PersonnelWindow::kColName, Qt::DescendingOrder);  // 店3, 店2, 店1
+    personnel().select(selectSlot(3));
+    personnel().button(PersonnelWindow::kOutAll)->click();
+    personnel().button(PersonnelWindow::kSelectAll)->click();
+    personnel().button(PersonnelWindow::kAssign10)->click();
+    for (int n = 1; n <= 3; ++n) men[n] = personnel().session().store(n).dansei;
+    personnel().button(PersonnelWindow::kCancel)->click();  // nobody came or went: it may go
+  });
+  main->menuItem(QStringLiteral("jinjimenu"))->trigger();
+  EXPECT_EQ(men[3], 10) << "first in the list";
+  EXPECT_EQ(men[2], 0) << "five left cannot make ten: the walk stops";
+  EXPECT_EQ(men[1], 0) << "first by slot, but last in the list";
+  EXPECT_EQ(world().kaichou.slot(3).dansei, 15) << "cancelled: nothing written";
 }
 
 TEST_F(PersonnelWindows, WithoutAStoreTheScreenStaysShut) {

@@ -89,6 +89,33 @@ TEST(FirstPlaces, WithNoRoomBesideTheMainWindowWindowsCoverEachOtherBeforeTheMap
   EXPECT_TRUE(roomBeside(kLeftScreen, kLeftScreen, {}).isEmpty());
 }
 
+TEST(FirstPlaces, ANewGamesThreeWindowsShareTheRoomBesideTheMapOnALaptop) {
+  // A 1366 x 768 screen: the map gives up width, and what it leaves holds the three windows.
+  const QRect laptop(0, 0, 1366, 768);
+  const QRect main = firstMainWindowPlace(QSize(802, 625), laptop);
+  EXPECT_EQ(main.width(), 566);
+  const QRect room = clearRoomBeside(main, laptop, {});
+  EXPECT_EQ(room, QRect(582, 0, 784, 768));
+  const auto f = arrangeBesideMap(room, QSize(643, 529), QSize(989, 690), QSize(151, 181),
+                                  QSize(324, 492), QSize(183, 198));
+  ASSERT_TRUE(f.has_value());
+  const std::vector<QRect> frames = {main, f->company, f->district, f->miniMap};
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    EXPECT_TRUE(laptop.contains(frames[i])) << i;
+    for (std::size_t j = i + 1; j < frames.size(); ++j)
+      EXPECT_FALSE(frames[i].intersects(frames[j])) << i << " covers " << j;
+  }
+  EXPECT_EQ(f->company.size(), QSize(784, 562)) << "the manager gives up height to the row";
+  EXPECT_GE(f->district.height(), 181);
+  EXPECT_GE(f->miniMap.width(), 183);
+  // Too low a room: nothing is arranged, and the windows find places one by one.
+  EXPECT_FALSE(arrangeBesideMap(QRect(0, 0, 784, 600), QSize(643, 529), QSize(989, 690),
+                                QSize(151, 181), QSize(324, 492), QSize(183, 198)));
+  // Beside windows already there, the clear room is the part they leave.
+  EXPECT_EQ(clearRoomBeside(QRect(8, 8, 802, 625), kLeftScreen, {QRect(818, 0, 782, 600)}),
+            QRect(818, 608, 782, 392));
+}
+
 TEST(FirstPlaces, DialogsGoOverTheMiddleOfTheMainWindowButStayOnTheScreen) {
   EXPECT_EQ(centredOver(QSize(400, 150), QRect(8, 8, 802, 625), kLeftScreen),
             QRect(209, 246, 400, 150));

@@ -24,6 +24,7 @@
 #include "ui/detail_dialogs.h"
 #include "ui/management_commands.h"
 #include "ui/personnel_window.h"
+#include "ui/replacement_dialog.h"
 #include "ui/stats_page.h"
 #include "ui/store_window.h"
 #include "ui/warehouse_dialog.h"
@@ -81,9 +82,9 @@ TEST_F(Screenshots, EveryManagementWindowAfterFourMonths) {
 
   auto* store = static_cast<StoreWindow*>(main->subWindows().tempoform);
   store->showStore(1);
-  const std::array<const char*, 7> storePages = {
-      "store_status",     "store_budget",    "store_bulk", "store_islands",
-      "store_promotions", "store_equipment", "store_stats"};
+  const std::array<const char*, 8> storePages = {
+      "store_status",     "store_budget",    "store_bulk",  "store_islands",
+      "store_promotions", "store_equipment", "store_stats", "store_advice"};
   ASSERT_EQ(store->pages()->count(), static_cast<int>(storePages.size()));
   for (int p = 0; p < store->pages()->count(); ++p) {
     store->pages()->setCurrentIndex(p);
@@ -114,6 +115,51 @@ TEST_F(Screenshots, EveryManagementWindowAfterFourMonths) {
   for (const char* k : {"1", "2", "5", "0", "×", "8"})
     calculator.key(QString::fromUtf8(k))->click();
   take(&calculator, QStringLiteral("dialog_calculator"));
+}
+
+// A laptop's screen of 1366 x 768 less a title bar: each window fits it at its smallest, takes
+// the size it would have there, and shows every button it has inside that size.
+TEST_F(Screenshots, TheOrderWindowsFitALaptopScreenWithEveryButtonInView) {
+  const QSize room(1366, 768 - 32);
+  auto fitAndTake = [&](QWidget* w, const QString& name) {
+    w->show();
+    QApplication::processEvents();
+    const QSize smallest = w->minimumSizeHint().expandedTo(w->minimumSize());
+    EXPECT_LE(smallest.width(), room.width()) << name.toStdString();
+    EXPECT_LE(smallest.height(), room.height()) << name.toStdString();
+    w->resize(w->sizeHint().boundedTo(room).expandedTo(smallest));
+    QApplication::processEvents();
+    for (QPushButton* b : w->findChildren<QPushButton*>()) {
+      if (!b->isVisibleTo(w)) continue;
+      const QRect at(b->mapTo(w, QPoint(0, 0)), b->size());
+      EXPECT_TRUE(w->rect().contains(at)) << name.toStdString() << ": " << b->text().toStdString();
+    }
+    const QPixmap picture = w->grab();
+    EXPECT_LE(picture.height(), room.height()) << name.toStdString();
+    if (!folder.isEmpty()) {
+      EXPECT_TRUE(picture.save(folder + QLatin1Char('/') + name + ".png"));
+    }
+  };
+  auto* store = static_cast<StoreWindow*>(main->subWindows().tempoform);
+  store->showStore(1);
+  store->pages()->setCurrentWidget(store->statusPage());
+  fitAndTake(store, QStringLiteral("laptop_store"));
+  for (int p = 0; p < store->pages()->count(); ++p) {
+    store->pages()->setCurrentIndex(p);
+    QApplication::processEvents();
+    for (QPushButton* b : store->findChildren<QPushButton*>()) {
+      if (!b->isVisibleTo(store)) continue;
+      EXPECT_TRUE(store->rect().contains(QRect(b->mapTo(store, QPoint(0, 0)), b->size())))
+          << store->pages()->tabText(p).toStdString() << ": " << b->text().toStdString();
+    }
+  }
+  auto* company = static_cast<CompanyWindow*>(main->subWindows().kaishaform);
+  company->refresh();
+  company->pages()->setCurrentWidget(company->storeListPage());
+  fitAndTake(company, QStringLiteral("laptop_company"));
+  Tirekaeform plan(main->world(), main->options(), 1, nullptr, &main->pictures());
+  fitAndTake(&plan, QStringLiteral("laptop_replacement"));
+  plan.sheet()->hide();
 }
 
 }  // namespace

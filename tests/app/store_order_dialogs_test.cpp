@@ -4,6 +4,7 @@
 // what the order then did to the game.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -103,7 +104,13 @@ TEST_F(StoreOrderDialogs, TheReplacementPlanInstallsUndoesAndKeepsItsSideListsVi
   main->options().subvisible = true;
   Tirekaeform form(world(), main->options(), 1);
   form.show();
+  QApplication::processEvents();  // the sheet follows once the dialog stands in its place
   EXPECT_TRUE(form.sheet()->isVisible());
+  // Beside the dialog, never over the buttons between the lists.
+  for (QPushButton* b : {form.installButton(), form.removeButton(), form.undoButton()})
+    EXPECT_FALSE(
+        form.sheet()->frameGeometry().intersects(QRect(b->mapToGlobal(QPoint(0, 0)), b->size())))
+        << b->text().toStdString();
   ASSERT_EQ(form.warehouseList()->topLevelItemCount(), 2);
   form.warehouseList()->selectAll();
   form.install();

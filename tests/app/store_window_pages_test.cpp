@@ -40,7 +40,8 @@ TEST_F(StoreWindowPages, PagesStandInTheirOrder) {
   QStringList tabs;
   for (int i = 0; i < storeWindow().pages()->count(); ++i)
     tabs << storeWindow().pages()->tabText(i);
-  EXPECT_EQ(tabs, (QStringList{"ｽﾃｰﾀｽ", "予算", "一括設定", "個別調整", "販促", "設備", "統計"}));
+  EXPECT_EQ(tabs,
+            (QStringList{"ｽﾃｰﾀｽ", "予算", "一括設定", "個別調整", "販促", "設備", "統計", "診断"}));
 }
 
 TEST_F(StoreWindowPages, TheIslandPageStepsTheSelectedIslands) {

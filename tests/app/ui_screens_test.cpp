@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "base/text.h"
@@ -124,6 +125,27 @@ TEST_F(UiScreensMaker, SortingByARatingCountsUnappraisedModelsAsZero) {
   form.modelList()->sortByColumn(Tmakerform::kColGambling, Qt::DescendingOrder);
   EXPECT_EQ(form.modelList()->topLevelItem(0)->text(Tmakerform::kColName),
             QStringLiteral("大関伝説"));
+}
+
+TEST_F(UiScreensMaker, TheAppraiserShowsThatAClickGoesOn) {
+  Tmakerform form(*world, port.opts, nullptr);
+  form.show();
+  EXPECT_TRUE(form.nextButton()->isHidden());
+  form.modelClicked(0);
+  ASSERT_TRUE(form.appraising());
+  ASSERT_TRUE(form.nextButton()->isVisible());
+  TypingBox* box = form.typingBox();
+  box->finish();
+  EXPECT_TRUE(box->continueMarkShown()) << "a whole line waits with its mark";
+  const QString first = box->fullText();
+  QTest::mouseClick(form.nextButton(), Qt::LeftButton);
+  EXPECT_NE(box->fullText(), first);
+  for (int clicks = 0; clicks < 4 * kAppraisalLines && form.appraising(); ++clicks)
+    QTest::mouseClick(form.nextButton(), Qt::LeftButton);
+  EXPECT_FALSE(form.appraising());
+  EXPECT_FALSE(world->makers[0].models[0].unappraised);
+  EXPECT_TRUE(form.nextButton()->isHidden());
+  EXPECT_FALSE(box->continueMarkShown()) << "the verdict has nothing after it";
 }
 
 TEST_F(UiScreensMaker, AppraisalTypesTheDialogueLineByLineThenShowsTheRatings) {
@@ -355,7 +377,7 @@ TEST(UiScreensStore, StatusPageShowsTheStoreAsItStands) {
   s.uriage[kTotal] = Money::fromInt(5000);
   s.arari[kTotal] = Money::fromInt(750);
   page.showStore(*w, s);
-  EXPECT_EQ(page.text(F::kCustomers), QStringLiteral("1234人"));
+  EXPECT_EQ(page.text(F::kCustomers), QStringLiteral("1,234人"));
   EXPECT_EQ(page.text(F::kTakings), QStringLiteral("5,000"));
   EXPECT_EQ(page.text(F::kGrossProfit), QStringLiteral("750"));
   EXPECT_EQ(page.text(F::kAttendance), QStringLiteral("37%"));
@@ -369,11 +391,13 @@ TEST(UiScreensStore, StatusPageShowsTheStoreAsItStands) {
       {F::kMoral, QStringLiteral("ｽﾀｯﾌの職務意識")},
       {F::kSkill, QStringLiteral("ｽﾀｯﾌの職務技能")},
       {F::kAssetValue, QStringLiteral("店舗と土地の価値")},
-      {F::kOpened, QStringLiteral("出店した年月")}};
+      {F::kOpened, QStringLiteral("出店した年月")},
+      {F::kAttendance, QStringLiteral("客付き")}};
   for (const auto& [field, hint] : hints) {
     EXPECT_EQ(page.caption(field)->toolTip(), hint) << "caption of field " << field;
     EXPECT_EQ(page.label(field)->toolTip(), hint) << "value of field " << field;
   }
+  EXPECT_EQ(page.caption(F::kOpened)->text(), QStringLiteral("出店年月"));
 
   const QStringList captions = {"開店(&O)", "閉店(&Z)", "工事(&K)",
                                 "変更(&C)", "変更(&D)", "ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"};
@@ -384,10 +408,18 @@ TEST(UiScreensStore, StatusPageShowsTheStoreAsItStands) {
     EXPECT_EQ(b->text(), captions[c]);
     EXPECT_EQ(b->isEnabled(), enabledWhenOpen[c]) << captions[c].toStdString();
   }
+  // Under construction: the manipulations may still change, nothing else of the state's.
   s.joutai = kUnderConstruction;
   page.showStore(*w, s);
-  EXPECT_FALSE(page.button(StoreStatusPage::kManipulations)->isEnabled());
+  EXPECT_TRUE(page.button(StoreStatusPage::kManipulations)->isEnabled());
   EXPECT_FALSE(page.button(StoreStatusPage::kClose)->isEnabled());
+  EXPECT_FALSE(page.button(StoreStatusPage::kOpen)->isEnabled());
+  EXPECT_FALSE(page.button(StoreStatusPage::kConstruction)->isEnabled());
+  s.joutai = kWaiting;
+  page.showStore(*w, s);
+  EXPECT_TRUE(page.button(StoreStatusPage::kOpen)->isEnabled())
+      << "the order names what is missing";
+  EXPECT_TRUE(page.button(StoreStatusPage::kConstruction)->isEnabled());
   page.clear();
   EXPECT_FALSE(page.button(StoreStatusPage::kExchangeRates)->isEnabled());
 }
@@ -471,7 +503,7 @@ TEST_F(UiScreensWindows, RivalStoreWindowShowsTheRecordAndNoticesItsEnd) {
   EXPECT_EQ(p.text(F::kLastResult), QStringLiteral("-1,234"));
   EXPECT_EQ(p.text(F::kTotalResult), QStringLiteral("56,789"));
   EXPECT_EQ(p.text(F::kLosses), QStringLiteral("-2,000"));
-  EXPECT_EQ(p.text(F::kCustomers), QStringLiteral("4321人"));
+  EXPECT_EQ(p.text(F::kCustomers), QStringLiteral("4,321人"));
 
   t.joutai = kRivalBuilding;
   window->refresh();

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <memory>
 
+#include "company/advice_text.h"
+#include "company/advisor.h"
 #include "company/new_game.h"
 #include "persist/city_file.h"
 #include "persist/save_file.h"
@@ -35,7 +37,9 @@ std::string AutoplayUsage() {
   return "usage: gindamaya97-autoplay --city FILE.pmp [options]\n"
          "       gindamaya97-autoplay --load FILE.PLR [options]\n"
          "  --seed N            generator seed (default 1); it also drives a random strategy\n"
-         "  --strategy NAME     who plays: steady (default), random or watch (gives no orders)\n"
+         "  --strategy NAME     who plays: steady (default), random, watch (gives no orders),\n"
+         "                      novice (one hall with the game's defaults, then only ends months)\n"
+         "                      or advised (the novice who also does what the advisor says)\n"
          "  --months N          months to play (default 12)\n"
          "  --president NAME    president's name (default: the founding screen's default)\n"
          "  --company NAME      company name (default: the fixed default)\n"
@@ -46,6 +50,7 @@ std::string AutoplayUsage() {
          "  --restart           after a game ends, found a new company on the same city\n"
          "  --check             check the player's books and the game's invariants every month;\n"
          "                      each broken rule is written to standard error, exit code 3\n"
+         "  --advice            after every month, write the advisor's findings, one a line\n"
          "  --csv FILE          write the block grid after the last month\n"
          "  --load FILE.PLR     continue a saved game (seeded with --seed) instead of a new game\n"
          "  --save FILE.PLR     save the game after the last month and print the generator's "
@@ -123,6 +128,8 @@ std::optional<AutoplaySettings> ParseAutoplayArguments(const std::vector<std::st
       s.check = true;
     } else if (a == "--restart") {
       s.restart = true;
+    } else if (a == "--advice") {
+      s.advice = true;
     } else {
       error = "unknown argument: " + a;
       return std::nullopt;
@@ -178,6 +185,22 @@ std::unique_ptr<tworld> newGame(const AutoplaySettings& s, const CityDefinition&
   SetUpNewGame(*world, generator, city, s.founding,
                s.rivals ? Difficulty::kRivals : Difficulty::kNovice);
   return world;
+}
+
+// The advisor's findings for the month to come: "advice slot=1 serious hall-losing cost=812
+// months=-1 v=3,-812,4120,4932,0", the company's with slot 0.
+void writeAdvice(const tworld& world, std::ostream& out) {
+  auto write = [&](const AdviceList& list) {
+    for (const Advice& a : list) {
+      out << "advice slot=" << a.slot << ' ' << static_cast<int>(a.severity) << ' '
+          << adviceTopicKey(a.topic) << " remedy=" << static_cast<int>(a.remedy)
+          << " cost=" << a.monthlyCost << " months=" << a.monthsLeft << " v=";
+      for (std::size_t i = 0; i < a.v.size(); ++i) out << (i ? "," : "") << a.v[i];
+      out << '\n';
+    }
+  };
+  write(DiagnoseCompany(world));
+  for (int slot = 1; slot <= kStoreSlots; ++slot) write(DiagnoseStore(world, slot));
 }
 
 // The player's part of the month line: his open stores and the month's sales and net profit.
@@ -240,6 +263,7 @@ int RunAutoplay(const AutoplaySettings& s, std::ostream& out, std::ostream& err)
     out << " population=" << w.TotalPopulation() << " digest=" << digest;
     writeRivals(w.rivals, out);
     out << '\n';
+    if (s.advice) writeAdvice(w, out);
     for (; reported < game->violations().size(); ++reported)
       err << "violation: " << game->violations()[reported] << '\n';
     if (!out) break;

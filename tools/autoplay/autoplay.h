@@ -26,6 +26,7 @@ struct AutoplaySettings {
   std::string strategy = "steady";
   bool check = false;    // check the player's books and the game's invariants every month
   bool restart = false;  // after a game ends, found a new company on the same city
+  bool advice = false;   // write the advisor's findings after every month
 };
 
 // Parses the command line; on an error returns nullopt and writes the message to `error`.

@@ -262,13 +262,13 @@ void RandomStrategy::workPersonnel(tworld& world, PlayerOrders& orders, Personne
     const int amount = kAmounts[pick(static_cast<int>(kAmounts.size()))];
     switch (pick(4)) {
       case 0:
-        session.assign(selection(world), who, amount);
+        session.assign(StoreOrder(selection(world)), who, amount);
         break;
       case 1:
-        session.transferOut(selection(world), who, amount);
+        session.transferOut(StoreOrder(selection(world)), who, amount);
         break;
       case 2:
-        session.leaveItToMe(selection(world));
+        session.leaveItToMe(StoreOrder(selection(world)));
         break;
       default:
         if (chance(30)) orders.dismiss(session);
@@ -282,11 +282,11 @@ void RandomStrategy::workPersonnel(tworld& world, PlayerOrders& orders, Personne
     StoreSelection all;
     for (int slot = 1; slot <= kStoreSlots; ++slot)
       if (world.kaichou.slot(slot).used) all.set(slot - 1);
-    if (chance(70) && all.any()) session.assign(all, StaffChoice::Both, kMoveAll);
+    if (chance(70) && all.any()) session.assign(StoreOrder(all), StaffChoice::Both, kMoveAll);
     while (session.pool().staffTotal() > 0 && !orders.dismiss(session)) {
       // Without the money for the severance the people must go to some store after all.
       if (!all.any()) break;
-      session.assign(all, StaffChoice::Both, kMoveAll);
+      session.assign(StoreOrder(all), StaffChoice::Both, kMoveAll);
     }
   }
   if (!orders.confirmPersonnel(session) && session.committed()) {

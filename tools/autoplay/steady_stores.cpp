@@ -9,6 +9,7 @@
 #include "company/promotion_order.h"
 #include "company/replacement_plan.h"
 #include "company/warehouse_disposal.h"
+#include "machine_moves.h"
 #include "player_orders.h"
 #include "player_port.h"
 #include "steady_strategy.h"
@@ -75,18 +76,9 @@ void SteadyStrategy::fillFloors(tworld& world, PlayerOrders& orders) {
       std::optional<ModelChoice> model;
       while (islands > 0 && !(model = BestModel(world, islands, budget))) islands /= 2;
       if (!model) break;
-      const PurchaseResult bought = orders.buyMachines(model->maker, model->slot, islands);
-      if (bought.outcome != OrderOutcome::Done) break;
-      ReplacementPlan plan(world, slot);
-      std::vector<int> records;
-      for (int r = bought.firstRecord; r < bought.firstRecord + bought.records; ++r)
-        records.push_back(r - 1);
-      std::size_t next = 0;
-      for (int f = 0; f < plan.store().floorCount() && next < records.size(); ++f) {
-        if (plan.freeIslands(f) == 0) continue;
-        next += plan.install(world.ui(), std::span(records).subspan(next), f);
-      }
-      if (orders.replace(plan) != OrderOutcome::Done) break;
+      if (BuyAndInstall(world, orders, slot, model->maker, model->slot, islands) !=
+          Installation::Installed)
+        break;
     }
   }
 }
@@ -121,19 +113,9 @@ void SteadyStrategy::renewOldMachines(tworld& world, PlayerOrders& orders) {
       islands /= 2;
     if (!model) return;  // nothing more can be afforded this month
     old.resize(islands);
-    const PurchaseResult bought = orders.buyMachines(model->maker, model->slot, islands);
-    if (bought.outcome != OrderOutcome::Done) return;
-    ReplacementPlan plan(world, slot);
-    plan.remove(world.ui(), old);
-    std::vector<int> records;
-    for (int r = bought.firstRecord; r < bought.firstRecord + bought.records; ++r)
-      records.push_back(r - 1);
-    std::size_t next = 0;
-    for (int f = 0; f < plan.store().floorCount() && next < records.size(); ++f) {
-      if (plan.freeIslands(f) == 0) continue;
-      next += plan.install(world.ui(), std::span(records).subspan(next), f);
-    }
-    orders.replace(plan);
+    if (BuyAndInstall(world, orders, slot, model->maker, model->slot, islands, old) ==
+        Installation::NotBought)
+      return;
   }
 }
 
@@ -148,9 +130,9 @@ void moveStaff(PersonnelSession& session, int slot, int sex, int count, bool int
       const Ttempo& from = intoStore ? session.pool() : session.store(slot);
       if (from.staffOf(sex) < step) break;
       if (intoStore)
-        session.assign(selectSlot(slot), who, step);
+        session.assign(StoreOrder(selectSlot(slot)), who, step);
       else
-        session.transferOut(selectSlot(slot), who, step);
+        session.transferOut(StoreOrder(selectSlot(slot)), who, step);
       count -= step;
     }
 }
@@ -206,7 +188,7 @@ void SteadyStrategy::staff(tworld& world, PlayerOrders& orders) {
     while (count > 0 && HiringCost(world, count, HireSex::Any) > spare) count = count * 3 / 4;
     if (count > 0) orders.hire(session, count, HireSex::Any);
   }
-  session.leaveItToMe(short_);
+  session.leaveItToMe(StoreOrder(short_));
   // The rest go where the halls are furthest below what they should have.
   for (int sex : {kMale, kFemale})
     for (int n = 1; n <= kStoreSlots && session.pool().staffOf(sex) > 0; ++n)
@@ -216,7 +198,7 @@ void SteadyStrategy::staff(tworld& world, PlayerOrders& orders) {
   // severance, and they would be paid every month.
   if (session.pool().staffTotal() > 0 &&
       (session.severance() >= k.sikin.trunc() - 10000 || !orders.dismiss(session)))
-    session.assign(others, StaffChoice::Both, kMoveAll);
+    session.assign(StoreOrder(others), StaffChoice::Both, kMoveAll);
   orders.confirmPersonnel(session);
 }
 

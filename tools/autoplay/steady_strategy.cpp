@@ -142,8 +142,8 @@ void SteadyStrategy::graduates(tworld& world, PlayerOrders& orders, const Gradua
   StoreSelection all;
   for (int n = 1; n <= kStoreSlots; ++n)
     if (world.kaichou.slot(n).used) all.set(n - 1);
-  session.leaveItToMe(all);
-  if (session.pool().staffTotal() > 0) session.assign(all, StaffChoice::Both, kMoveAll);
+  session.leaveItToMe(StoreOrder(all));
+  if (session.pool().staffTotal() > 0) session.assign(StoreOrder(all), StaffChoice::Both, kMoveAll);
   if (!orders.confirmPersonnel(session) && session.pool().staffTotal() > 0) {
     orders.dismiss(session);
     orders.confirmPersonnel(session);

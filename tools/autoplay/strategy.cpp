@@ -1,6 +1,7 @@
 // The strategies by name, and `watch`: a player who founds his company and only looks on.
 #include "strategy.h"
 
+#include "novice_strategy.h"
 #include "random_strategy.h"
 #include "steady_strategy.h"
 
@@ -30,9 +31,11 @@ std::unique_ptr<Strategy> MakeStrategy(std::string_view name, uint32_t seed) {
   if (name == "steady") return std::make_unique<SteadyStrategy>();
   if (name == "random") return std::make_unique<RandomStrategy>(seed);
   if (name == "watch") return std::make_unique<WatchStrategy>();
+  if (name == "novice") return std::make_unique<NoviceStrategy>();
+  if (name == "advised") return std::make_unique<AdvisedStrategy>();
   return nullptr;
 }
 
-std::string_view StrategyNames() { return "steady, random, watch"; }
+std::string_view StrategyNames() { return "steady, random, watch, novice, advised"; }
 
 }  // namespace gm

@@ -43,9 +43,9 @@ class Strategy {
   virtual void graduates(tworld& world, PlayerOrders& orders, const GraduateOffer& offer) = 0;
 };
 
-// The strategies by name: "steady", "random" and "watch" (gives no order and says no to every
-// question). nullptr for an unknown name. `seed` drives a strategy's own choices; it never
-// draws from the game's generator.
+// The strategies by name: "steady", "random", "watch" (gives no order and says no to every
+// question), "novice" and "advised". nullptr for an unknown name. `seed` drives a strategy's own
+// choices; it never draws from the game's generator.
 std::unique_ptr<Strategy> MakeStrategy(std::string_view name, uint32_t seed);
 // The names MakeStrategy knows, for the usage text.
 std::string_view StrategyNames();

@@ -1,6 +1,7 @@
 // The construction order: its refusals in order, the questions and names, the price, the draws
 // of a new store, the completion month, and the withdrawal of a store.
 #include "company/construction_order.h"
+#include "company/replacement_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +151,36 @@ TEST_F(Construction, ClearingAStoreWithdrawsItAndSortsTheSlots) {
   ASSERT_EQ(OrderConstruction(*w, 2, 2, kWorkParking), OrderOutcome::Done);
   EXPECT_EQ(port.messages[1].text, "区画 (2, 2) を駐車場にします。よろしいですか？");
   EXPECT_EQ(w->block(2, 2).kind, 27);
+}
+
+// Pulling a store down would lose the machines standing in it: like its staff, they must go
+// first, and the staff are named first.
+TEST_F(Construction, AStoreIsPulledDownOnlyOnceItsMachinesAreInTheWarehouse) {
+  Ttempo& s = addStore(1, 2, 2, 1, kWaiting, "一号店");
+  addStore(2, 0, 0, 0, kOpen, "二号店");
+  s.dai[1][0] = island(3);
+  s.setZyosei(2);
+  EXPECT_EQ(refusalOf(2, 2, kWorkClear),
+            "撤退/店舗を取り壊す前に、店舗のスタッフ全員を他の店舗へ異動させてください。");
+  s.setZyosei(0);
+  for (int work : {kWorkClear, kWorkParking}) {
+    EXPECT_EQ(OrderConstruction(*w, 2, 2, work), OrderOutcome::Refused);
+    EXPECT_EQ(lastMessage().title, "撤退");
+    EXPECT_EQ(lastMessage().text, "店舗を取り壊す前に、店舗の台を全て入替で倉庫へ移してください。");
+  }
+  EXPECT_TRUE(company().slot(1).dai[1][0].used) << "refused: the island still stands";
+
+  ReplacementPlan plan(*w, 1);
+  const IslandPosition island[] = {{1, 0}};
+  ASSERT_EQ(plan.remove(port, island), 1);
+  answer({true});
+  ASSERT_EQ(OrderReplacement(*w, plan), OrderOutcome::Done);
+  EXPECT_EQ(refusalOf(2, 2, kWorkClear), "");
+  answer({true});
+  ASSERT_EQ(OrderConstruction(*w, 2, 2, kWorkClear), OrderOutcome::Done);
+  EXPECT_EQ(w->block(2, 2).kind, 2);
+  EXPECT_EQ(company().slot(1).name.view(), "二号店");
+  EXPECT_EQ(company().record(1).kishu, 3) << "the island waits in the warehouse";
 }
 
 TEST_F(Construction, AThirdStoreBringsTheWarehouseRebuildUp) {

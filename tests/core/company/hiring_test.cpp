@@ -32,6 +32,21 @@ TEST_F(Hiring, TheCostMultipliesEveryFactorInTurn) {
   EXPECT_EQ(HiringCost(*world, 0, HireSex::Any), 0);
 }
 
+// The product is formed whole and truncated once: rounded to four decimals at every step it
+// would come to 67.0000 and cost a thousand yen more.
+TEST_F(Hiring, ACostJustBelowAWholeNumberIsTruncated) {
+  world->month = 1;             // January: 1.6
+  company().SetChisei(75);      // 0.9
+  company().SetKarisuma(5);     // 1.25
+  store(1, 0, 0).setChimei(5);  // average fame 5: 1.22
+  for (int r = 0; r < 6; ++r)
+    for (int c = 0; c < 6; ++c) world->block(r, c).SetUnrest(65);  // 1.13
+  // 30 x 1.6 x 0.9 x 1.25 x 0.9 (men) x 1.13 x 1.22 = 66.99996
+  EXPECT_EQ(HiringCost(*world, 1, HireSex::Men), 66);
+  // The same terms for two: 133.99992.
+  EXPECT_EQ(HiringCost(*world, 2, HireSex::Men), 133);
+}
+
 TEST_F(Hiring, RecruitsDrawTheirMoraleSkillAndSexInOrder) {
   store(1, 4, 0, 45, 72);  // the company's staff: morale band 4 (+8), skill band 7 (+17)
   session.begin();

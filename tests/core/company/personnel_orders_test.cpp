@@ -11,6 +11,7 @@
 namespace gm {
 namespace {
 
+using test::listed;
 using test::slots;
 
 Money points(int64_t whole) { return Money::fromInt(whole); }
@@ -40,7 +41,7 @@ TEST_F(Personnel, AssigningByCountStopsAtTheFirstStoreThatGetsNobody) {
   for (int n = 1; n <= 4; ++n) store(n, 0, 0);
   session.begin();
   session.addRecruits(25, 12, points(40), points(30));
-  EXPECT_EQ(session.assign(slots({1, 2, 3, 4}), StaffChoice::Both, 10), 30);
+  EXPECT_EQ(session.assign(listed({1, 2, 3, 4}), StaffChoice::Both, 10), 30);
   EXPECT_EQ(session.store(1).dansei, 10);
   EXPECT_EQ(session.store(1).zyosei, 10);
   EXPECT_EQ(session.store(2).dansei, 10);
@@ -49,14 +50,14 @@ TEST_F(Personnel, AssigningByCountStopsAtTheFirstStoreThatGetsNobody) {
   EXPECT_EQ(session.store(1).moral, points(40)) << "an empty store takes the newcomers' morale";
   EXPECT_EQ(session.store(1).skill, points(30));
 
-  EXPECT_EQ(session.assign(slots({4, 3}), StaffChoice::Men, 1), 2) << "slot order, not the list's";
+  EXPECT_EQ(session.assign(listed({4, 3}), StaffChoice::Men, 1), 2);
   EXPECT_EQ(session.store(3).dansei, 1);
   EXPECT_EQ(session.store(4).dansei, 1);
   EXPECT_EQ(pool().dansei, 3);
   EXPECT_EQ(pool().zyosei, 2);
 
-  EXPECT_EQ(session.assign(slots({1}), StaffChoice::Both, 0), 0) << "a count of 0 is refused";
-  EXPECT_EQ(session.assign(slots({1}), StaffChoice::Both, -5), 0);
+  EXPECT_EQ(session.assign(listed({1}), StaffChoice::Both, 0), 0) << "a count of 0 is refused";
+  EXPECT_EQ(session.assign(listed({1}), StaffChoice::Both, -5), 0);
   EXPECT_TRUE(PersonnelSession::CheckAmount(-5));
   EXPECT_EQ(pool().staffTotal(), 5);
   EXPECT_EQ(company().slot(1).staffTotal(), 0) << "only the copies change";
@@ -67,7 +68,7 @@ TEST_F(Personnel, AssigningEverybodySharesThePoolInTurn) {
   store(5, 0, 0);
   session.begin();
   session.addRecruits(10, 2, points(20), points(20));
-  EXPECT_EQ(session.assign(slots({1, 2, 3}), StaffChoice::Both, kMoveAll), 12);
+  EXPECT_EQ(session.assign(listed({1, 2, 3}), StaffChoice::Both, kMoveAll), 12);
   // Men: a share of 3 each, and the one left over goes to the first store.
   EXPECT_EQ(session.store(1).dansei, 4);
   EXPECT_EQ(session.store(2).dansei, 3);
@@ -80,18 +81,61 @@ TEST_F(Personnel, AssigningEverybodySharesThePoolInTurn) {
   EXPECT_EQ(session.store(5).staffTotal(), 0) << "not selected";
 }
 
+// The player sorts the list by any column; the stores are served from the top of the list down.
+TEST_F(Personnel, MovesServeTheStoresInTheOrderTheListShowsThem) {
+  for (int n = 1; n <= 3; ++n) store(n, 0, 0);
+  session.begin();
+  session.addRecruits(15, 0, points(40), points(30));
+  EXPECT_EQ(session.assign(listed({3, 1, 2}), StaffChoice::Men, 10), 10);
+  EXPECT_EQ(session.store(3).dansei, 10) << "first in the list";
+  EXPECT_EQ(session.store(1).dansei, 0) << "five cannot make ten: the walk stops here";
+  EXPECT_EQ(session.store(2).dansei, 0);
+
+  // Five men, a share of one each, in turn down the list: 2, 3, 1, 2, 3.
+  EXPECT_EQ(session.assign(listed({2, 3, 1}), StaffChoice::Men, kMoveAll), 5);
+  EXPECT_EQ(session.store(2).dansei, 2);
+  EXPECT_EQ(session.store(3).dansei, 12);
+  EXPECT_EQ(session.store(1).dansei, 1);
+
+  // "任せる" fills the short stores in the same order. Ten idle islands need 16 people each.
+  store(4, 0, 0, 50, 50, kOpen, 10);
+  store(5, 0, 0, 50, 50, kOpen, 10);
+  session.begin();
+  session.addRecruits(20, 0, points(40), points(30));
+  port.answers = {false};
+  session.leaveItToMe(listed({5, 4}));
+  EXPECT_EQ(session.store(5).staffTotal(), 16);
+  EXPECT_EQ(session.store(4).staffTotal(), 4);
+  EXPECT_EQ(port.messages.back().text, "12人人員が足りません。");
+}
+
+// Each person "任せる" moves has a sex drawn for him: RandInt(100) <= 50 asks for a woman. With
+// seed 1 the draws are 3 (a woman: the pool has none, so nobody moves) and then 86 (a man).
+TEST_F(Personnel, LeaveItToMeDrawsAgainWhenTheDrawnSexIsNotThere) {
+  store(1, 0, 0);  // needs one
+  session.begin();
+  session.addRecruits(1, 0, points(40), points(30));
+  world->rng().setSeed(1);
+  const uint64_t before = world->rng().draws();
+  session.leaveItToMe(listed({1}));
+  EXPECT_EQ(world->rng().draws() - before, 2u);
+  EXPECT_EQ(session.store(1).dansei, 1);
+  EXPECT_EQ(pool().staffTotal(), 0);
+  EXPECT_TRUE(port.messages.empty()) << "no shortage left";
+}
+
 TEST_F(Personnel, TransfersOutWeighTheNewcomersIntoThePool) {
   store(1, 12, 4, 60, 60);
   store(2, 5, 20, 30, 30);
   session.begin();
-  EXPECT_EQ(session.transferOut(slots({1, 2}), StaffChoice::Both, 10), 20);
+  EXPECT_EQ(session.transferOut(listed({1, 2}), StaffChoice::Both, 10), 20);
   EXPECT_EQ(session.store(1).dansei, 2);
   EXPECT_EQ(session.store(1).zyosei, 4) << "four women cannot give ten";
   EXPECT_EQ(session.store(2).dansei, 5);
   EXPECT_EQ(session.store(2).zyosei, 10);
   EXPECT_EQ(pool().moral, points(45)) << "(10 x 60 + 10 x 30) / 20";
 
-  EXPECT_EQ(session.transferOut(slots({1}), StaffChoice::Women, kMoveAll), 4);
+  EXPECT_EQ(session.transferOut(listed({1}), StaffChoice::Women, kMoveAll), 4);
   EXPECT_EQ(pool().moral, points(48)) << "(20 x 45 + 4 x 60) / 24 = 47.5, to the even point";
   EXPECT_EQ(session.store(1).zyosei, 0);
   EXPECT_EQ(session.store(1).moral, points(60)) << "those who stay keep their morale";
@@ -106,7 +150,7 @@ TEST_F(Personnel, LeaveItToMeFillsTheShortStoresAndAsksBeforeTakingFromOthers) {
   session.begin();
   session.addRecruits(3, 3, points(50), points(50));
   port.answers = {true};
-  session.leaveItToMe(slots({1, 2}));
+  session.leaveItToMe(listed({1, 2}));
   EXPECT_EQ(session.store(1).staffTotal(), 16);
   EXPECT_EQ(session.store(2).staffTotal(), 25) << "gave the five still missing";
   EXPECT_EQ(pool().staffTotal(), 0);
@@ -119,7 +163,7 @@ TEST_F(Personnel, LeaveItToMeFillsTheShortStoresAndAsksBeforeTakingFromOthers) {
   port.messages.clear();
   session.begin();
   session.addRecruits(6, 0, points(50), points(50));
-  session.leaveItToMe(slots({1, 2}));
+  session.leaveItToMe(listed({1, 2}));
   EXPECT_EQ(session.store(1).staffTotal(), 11);
   EXPECT_EQ(session.store(2).staffTotal(), 30);
   EXPECT_EQ(port.titles(), (std::vector<std::string>{"任せる", "人員不足"}));
@@ -157,6 +201,12 @@ TEST_F(Personnel, DismissalPaysTheSeveranceAndEmptiesThePool) {
   EXPECT_EQ(pool().staffTotal(), 0);
   EXPECT_EQ(pool().moral, Money());
   EXPECT_FALSE(session.dismiss()) << "nobody left to dismiss";
+
+  // Formed whole and truncated once: 300 x 1.01 (morale band 3) x 1.02 (skill band 1) x 0.81
+  // (intelligence band 9) x (1 + 1.2 x 73) = 250.3386 x 88.6 = 22179.99996.
+  company().SetChisei(95);
+  session.addRecruits(1, 73, points(35), points(15));
+  EXPECT_EQ(session.severance(), 22179);
 }
 
 TEST_F(Personnel, ConfirmationWritesTheCopiesBackAndSetsTheMonthsMark) {
@@ -164,7 +214,7 @@ TEST_F(Personnel, ConfirmationWritesTheCopiesBackAndSetsTheMonthsMark) {
   store(2, 3, 0, 20, 20);
   store(4, 0, 0, 0, 0, kWaiting);
   session.begin();
-  session.transferOut(slots({2}), StaffChoice::Both, kMoveAll);
+  session.transferOut(listed({2}), StaffChoice::Both, kMoveAll);
   Check refusal = session.CheckConfirm();
   ASSERT_TRUE(refusal);
   EXPECT_FALSE(session.confirm());
@@ -172,7 +222,7 @@ TEST_F(Personnel, ConfirmationWritesTheCopiesBackAndSetsTheMonthsMark) {
   EXPECT_EQ(port.messages.back().text,
             "スタッフが全て配属されていません。余剰スタッフを全て配属するか、解雇してください。");
 
-  session.assign(slots({1}), StaffChoice::Men, kMoveAll);
+  session.assign(listed({1}), StaffChoice::Men, kMoveAll);
   EXPECT_FALSE(session.CheckLeave()) << "nobody came in or went: the screen may be left";
   port.messages.clear();
   port.answers = {false};

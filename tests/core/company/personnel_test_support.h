@@ -57,4 +57,11 @@ inline StoreSelection slots(std::initializer_list<int> list) {
   return s;
 }
 
+// The selected stores as a list shows them, top first.
+inline StoreOrder listed(std::initializer_list<int> list) {
+  StoreOrder order;
+  for (int n : list) order.add(n);
+  return order;
+}
+
 }  // namespace gm::test

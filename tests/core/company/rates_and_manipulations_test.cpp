@@ -96,10 +96,17 @@ TEST_F(RatesAndManipulations, ManipulationsForOneStoreOrSeveral) {
   EXPECT_EQ(a->kousaku, kShills | kIllegalRom);
   EXPECT_EQ(b->kousaku, kIllegalRom);
 
+  // A store under construction or suspended takes the order as any other: 2500 + 2 x 100
+  // for the two floors of the first, 2500 + 100 for the second.
   b->joutai = kUnderConstruction;
+  a->joutai = kSuspended;
+  EXPECT_FALSE(CheckManipulations(*w, both, ManipulationChange{kJackpotControl, 0}));
+  answer({true});
   EXPECT_EQ(OrderManipulations(*w, both, ManipulationChange{kJackpotControl, 0}),
-            OrderOutcome::Refused);
-  EXPECT_EQ(port.messages.back().text, "二号店は工事中か営業停止中のため、工作を変更できません。");
+            OrderOutcome::Done);
+  EXPECT_EQ(port.messages.back().text,
+            "工作を一括変更します。コストが  5,300かかりますが、よろしいですか？");
+  EXPECT_EQ(b->kousaku, kIllegalRom | kJackpotControl);
   EXPECT_EQ(CheckManipulations(*w, selectSlot(1), ManipulationChange{8, 0})->text,
             "その工作はできません。");
 }

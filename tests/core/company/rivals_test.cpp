@@ -312,6 +312,30 @@ TEST(Rivals, AnOpenStoreRaisesTheFansOfItsCloseNeighboursOnly) {
   EXPECT_GT(raised, 0);
 }
 
+// The monthly drift and the pull on the neighbours' fans belong to open stores only: a store
+// under construction or suspended makes no draw of its own. With no rival able to act, the
+// month draws only the five numbers that order the rivals' turns.
+TEST(Rivals, OnlyOpenStoresDriftAndDrawTheirNeighboursFans) {
+  for (int state : {kRivalBuilding, kRivalSuspended, kRivalOpen}) {
+    SCOPED_TRACE(state);
+    RivalCity city(10, 10, kPolice);
+    for (int i = 0; i < kRivalCount; ++i) city.rivals().shikin[i] = Money();
+    const int k = city.openStore(0, 5, 5, 4, 3);
+    city.rivals().Tenpo(k).joutai = static_cast<uint8_t>(state);
+    const uint64_t before = city.rng().draws();
+    city.katsudou();
+    const uint64_t draws = city.rng().draws() - before;
+    if (state != kRivalOpen) {
+      EXPECT_EQ(draws, 5u);
+      EXPECT_EQ(city.rivals().Tenpo(k).senren, 50);
+      EXPECT_EQ(city.at(5, 4).fanRate, 0);
+    } else {
+      // At least a rise-or-fall draw and its amount for each of the four ratings.
+      EXPECT_GE(draws, 5u + 8u);
+    }
+  }
+}
+
 TEST(Rivals, ReachGrowsWithRoadsAndOwnBlocksButNotPastTheSizeCap) {
   RivalCity city(12, 12, kPolice);
   int k = city.openStore(0, 5, 5, 4);

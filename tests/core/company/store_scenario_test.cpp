@@ -116,7 +116,7 @@ TEST(StoreScenario, FromBoughtLandToSixMonthsOfBusiness) {
   const int64_t hiring = HiringCost(*w, need + 4, HireSex::Any);
   ASSERT_TRUE(Hire(session, need + 4, HireSex::Any));
   EXPECT_EQ(cash(), before - Money::fromInt(hiring));
-  EXPECT_EQ(session.assign(selectSlot(1), StaffChoice::Both, kMoveAll), need + 4);
+  EXPECT_EQ(session.assign(StoreOrder(selectSlot(1)), StaffChoice::Both, kMoveAll), need + 4);
   ASSERT_TRUE(session.confirm());
   ASSERT_EQ(s.staffTotal(), need + 4);
 

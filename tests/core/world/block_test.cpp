@@ -140,6 +140,9 @@ TEST(Block, FanCountAndOwnerLabel) {
   b.SetPopulation(101);
   b.fanRate = 15;
   EXPECT_EQ(b.FanCount(), 15);  // 15.15 truncated
+  b.SetPopulation(20);
+  b.fanRate = 5;
+  EXPECT_EQ(b.FanCount(), 1) << "5 % of 20 people is one fan, exactly";
   EXPECT_EQ(b.OwnerLabel("港市", "山田"), "市民");
   b.kind = 22;
   EXPECT_EQ(b.OwnerLabel("港市", "山田"), "港市");

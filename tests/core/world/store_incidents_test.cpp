@@ -125,7 +125,12 @@ TEST(StoreIncidents, ExposedShillsStainTheStoreThePresidentAndTheNeighbourhood) 
       raised += b.unrest > 50;
     }
   EXPECT_GT(raised, 0);
-  EXPECT_EQ(c->at(5, 3).unrest, 0);   // a road is not populated
+  // The scandal reaches every block of the square, the road too: four draws decide it, five
+  // mark the store and the president, and each of the 9 x 9 - 1 = 80 blocks draws its unrest
+  // and then its fans (a road's fan rate stays at 0).
+  EXPECT_EQ(c->draws(), 4u + 5u + 2u * 80u);
+  EXPECT_TRUE(within(c->at(5, 3).unrest, 0, 4));
+  EXPECT_EQ(c->at(5, 3).fanRate, 0);
   EXPECT_EQ(c->at(0, 5).unrest, 50);  // outside the square
   EXPECT_EQ(c->at(10, 10).fanRate, 20);
   EXPECT_EQ(c->port.events, news("サクラ発覚", kCueDown));
