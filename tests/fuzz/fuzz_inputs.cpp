@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "company/advisor.h"
 #include "company/company_figures.h"
 #include "persist/city_file.h"
 #include "persist/save_file.h"
@@ -109,8 +110,17 @@ std::string PlayedSaveInput(std::string_view bytes) {
   SaveResult r = LoadSaveRecord(bytes, *world, *worlds().staging);
   if (!r.ok) return r.error.empty() ? "refused without a message" : std::string();
   world->rng().setSeed(1997);
-  for (int month = 0; month < 2; ++month)
+  // The advisor reads every store of the loaded game and of each month played, as its page and
+  // the store list do.
+  const auto advise = [](const tworld& w) {
+    (void)DiagnoseCompany(w);
+    for (int slot = 1; slot <= kStoreSlots; ++slot) (void)DiagnoseStore(w, slot);
+  };
+  advise(*world);
+  for (int month = 0; month < 2; ++month) {
     if (!PlayMonth(*world).goesOn) break;
+    advise(*world);
+  }
   if (EncodeSaveRecord(*world).size() != kSaveRecordSize) return "a played game saves wrongly";
   return {};
 }

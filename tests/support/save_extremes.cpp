@@ -391,6 +391,16 @@ std::vector<CombinedExtreme> CombinedExtremes() {
          fullCity(w);
          allMoney(w, kTop);
        }},
+      // The same staff underpaid, listless and untrained: most of them leave, or walk out.
+      {"full_city_underpaid",
+       [](tworld& w) {
+         fullCity(w);
+         for (Ttempo& t : w.kaichou.tempo) {
+           t.kyuyo = 120;
+           t.kyouiku = t.fukuri = 0;
+           t.moral = t.skill = Money();
+         }
+       }},
       {"full_city_last_month",
        [](tworld& w) {
          w.month = 12 * 9999;
