@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-tools-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
   libfluidsynth-dev fluid-soundfont-gm
   fonts-noto-cjk
   libgtest-dev libgmock-dev googletest libbenchmark-dev

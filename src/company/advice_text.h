@@ -1,6 +1,6 @@
 // The advisor's findings in words: what is wrong, in its figures; why, as the rule that causes
 // it works; and what to do, naming the order and its window. The report is the company's staff
-// writing to the president, in the game's Japanese.
+// writing to the president, in the player's language.
 #pragma once
 
 #include <string>
@@ -19,7 +19,7 @@ struct AdviceText {
 AdviceText adviceText(const tworld& world, const Advice& advice);
 
 // The severity as the screens mark it: "至急", "重要", "注意", "参考".
-std::string_view severityLabel(AdviceSeverity severity);
+std::string severityLabel(AdviceSeverity severity);
 // A short English key of a topic ("salary-below-demand"), for the headless player's log.
 std::string_view adviceTopicKey(AdviceTopic topic);
 // One line for the results report: the store's most important finding's headline, or a word

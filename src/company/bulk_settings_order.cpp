@@ -2,6 +2,7 @@
 // would change, asks, and then writes the same change into the company's stores.
 #include "company/bulk_settings_order.h"
 
+#include "base/translation.h"
 #include "company/company_figures.h"
 #include "world/world.h"
 
@@ -9,7 +10,9 @@ namespace gm {
 
 namespace {
 
-Refusal badValue(std::string_view title) { return refusal(title, "その値は設定できません。"); }
+Refusal badValue(std::string_view title) {
+  return refusal(title, translate("bulk_settings_order", "その値は設定できません。"));
+}
 
 bool sameSettings(const Ttempo& a, const Ttempo& b) {
   for (int f = 0; f < kFloors; ++f)
@@ -99,26 +102,29 @@ MorningRatio morningRatio(const tworld& world, const StoreSelection& stores, int
 
 Check CheckBulkProfitRates(const tworld& world, const StoreSelection& stores,
                            const ProfitRateChanges& changes) {
-  if (!allInUse(world.kaichou, stores)) return badValue("利益率一括修正");
+  if (!allInUse(world.kaichou, stores))
+    return badValue(translate("bulk_settings_order", "利益率一括修正"));
   for (const auto& r : changes.byType)
-    if (r && !profitRateAllowed(*r)) return badValue("利益率一括修正");
+    if (r && !profitRateAllowed(*r))
+      return badValue(translate("bulk_settings_order", "利益率一括修正"));
   for (const auto& kind : changes.byForm)
     for (const auto& r : kind)
-      if (r && !profitRateAllowed(*r)) return badValue("利益率一括修正");
+      if (r && !profitRateAllowed(*r))
+        return badValue(translate("bulk_settings_order", "利益率一括修正"));
   return std::nullopt;
 }
 
 Check CheckBulkBusinessForm(const tworld& world, const StoreSelection& stores,
                             const BusinessFormChange& change) {
   if (!allInUse(world.kaichou, stores) || change.form < 0 || change.form >= kBusinessForms)
-    return badValue("営業形態一括修正");
+    return badValue(translate("bulk_settings_order", "営業形態一括修正"));
   return std::nullopt;
 }
 
 Check CheckBulkMorning(const tworld& world, const StoreSelection& stores,
                        const MorningChange& change) {
   if (!allInUse(world.kaichou, stores) || change.machines < 0 || change.machines > kMorningMachines)
-    return badValue("ﾓｰﾆﾝｸﾞ一括設定");
+    return badValue(translate("bulk_settings_order", "ﾓｰﾆﾝｸﾞ一括設定"));
   return std::nullopt;
 }
 
@@ -128,32 +134,36 @@ Check CheckNewIslandDefaults(const tworld& world, const StoreSelection& stores,
             d.morning9 >= 0 && d.morning9 <= kMorningMachines;
   for (int t = 0; t < kMachineTypeCount; ++t)
     ok = ok && profitRateAllowed(d.riritu[t]) && d.keitai[t] < kBusinessForms;
-  if (!ok) return badValue("新台初期値設定");
+  if (!ok) return badValue(translate("bulk_settings_order", "新台初期値設定"));
   return std::nullopt;
 }
 
 OrderOutcome OrderBulkProfitRates(tworld& world, const StoreSelection& stores,
                                   const ProfitRateChanges& changes) {
   return runBulk(world, stores, changes, CheckBulkProfitRates(world, stores, changes),
-                 "利益率一括修正", "利益率を一括修正します。よろしいですか？");
+                 translate("bulk_settings_order", "利益率一括修正"),
+                 translate("bulk_settings_order", "利益率を一括修正します。よろしいですか？"));
 }
 
 OrderOutcome OrderBulkBusinessForm(tworld& world, const StoreSelection& stores,
                                    const BusinessFormChange& change) {
   return runBulk(world, stores, change, CheckBulkBusinessForm(world, stores, change),
-                 "営業形態一括修正", "営業形態を一括調整します。よろしいですか？");
+                 translate("bulk_settings_order", "営業形態一括修正"),
+                 translate("bulk_settings_order", "営業形態を一括調整します。よろしいですか？"));
 }
 
 OrderOutcome OrderBulkMorning(tworld& world, const StoreSelection& stores,
                               const MorningChange& change) {
-  return runBulk(world, stores, change, CheckBulkMorning(world, stores, change), "ﾓｰﾆﾝｸﾞ一括設定",
-                 "モーニングを一括設定します。よろしいですか？");
+  return runBulk(world, stores, change, CheckBulkMorning(world, stores, change),
+                 translate("bulk_settings_order", "ﾓｰﾆﾝｸﾞ一括設定"),
+                 translate("bulk_settings_order", "モーニングを一括設定します。よろしいですか？"));
 }
 
 OrderOutcome OrderNewIslandDefaults(tworld& world, const StoreSelection& stores,
                                     const NewIslandDefaults& defaults) {
   return runBulk(world, stores, defaults, CheckNewIslandDefaults(world, stores, defaults),
-                 "新台初期値設定", "新台初期値を一括変更します。よろしいですか？");
+                 translate("bulk_settings_order", "新台初期値設定"),
+                 translate("bulk_settings_order", "新台初期値を一括変更します。よろしいですか？"));
 }
 
 }  // namespace gm

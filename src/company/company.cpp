@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "base/rating.h"
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
@@ -40,14 +41,16 @@ void tkaichou::SetKantei(int64_t v) { kantei = static_cast<int32_t>(clampValue(v
 
 namespace {
 
-constexpr std::array<std::string_view, kCapitalClasses> kCapitalLabels = {
-    "3億円", "4億円", "5億円", "6億円", "7億円", "8億円", "9億円", "10億円"};
+constexpr std::array<const char*, kCapitalClasses> kCapitalLabels = {
+    GM_TR_NOOP("company", "3億円"), GM_TR_NOOP("company", "4億円"), GM_TR_NOOP("company", "5億円"),
+    GM_TR_NOOP("company", "6億円"), GM_TR_NOOP("company", "7億円"), GM_TR_NOOP("company", "8億円"),
+    GM_TR_NOOP("company", "9億円"), GM_TR_NOOP("company", "10億円")};
 
 constexpr std::array<WarehouseLevel, kWarehouseLevels> kWarehouseLevelTable = {{
-    {500, 0, "500台収容"},
-    {2000, 50000, "2,000台収容"},
-    {5000, 100000, "5,000台収容"},
-    {10000, 200000, "10,000台収容"},
+    {500, 0, GM_TR_NOOP("company", "500台収容")},
+    {2000, 50000, GM_TR_NOOP("company", "2,000台収容")},
+    {5000, 100000, GM_TR_NOOP("company", "5,000台収容")},
+    {10000, 200000, GM_TR_NOOP("company", "10,000台収容")},
 }};
 
 // Stores in use that a warehouse level must serve before it may be rebuilt to the next one.
@@ -55,8 +58,9 @@ constexpr std::array<int, kWarehouseLevels - 1> kStoresForRebuild = {3, 7, 15};
 
 }  // namespace
 
-std::string_view capitalLabel(int sihon) {
-  return sihon >= 0 && sihon < kCapitalClasses ? kCapitalLabels[sihon] : std::string_view();
+std::string capitalLabel(int sihon) {
+  return sihon >= 0 && sihon < kCapitalClasses ? translate("company", kCapitalLabels[sihon])
+                                               : std::string();
 }
 
 int64_t capitalCash(int sihon) {
@@ -65,6 +69,10 @@ int64_t capitalCash(int sihon) {
 
 const WarehouseLevel& warehouseLevel(int souko) {
   return kWarehouseLevelTable[std::clamp(souko, 0, kWarehouseLevels - 1)];
+}
+
+std::string warehouseLevelLabel(int souko) {
+  return translate("company", warehouseLevel(souko).label.data());
 }
 
 void MachineTally::add(const Tddai& d) {

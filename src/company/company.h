@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "base/fixed_string.h"
@@ -24,17 +25,18 @@ using BlockMarks = std::array<std::array<uint8_t, kMapSize>, kMapSize>;  // [row
 
 // Capital classes (`sihon`): what the founding and company screens show and the starting cash.
 inline constexpr int kCapitalClasses = 8;
-std::string_view capitalLabel(int sihon);
+std::string capitalLabel(int sihon);
 int64_t capitalCash(int sihon);  // thousands of yen
 
 // Warehouse levels (`souko`).
 struct WarehouseLevel {
-  int capacity;         // machines
-  int64_t rebuildCost;  // thousands of yen to rebuild up to this level (0 for the first)
-  std::string_view label;
+  int capacity;            // machines
+  int64_t rebuildCost;     // thousands of yen to rebuild up to this level (0 for the first)
+  std::string_view label;  // as written; the player reads `warehouseLevelLabel`
 };
 inline constexpr int kWarehouseLevels = 4;
 const WarehouseLevel& warehouseLevel(int souko);
+std::string warehouseLevelLabel(int souko);
 
 // `TempoKazu`: how many stores the president can lead, and the stores by state.
 struct StoreCounts {

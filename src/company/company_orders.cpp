@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/money.h"
+#include "base/translation.h"
 #include "company/company.h"
 #include "world/world.h"
 
@@ -21,22 +22,27 @@ WarehouseRebuildOutcome SoukoKaichiku(tworld& world) {
   const std::optional<WarehouseRebuild> plan = NextWarehouseRebuild(company);
   if (!plan) return WarehouseRebuildOutcome::NotOffered;
   Frontend& ui = world.ui();
-  const std::string question = "倉庫を" + std::string(warehouseLevel(plan->level).label) +
-                               "できる規模に改築します。費用が" + formatGrouped(plan->cost) +
-                               "かかりますが、よろしいですか？";
-  if (!ui.message("倉庫改築", question, true, true, kFaceNormal))
+  const std::string question =
+      formatText(translate("company_orders",
+                           "倉庫を%1台収容できる規模に改築します。費用が%2かかりますが、よろしいで"
+                           "すか？"),
+                 {formatGrouped(int64_t{plan->capacity}), formatGrouped(plan->cost)});
+  if (!ui.message(translate("company_orders", "倉庫改築"), question, true, true, kFaceNormal))
     return WarehouseRebuildOutcome::Declined;
   if (!company.Shiharai(plan->cost)) {
-    ui.message("資金不足", "費用が足りません。", true, false, kFaceCry);
+    ui.message(translate("company_orders", "資金不足"),
+               translate("company_orders", "費用が足りません。"), true, false, kFaceCry);
     return WarehouseRebuildOutcome::NoMoney;
   }
   company.souko = static_cast<uint8_t>(plan->level);
   ui.companyChanged();
   ui.playCue(kCueYes);
-  ui.message("倉庫改築",
-             "倉庫を改築しました。これからは最大" + formatGrouped(int64_t{plan->capacity}) +
-                 "台を収容できるようになります。",
-             false, false, kFaceLaugh);
+  ui.message(
+      translate("company_orders", "倉庫改築"),
+      formatText(translate("company_orders",
+                           "倉庫を改築しました。これからは最大%1台を収容できるようになります。"),
+                 {formatGrouped(int64_t{plan->capacity})}),
+      false, false, kFaceLaugh);
   ui.playCue(kCueMain);
   return WarehouseRebuildOutcome::Rebuilt;
 }
@@ -46,14 +52,19 @@ bool TokushuKousaku(tworld& world) {
   Frontend& ui = world.ui();
   bool changed = false;
   if (company.datuzei) {
-    if (ui.message("特殊工作", "アレをやめるのですね？", false, true, kFaceNormal)) {
+    if (ui.message(translate("company_orders", "特殊工作"),
+                   translate("company_orders", "アレをやめるのですね？"), false, true,
+                   kFaceNormal)) {
       company.datuzei = false;
       changed = true;
     }
-  } else if (ui.message("特殊工作", "アレを．．．実行するのですか？．．．本当に．．？", false, true,
-                        kFaceNormal)) {
-    ui.message("特殊工作", "わかりました．．．。今月より実行いたします。", false, false,
-               kFaceNormal);
+  } else if (ui.message(
+                 translate("company_orders", "特殊工作"),
+                 translate("company_orders", "アレを．．．実行するのですか？．．．本当に．．？"),
+                 false, true, kFaceNormal)) {
+    ui.message(translate("company_orders", "特殊工作"),
+               translate("company_orders", "わかりました．．．。今月より実行いたします。"), false,
+               false, kFaceNormal);
     company.datuzei = true;
     changed = true;
   }

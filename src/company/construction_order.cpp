@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/text.h"
+#include "base/translation.h"
 #include "company/company_orders.h"
 #include "world/world.h"
 
@@ -11,15 +12,20 @@ namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, kWorkTypeCount> kCaptions = {
-    "空き地(&S)",         "駐車場(&C)",         "１フロアの店舗(&1)", "２フロアの店舗(&2)",
-    "３フロアの店舗(&3)", "パーク級の店舗(&4)", "タワー級の店舗(&5)"};
+constexpr std::array<const char*, kWorkTypeCount> kCaptions = {
+    GM_TR_NOOP("construction_order", "空き地(&S)"),
+    GM_TR_NOOP("construction_order", "駐車場(&C)"),
+    GM_TR_NOOP("construction_order", "１フロアの店舗(&1)"),
+    GM_TR_NOOP("construction_order", "２フロアの店舗(&2)"),
+    GM_TR_NOOP("construction_order", "３フロアの店舗(&3)"),
+    GM_TR_NOOP("construction_order", "パーク級の店舗(&4)"),
+    GM_TR_NOOP("construction_order", "タワー級の店舗(&5)")};
 
 // A new store starts with some fame and polish, more for a bigger house.
 constexpr std::array<int, kFloors> kFirstFame = {15, 15, 20, 30, 40};
 constexpr std::array<int, kFloors> kFirstRefinement = {15, 15, 15, 20, 30};
 
-constexpr std::string_view kTitleWork = "工事内容";
+std::string workTitle() { return translate("construction_order", "工事内容"); }
 
 bool floorsAboveHoldMachines(const Ttempo& s, int size) {
   for (int f = size + 1; f <= s.kibo && f < kFloors; ++f)
@@ -29,8 +35,10 @@ bool floorsAboveHoldMachines(const Ttempo& s, int size) {
 
 }  // namespace
 
-std::string_view workTypeCaption(int workType) {
-  return workType >= 0 && workType < kWorkTypeCount ? kCaptions[workType] : std::string_view();
+std::string workTypeCaption(int workType) {
+  return workType >= 0 && workType < kWorkTypeCount
+             ? translate("construction_order", kCaptions[workType])
+             : std::string();
 }
 
 std::string blockLabel(int row, int column) {
@@ -68,16 +76,20 @@ int64_t ConstructionPrice(const tworld& world, int row, int column, int workType
 
 Check CheckStoreConstruction(const Ttempo& store) {
   if (store.joutai != kWaiting)
-    return refusal("工事", "店舗の状態が「待機中」でないと工事はできません。");
+    return refusal(
+        translate("construction_order", "工事"),
+        translate("construction_order", "店舗の状態が「待機中」でないと工事はできません。"));
   return std::nullopt;
 }
 
 Check CheckConstruction(const tworld& world, int row, int column, int workType) {
   if (!world.onMap(row, column) || workType < 0 || workType >= kWorkTypeCount)
-    return refusal("工事", "その工事はできません。");
+    return refusal(translate("construction_order", "工事"),
+                   translate("construction_order", "その工事はできません。"));
   const Tchip& b = world.block(row, column);
   if (b.kind != kOwnLandKind && b.kind != kOwnStoreKind && b.kind != kOwnParkingKind)
-    return refusal("工事", "そこは我が社の土地ではありません。");
+    return refusal(translate("construction_order", "工事"),
+                   translate("construction_order", "そこは我が社の土地ではありません。"));
   const tkaichou& company = world.kaichou;
   const ConstructionFacts f = constructionFacts(world, row, column, workType);
   const Ttempo* store = f.storeSlot != 0 ? &company.slot(f.storeSlot) : nullptr;
@@ -86,37 +98,50 @@ Check CheckConstruction(const tworld& world, int row, int column, int workType) 
   const bool pointless = (workType == kWorkClear && b.kind == kOwnLandKind) ||
                          (workType == kWorkParking && b.kind == kOwnParkingKind) ||
                          (store && isStoreWork(workType) && store->kibo == storeSizeOf(workType));
-  if (pointless) return refusal(kTitleWork, "それでは意味がありません。");
+  if (pointless)
+    return refusal(workTitle(), translate("construction_order", "それでは意味がありません。"));
   // Islands on the floors a smaller house no longer has could be reached by no screen again.
   if (store && f.rebuild && floorsAboveHoldMachines(*store, storeSizeOf(workType)))
-    return refusal(kTitleWork, "規模を縮小する前に、無くなるフロアの台を入替で撤去してください。");
+    return refusal(workTitle(),
+                   translate("construction_order",
+                             "規模を縮小する前に、無くなるフロアの台を入替で撤去してください。"));
 
   if (f.newStore) {
     const BlockGrid& g = world.blocks;
     if (b.HasKindWithin(g, world.mapWidth, world.mapHeight, kHospitalKind, 2))
-      return refusal(kTitleWork,
-                     "法令により、２区画以内の距離に病院がすでにある場合、店舗を開業する事はでき"
-                     "ません。お考え直しください。");
+      return refusal(workTitle(),
+                     translate("construction_order",
+                               "法令により、２区画以内の距離に病院がすでにある場合、店舗を開業す"
+                               "る事はできません。お考え直しください。"));
     if (b.HasKindWithin(g, world.mapWidth, world.mapHeight, kSchoolKind, 2))
-      return refusal(kTitleWork,
-                     "法令により、２区画以内の距離に教育施設がすでにある場合、店舗を開業する事は"
-                     "できません。お考え直しください。");
+      return refusal(workTitle(),
+                     translate("construction_order",
+                               "法令により、２区画以内の距離に教育施設がすでにある場合、店舗を開"
+                               "業する事はできません。お考え直しください。"));
     if (company.AkiTempo() == 0)
-      return refusal(kTitleWork,
-                     "残念ながら、これ以上店舗を増やすのは時期尚早と思われます。お考え直しください"
-                     "。");
+      return refusal(workTitle(),
+                     translate("construction_order",
+                               "残念ながら、これ以上店舗を増やすのは時期尚早と思われます。お考え"
+                               "直しください。"));
   }
   if (f.withdrawal) {
     if (store->staffTotal() > 0)
-      return refusal("撤退",
-                     "店舗を取り壊す前に、店舗のスタッフ全員を他の店舗へ異動させてください。");
+      return refusal(translate("construction_order", "撤退"),
+                     translate("construction_order",
+                               "店舗を取り壊す前に、店舗のスタッフ全員を他の店舗へ異動させてくださ"
+                               "い。"));
     // Pulling the store down frees its slot, and the machines standing in it, bought and paid
     // for, would go with it: the replacement plan takes them to the warehouse first.
     if (store->machineCounts().allMachines > 0)
-      return refusal("撤退", "店舗を取り壊す前に、店舗の台を全て入替で倉庫へ移してください。");
+      return refusal(translate("construction_order", "撤退"),
+                     translate("construction_order",
+                               "店舗を取り壊す前に、店舗の台を全て入替で倉庫へ移してください。"));
     if (company.TempoKazu().used <= 1)
-      return refusal("撤退", world.cityName.str() + "から" + company.kaishaname.str() +
-                                 "の店舗が一軒も無くなってしまいます。お考え直しください。");
+      return refusal(translate("construction_order", "撤退"),
+                     formatText(translate("construction_order",
+                                          "%1から%2の店舗が一軒も無くなってしまいます。お考え直し"
+                                          "ください。"),
+                                {world.cityName.view(), company.kaishaname.view()}));
   }
   return std::nullopt;
 }
@@ -127,13 +152,18 @@ std::string question(const tworld& world, int row, int column, int workType,
                      std::string_view storeName) {
   const std::string block = blockLabel(row, column);
   if (workType == kWorkClear)
-    return "区画 " + block + " を取り壊し、空き地にします。よろしいですか？";
+    return formatText(
+        translate("construction_order", "区画 %1 を取り壊し、空き地にします。よろしいですか？"),
+        {block});
   if (workType == kWorkParking)
-    return "区画 " + block + " を" +
-           (world.block(row, column).kind == kOwnStoreKind ? "取り壊し、" : "") +
-           "駐車場にします。よろしいですか？";
-  return std::string(storeSizeName(storeSizeOf(workType))) + "級の店舗 " + std::string(storeName) +
-         " を新築します。" + "よろしいですか？";
+    return formatText(
+        world.block(row, column).kind == kOwnStoreKind
+            ? translate("construction_order",
+                        "区画 %1 を取り壊し、駐車場にします。よろしいですか？")
+            : translate("construction_order", "区画 %1 を駐車場にします。よろしいですか？"),
+        {block});
+  return formatText(translate("construction_order", "%1級の店舗 %2 を新築します。よろしいですか？"),
+                    {storeSizeName(storeSizeOf(workType)), storeName});
 }
 
 void clearOrPark(tworld& world, int row, int column, int workType, int storeSlot) {
@@ -171,9 +201,10 @@ void raiseStore(tworld& world, int row, int column, int workType, const Construc
   Frontend& ui = world.ui();
   ui.playCue(kCueYes);
   const YearMonth done = MonthToDate(s.kanseiMonth);
-  ui.message("報告",
-             "工事を開始致します。" + s.name.str() + "の完成は" + std::to_string(done.year) + "年" +
-                 std::to_string(done.month) + "月の予定です。",
+  ui.message(translate("construction_order", "報告"),
+             formatText(translate("construction_order",
+                                  "工事を開始致します。%1の完成は%2年%3月の予定です。"),
+                        {s.name.view(), std::to_string(done.year), std::to_string(done.month)}),
              false, false, kFaceLaugh);
 }
 
@@ -193,7 +224,8 @@ OrderOutcome OrderConstruction(tworld& world, int row, int column, int workType)
     name = makeName(*typed);
     if (name.empty()) return OrderOutcome::Declined;
   }
-  if (!confirmOrder(world, "工事実行", question(world, row, column, workType, name.view())))
+  if (!confirmOrder(world, translate("construction_order", "工事実行"),
+                    question(world, row, column, workType, name.view())))
     return OrderOutcome::Declined;
   if (!payOrder(world, ConstructionPrice(world, row, column, workType)))
     return OrderOutcome::Unpaid;
@@ -207,9 +239,10 @@ OrderOutcome OrderConstruction(tworld& world, int row, int column, int workType)
   world.ui().cityChanged();
   // A growing chain soon fills the head office's warehouse: the staff suggest the rebuild.
   if (world.kaichou.SoukoKaichikuKanou() &&
-      askPlayer(world, "倉庫の改築",
-                "そろそろ本社の倉庫も手狭になってきました。台の収容能力を高める為に、倉庫の改築を"
-                "したいと思うのですが、どうでしょう？"))
+      askPlayer(world, translate("construction_order", "倉庫の改築"),
+                translate("construction_order",
+                          "そろそろ本社の倉庫も手狭になってきました。台の収容能力を高める為に、倉"
+                          "庫の改築をしたいと思うのですが、どうでしょう？")))
     SoukoKaichiku(world);
   return OrderOutcome::Done;
 }

@@ -28,7 +28,7 @@ inline constexpr bool isStoreWork(int workType) {
 inline constexpr int storeSizeOf(int workType) { return workType - kWorkStore; }
 
 // The work types' captions in the dialog ("空き地(&S)" .. "タワー級の店舗(&5)").
-std::string_view workTypeCaption(int workType);
+std::string workTypeCaption(int workType);
 
 // What the work would be on the block: a new store, a rebuild of the store standing there, or
 // neither (clearing, a car park).

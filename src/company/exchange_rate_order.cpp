@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/rating.h"
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
@@ -32,15 +33,22 @@ Check CheckExchangeRates(const tworld& world, const StoreSelection& stores, int 
                          int slot) {
   if (!allInUse(world.kaichou, stores) || pachinko < 0 || pachinko >= kPachinkoRates || slot < 0 ||
       slot >= kSlotRates)
-    return refusal("交換率変更", "その交換率は選べません。");
+    return refusal(translate("exchange_rate_order", "交換率変更"),
+                   translate("exchange_rate_order", "その交換率は選べません。"));
   if (pachinko > world.maxPachinkoRate)
-    return refusal("交換率変更", "組合の規制により、パチンコの交換率は " +
-                                     std::string(pachinkoRateName(world.maxPachinkoRate)) +
-                                     "までと定められています。");
+    return refusal(
+        translate("exchange_rate_order", "交換率変更"),
+        formatText(translate("exchange_rate_order",
+                             "組合の規制により、パチンコの交換率は %1までと定められていま"
+                             "す。"),
+                   {pachinkoRateName(world.maxPachinkoRate)}));
   if (slot > world.maxSlotRate)
-    return refusal("交換率変更", "組合の規制により、パチスロの交換率は " +
-                                     std::string(slotRateName(world.maxSlotRate)) +
-                                     "までと定められています。");
+    return refusal(
+        translate("exchange_rate_order", "交換率変更"),
+        formatText(translate("exchange_rate_order",
+                             "組合の規制により、パチスロの交換率は %1までと定められていま"
+                             "す。"),
+                   {slotRateName(world.maxSlotRate)}));
   return std::nullopt;
 }
 
@@ -57,9 +65,12 @@ OrderOutcome OrderExchangeRates(tworld& world, const StoreSelection& stores, int
   }
   if (!changes) return OrderOutcome::Unchanged;
   const int64_t cost = ExchangeRateCost(world, stores);
-  if (!confirmOrder(world, "交換率変更",
-                    "交換率を変更します。コストが  " + formatGrouped(cost) + "かかりますが、" +
-                        "よろしいですか？"))
+  if (!confirmOrder(
+          world, translate("exchange_rate_order", "交換率変更"),
+          formatText(translate("exchange_rate_order",
+                               "交換率を変更します。コストが  %1かかりますが、よろしいです"
+                               "か？"),
+                     {formatGrouped(cost)})))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
   for (int n : slotsOf(stores)) {

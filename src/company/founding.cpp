@@ -9,6 +9,10 @@
 
 namespace gm {
 
+std::string defaultPresidentName() { return translate("founding", kDefaultPresidentName); }
+
+std::string defaultCompanyName() { return translate("founding", kDefaultCompanyName); }
+
 void RollFoundingQualities(Random& rng, FoundingChoice& choice) {
   choice.tousotu = rng.randInt(100) + 1;
   choice.chisei = rng.randInt(100) + 1;
@@ -19,9 +23,9 @@ void RollFoundingQualities(Random& rng, FoundingChoice& choice) {
 
 void FoundCompany(tkaichou& company, const FoundingChoice& choice) {
   company.ownername =
-      makeName(choice.presidentName.empty() ? kDefaultPresidentName : choice.presidentName);
+      makeName(choice.presidentName.empty() ? defaultPresidentName() : choice.presidentName);
   company.kaishaname =
-      makeName(choice.companyName.empty() ? kDefaultCompanyName : choice.companyName);
+      makeName(choice.companyName.empty() ? defaultCompanyName() : choice.companyName);
   company.SetTousotu(choice.tousotu);
   company.SetKarisuma(choice.karisuma);
   company.SetKantei(choice.kantei);

@@ -5,15 +5,19 @@
 #include <string>
 
 #include "base/random.h"
+#include "base/translation.h"
 
 namespace gm {
 
 class tkaichou;
 
 // The president's name that the founding screen offers (and uses when the field is left empty)
-// and the company name used when the player leaves that field empty.
-inline constexpr const char* kDefaultPresidentName = "大河内会長";
-inline constexpr const char* kDefaultCompanyName = "銀玉興業株式会社";
+// and the company name used when the player leaves that field empty, as written; the player
+// reads them in his language through the accessors below.
+inline constexpr const char* kDefaultPresidentName = GM_TR_NOOP("founding", "大河内会長");
+inline constexpr const char* kDefaultCompanyName = GM_TR_NOOP("founding", "銀玉興業株式会社");
+std::string defaultPresidentName();
+std::string defaultCompanyName();
 
 struct FoundingChoice {
   std::string presidentName;  // empty: the default president

@@ -3,9 +3,11 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "base/extended.h"
 #include "base/rating.h"
+#include "base/translation.h"
 #include "company/personnel_orders.h"
 #include "world/world.h"
 
@@ -30,19 +32,22 @@ constexpr FactorTable kFameFactor = {12200, 11700, 11200, 10700, 10200,
 // Newcomers pick up some of the spirit and craft of the staff they join (whole points).
 constexpr std::array<int, 10> kJoiningBonus = {0, 2, 4, 6, 8, 10, 13, 17, 20, 24};
 
-Refusal hiringRefusal(const char* text) { return Refusal{"雇用", text, kFaceCry, false}; }
+Refusal hiringRefusal(std::string text) {
+  return Refusal{translate("hiring", "雇用"), std::move(text), kFaceCry, false};
+}
 
 }  // namespace
 
 Check CheckHiring(const tworld& world) {
   if (world.kaichou.koyouzumi)
-    return hiringRefusal("今月はすでに雇用を行っております。来月までお待ちください。");
+    return hiringRefusal(
+        translate("hiring", "今月はすでに雇用を行っております。来月までお待ちください。"));
   return std::nullopt;
 }
 
 Check CheckHireCount(int count) {
   if (count < 0 || count > kMaxHire)
-    return hiringRefusal("募集できる人数は0人から10,000人までです。");
+    return hiringRefusal(translate("hiring", "募集できる人数は0人から10,000人までです。"));
   return std::nullopt;
 }
 
@@ -73,14 +78,17 @@ bool Hire(PersonnelSession& session, int count, HireSex sex) {
   if (count == 0) return false;
   const int64_t cost = HiringCost(world, count, sex);
   if (world.options().tellmsg &&
-      !ui.message("雇用",
-                  "スタッフを" + std::to_string(count) + "人募集します。費用が" +
-                      formatGrouped(cost) + "かかりますが、よろしいですか？",
-                  true, true, kFaceNormal))
+      !ui.message(
+          translate("hiring", "雇用"),
+          formatText(translate("hiring",
+                               "スタッフを%1人募集します。費用が%2かかりますが、よろしいですか？"),
+                     {std::to_string(count), formatGrouped(cost)}),
+          true, true, kFaceNormal))
     return false;
   tkaichou& company = world.kaichou;
   if (!company.Shiharai(cost)) {
-    ui.message("資金不足", "資金が足りません。", true, false, kFaceCry);
+    ui.message(translate("hiring", "資金不足"), translate("hiring", "資金が足りません。"), true,
+               false, kFaceCry);
     return false;
   }
   company.koyouzumi = true;
@@ -103,7 +111,8 @@ bool Hire(PersonnelSession& session, int count, HireSex sex) {
 
 Check CheckGraduateIntake(const GraduateOffer& offer, int men, int women) {
   if (men < 0 || women < 0 || men > offer.men || women > offer.women)
-    return Refusal{"採用", "希望者より多くは採用できません。", kFaceCry, false};
+    return Refusal{translate("hiring", "採用"),
+                   translate("hiring", "希望者より多くは採用できません。"), kFaceCry, false};
   return std::nullopt;
 }
 
@@ -117,7 +126,9 @@ bool TakeInGraduates(PersonnelSession& session, const GraduateOffer& offer, int 
   const int total = men + women;
   if (total == 0) return false;
   if (world.options().tellmsg &&
-      !ui.message("採用", "合わせて" + std::to_string(total) + "人を採用します。よろしいですか？",
+      !ui.message(translate("hiring", "採用"),
+                  formatText(translate("hiring", "合わせて%1人を採用します。よろしいですか？"),
+                             {std::to_string(total)}),
                   false, true, kFaceNormal))
     return false;
   session.addRecruits(men, women, Money::fromInt(offer.moral), Money::fromInt(offer.skill));

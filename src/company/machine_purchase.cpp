@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "base/translation.h"
+#include "company/sentences.h"
 #include "store/maker.h"
 #include "world/world.h"
 
@@ -23,19 +25,28 @@ MachinePrice MachinePurchasePrice(const Tmaker& maker, const tdai& model, int is
 
 Check CheckMachinePurchase(const tworld& world, int maker, int slot, int islands) {
   if (maker < 0 || maker >= kMakerCount || slot < 0 || slot >= 5)
-    return refusal("購入", "その台は購入できません。");
+    return refusal(translate("machine_purchase", "購入"),
+                   translate("machine_purchase", "その台は購入できません。"));
   const Tmaker& m = world.makers[maker];
   const tdai& model = m.models[slot];
-  if (!m.shijou || !m.torihiki || !model.onSale) return refusal("購入", "その台は購入できません。");
+  if (!m.shijou || !m.torihiki || !model.onSale)
+    return refusal(translate("machine_purchase", "購入"),
+                   translate("machine_purchase", "その台は購入できません。"));
   if (islands < 1 || islands > kMaxPurchaseIslands)
-    return refusal("購入", "購入する島数を 1 から 1000 の間で指定してください。");
+    return refusal(
+        translate("machine_purchase", "購入"),
+        translate("machine_purchase", "購入する島数を 1 から 1000 の間で指定してください。"));
   const MachinePrice p = MachinePurchasePrice(m, model, islands);
   if (p.machines > model.zaiko)
-    return refusal("在庫不足", model.name.str() + "の在庫が足りません。");
+    return refusal(
+        translate("machine_purchase", "在庫不足"),
+        formatText(translate("machine_purchase", "%1の在庫が足りません。"), {model.name.view()}));
   // One thousand yen is kept back, so cash of the total plus exactly that is still too little.
   if (!(world.kaichou.sikin - Money::fromInt(1) > Money::fromInt(p.total))) return cashShortage();
   if (world.kaichou.SoukoAki() < p.machines)
-    return refusal("収容できません", "本部の倉庫に台を収容できるスペースがありません。");
+    return refusal(
+        translate("machine_purchase", "収容できません"),
+        translate("machine_purchase", "本部の倉庫に台を収容できるスペースがありません。"));
   return std::nullopt;
 }
 
@@ -48,9 +59,11 @@ PurchaseResult OrderMachinePurchase(tworld& world, int maker, int slot, int isla
   Tmaker& m = world.makers[maker];
   tdai& model = m.models[slot];
   const MachinePrice p = MachinePurchasePrice(m, model, islands);
-  if (!confirmOrder(world, "購入",
-                    model.name.str() + "を" + formatGrouped(p.machines) + "台購入します。費用が" +
-                        formatGrouped(p.total) + "かかりますが、よろしいですか？")) {
+  if (!confirmOrder(
+          world, translate("machine_purchase", "購入"),
+          formatText(translate("machine_purchase",
+                               "%1を%2台購入します。費用が%3かかりますが、よろしいですか？"),
+                     {model.name.view(), formatGrouped(p.machines), formatGrouped(p.total)}))) {
     r.outcome = OrderOutcome::Declined;
     return r;
   }
@@ -64,10 +77,12 @@ PurchaseResult OrderMachinePurchase(tworld& world, int maker, int slot, int isla
   r.records = bought.count;
   const std::string modelName = model.name.str();
   const BuyGainResult gain = buyGain(m, p.machines, model, company.karisuma, world.rng());
-  std::string text =
-      std::string(m.name()) + "との友好度が" + std::to_string(gain.gain) + "上がりました。";
-  if (gain.soldOut) text += modelName + "は売り切れとなりました。";
-  world.ui().message("取引終了", text, false, false, kFaceLaugh);
+  std::string text = formatText(translate("machine_purchase", "%1との友好度が%2上がりました。"),
+                                {m.name(), std::to_string(gain.gain)});
+  if (gain.soldOut)
+    appendSentence(
+        text, formatText(translate("machine_purchase", "%1は売り切れとなりました。"), {modelName}));
+  world.ui().message(translate("machine_purchase", "取引終了"), text, false, false, kFaceLaugh);
   r.outcome = OrderOutcome::Done;
   return r;
 }

@@ -4,14 +4,17 @@
 #include <array>
 #include <string>
 
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, kManipulationCount> kCaptions = {
-    "サクラを雇う", "裏ROMを仕込む", "特賞操作システムを導入する"};
+constexpr std::array<const char*, kManipulationCount> kCaptions = {
+    GM_TR_NOOP("manipulation_order", "サクラを雇う"),
+    GM_TR_NOOP("manipulation_order", "裏ROMを仕込む"),
+    GM_TR_NOOP("manipulation_order", "特賞操作システムを導入する")};
 
 constexpr uint8_t kAllBits = kShills | kIllegalRom | kJackpotControl;
 
@@ -21,8 +24,9 @@ uint8_t resultingBits(uint8_t bits, const ManipulationChange& c) {
 
 }  // namespace
 
-std::string_view manipulationCaption(int bit) {
-  return bit >= 0 && bit < kManipulationCount ? kCaptions[bit] : std::string_view();
+std::string manipulationCaption(int bit) {
+  return bit >= 0 && bit < kManipulationCount ? translate("manipulation_order", kCaptions[bit])
+                                              : std::string();
 }
 
 ManipulationChange ManipulationChange::to(const Ttempo& store, uint8_t wanted) {
@@ -61,7 +65,8 @@ Check CheckManipulations(const tworld& world, const StoreSelection& stores,
                          const ManipulationChange& change) {
   if (!allInUse(world.kaichou, stores) || ((change.add | change.remove) & ~kAllBits) ||
       (change.add & change.remove))
-    return refusal("工作変更", "その工作はできません。");
+    return refusal(translate("manipulation_order", "工作変更"),
+                   translate("manipulation_order", "その工作はできません。"));
   // The order takes any store, whatever its state: only the job stream, which walks the stores
   // that are to do business, passes over those under construction or suspended.
   return std::nullopt;
@@ -80,10 +85,14 @@ OrderOutcome OrderManipulations(tworld& world, const StoreSelection& stores,
   }
   if (!changes) return OrderOutcome::Unchanged;
   const int64_t cost = ManipulationCost(world, stores, change);
-  const std::string lead =
-      stores.count() > 1 ? "工作を一括変更します。コストが  " : "工作を変更します。コストが  ";
-  if (!confirmOrder(world, "工作変更",
-                    lead + formatGrouped(cost) + "かかりますが、" + "よろしいですか？"))
+  const std::string question =
+      formatText(stores.count() > 1
+                     ? translate("manipulation_order",
+                                 "工作を一括変更します。コストが  %1かかりますが、よろしいですか？")
+                     : translate("manipulation_order",
+                                 "工作を変更します。コストが  %1かかりますが、よろしいですか？"),
+                 {formatGrouped(cost)});
+  if (!confirmOrder(world, translate("manipulation_order", "工作変更"), question))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
   for (int n : slotsOf(stores)) {

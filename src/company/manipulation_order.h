@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "base/refusal.h"
@@ -16,7 +17,7 @@ class Ttempo;
 
 inline constexpr int kManipulationCount = 3;
 // "サクラを雇う", "裏ROMを仕込む", "特賞操作システムを導入する" for bits 0..2.
-std::string_view manipulationCaption(int bit);
+std::string manipulationCaption(int bit);
 
 // The bits to set up and the bits to take out; a bit in neither stays as it is on each store.
 struct ManipulationChange {

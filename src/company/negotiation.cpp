@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/random.h"
+#include "base/translation.h"
 #include "company/company.h"
 #include "company/rivals.h"
 #include "world/land_orders.h"
@@ -19,15 +20,23 @@ namespace {
 constexpr int kPauseMilliseconds = 800;
 
 // Replies by reaction, first offer then second offer.
-constexpr std::array<std::array<std::string_view, 2>, kOwnerFaces> kReplies = {{
-    {"うむ、君もなかなか解っている人だね。よし、この土地は君に譲ってあげよう。",
-     "そこまでこの土地が必要ならば、私も君の誠意に応えよう。見所あるね、君ぃ。"},
-    {"う～ん、悪い条件ではないがねえ、もう少しがんばってもらえんだろうかねェ？",
-     "ふん、まあいいだろう。この土地は君の物だ。結構しっかりしてるな、君は。"},
-    {"君ぃ～、それはちょっとあんまりじゃないかね？他にも売って欲しいという人はいるんだよ？",
-     "残念だが、今回は諦めてくれ。私もこの土地には愛着があるものでね。"},
-    {"だめだめ、話にならんよ。そんなはした金とっととしまって、早く出てってくれ！",
-     "気分が悪いな、君は！一体何様のつもりなんだ！顔を洗って出直してこい！"},
+constexpr std::array<std::array<const char*, 2>, kOwnerFaces> kReplies = {{
+    {GM_TR_NOOP("negotiation",
+                "うむ、君もなかなか解っている人だね。よし、この土地は君に譲ってあげよう。"),
+     GM_TR_NOOP("negotiation",
+                "そこまでこの土地が必要ならば、私も君の誠意に応えよう。見所あるね、君ぃ。")},
+    {GM_TR_NOOP("negotiation",
+                "う～ん、悪い条件ではないがねえ、もう少しがんばってもらえんだろうかねェ？"),
+     GM_TR_NOOP("negotiation",
+                "ふん、まあいいだろう。この土地は君の物だ。結構しっかりしてるな、君は。")},
+    {GM_TR_NOOP("negotiation",
+                "君ぃ～、それはちょっとあんまりじゃないかね？他にも売って欲しいという人はいるんだ"
+                "よ？"),
+     GM_TR_NOOP("negotiation", "残念だが、今回は諦めてくれ。私もこの土地には愛着があるものでね。")},
+    {GM_TR_NOOP("negotiation",
+                "だめだめ、話にならんよ。そんなはした金とっととしまって、早く出てってくれ！"),
+     GM_TR_NOOP("negotiation",
+                "気分が悪いな、君は！一体何様のつもりなんだ！顔を洗って出直してこい！")},
 }};
 
 // Asks for an offer and holds it to what the dialog allows: a port answer above the cap is cut
@@ -61,8 +70,9 @@ int ownerReaction(int64_t offer, int64_t askingPrice, int bonus, int penalty, Ra
   return kOwnerAccepts;
 }
 
-std::string_view ownerReply(int reaction, int round) {
-  return kReplies[std::clamp(reaction, 0, kOwnerFaces - 1)][round == 2 ? 1 : 0];
+std::string ownerReply(int reaction, int round) {
+  return translate("negotiation",
+                   kReplies[std::clamp(reaction, 0, kOwnerFaces - 1)][round == 2 ? 1 : 0]);
 }
 
 int64_t offerCap(Money cash) { return std::max<int64_t>(cash.trunc() - 1, 0); }
@@ -78,10 +88,12 @@ NegotiationResult BuyNegotiation::Koushou(tworld& world) {
   Frontend& ui = world.ui();
   const int bonus = charmBonus(world.kaichou.karisuma);
 
-  ui.ownerSays(kOwnerAccepts, "...で、いくらで買ってくれるのかね？");
-  std::optional<int64_t> first = askOffer(world, "買収金額決定：一回目", askingPrice_);
+  ui.ownerSays(kOwnerAccepts, translate("negotiation", "...で、いくらで買ってくれるのかね？"));
+  std::optional<int64_t> first =
+      askOffer(world, translate("negotiation", "買収金額決定：一回目"), askingPrice_);
   if (!first) return fail(world);
-  ui.presidentSays(kFaceSmile, "こちらに " + formatGrouped(*first) + "用意してきました。");
+  ui.presidentSays(kFaceSmile, formatText(translate("negotiation", "こちらに %1用意してきました。"),
+                                          {formatGrouped(*first)}));
   ui.negotiationPause(kPauseMilliseconds);
   const int r1 = ownerReaction(*first, askingPrice_, bonus, 0, world.rng());
   ui.ownerSays(r1, ownerReply(r1, 1));
@@ -90,9 +102,12 @@ NegotiationResult BuyNegotiation::Koushou(tworld& world) {
 
   // A grumbling owner is easier to bring round than a hurt one.
   const int penalty = r1 == kOwnerGrumbles ? 11 : 16;
-  std::optional<int64_t> second = askOffer(world, "買収金額決定：二回目", askingPrice_);
+  std::optional<int64_t> second =
+      askOffer(world, translate("negotiation", "買収金額決定：二回目"), askingPrice_);
   if (!second) return fail(world);
-  ui.presidentSays(kFaceSmile, "それでは、 " + formatGrouped(*second) + "でどうでしょうか。");
+  ui.presidentSays(kFaceSmile,
+                   formatText(translate("negotiation", "それでは、 %1でどうでしょうか。"),
+                              {formatGrouped(*second)}));
   ui.negotiationPause(kPauseMilliseconds);
   const int r2 = ownerReaction(*second, askingPrice_, bonus, penalty, world.rng());
   ui.ownerSays(r2, ownerReply(r2, 2));
@@ -116,7 +131,7 @@ NegotiationResult BuyNegotiation::succeed(tworld& world, int64_t offer) {
     else
       rivals.shikin[b.owner] += Money::fromInt(offer);
   }
-  ui.presidentSays(kFaceLaugh, "買収は成功しました！");
+  ui.presidentSays(kFaceLaugh, translate("negotiation", "買収は成功しました！"));
   result_ = NegotiationResult::Bought;
   ui.playCue(kCueUp);
   return result_;
@@ -124,7 +139,7 @@ NegotiationResult BuyNegotiation::succeed(tworld& world, int64_t offer) {
 
 NegotiationResult BuyNegotiation::fail(tworld& world) {
   Frontend& ui = world.ui();
-  ui.presidentSays(kFaceCry, "買収は失敗に終わりました．．．。");
+  ui.presidentSays(kFaceCry, translate("negotiation", "買収は失敗に終わりました．．．。"));
   result_ = NegotiationResult::NotBought;
   ui.playCue(kCueDown);
   return result_;

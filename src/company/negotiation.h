@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "base/money.h"
@@ -28,7 +29,7 @@ int charmBonus(int karisuma);
 // takes it off (the second round's ill humour).
 int ownerReaction(int64_t offer, int64_t askingPrice, int bonus, int penalty, Random& rng);
 // What the owner says to the first (round 1) or second (round 2) offer.
-std::string_view ownerReply(int reaction, int round);
+std::string ownerReply(int reaction, int round);
 // The largest offer the amount dialog takes: cash minus one, in whole thousands of yen, so that
 // the payment of any offer goes through.
 int64_t offerCap(Money cash);

@@ -1,16 +1,19 @@
 // Setting up a new game in a fresh world.
 #include "company/new_game.h"
 
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
 
-std::string_view difficultyCaption(Difficulty d) {
-  return d == Difficulty::kNovice ? "新米店長(&E)" : "ライバル登場！(&D)";
+std::string difficultyCaption(Difficulty d) {
+  return d == Difficulty::kNovice ? translate("new_game", "新米店長(&E)")
+                                  : translate("new_game", "ライバル登場！(&D)");
 }
 
-std::string_view difficultyHint(Difficulty d) {
-  return d == Difficulty::kNovice ? "他店舗は参入しません|" : "他店舗が参入してきます|";
+std::string difficultyHint(Difficulty d) {
+  return d == Difficulty::kNovice ? translate("new_game", "他店舗は参入しません|")
+                                  : translate("new_game", "他店舗が参入してきます|");
 }
 
 void SetUpNewGame(tworld& fresh, const Random& generator, const CityDefinition& city,

@@ -19,8 +19,8 @@ enum class Difficulty {
 };
 
 // The captions and hints of the two difficulty choices.
-std::string_view difficultyCaption(Difficulty d);
-std::string_view difficultyHint(Difficulty d);
+std::string difficultyCaption(Difficulty d);
+std::string difficultyHint(Difficulty d);
 
 // Sets up a freshly created world. The set-up dialogs have drawn from `generator` (reseeded
 // from the clock when the order began); the new game continues that same sequence, so its seed

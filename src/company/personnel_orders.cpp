@@ -4,16 +4,20 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "base/extended.h"
 #include "base/rating.h"
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
 
 namespace {
 
-Refusal personnelRefusal(const char* text) { return Refusal{"人事", text, kFaceCry, false}; }
+Refusal personnelRefusal(std::string text) {
+  return Refusal{translate("personnel_orders", "人事"), std::move(text), kFaceCry, false};
+}
 
 // The sexes a choice moves, men first.
 std::array<bool, 2> sexesOf(StaffChoice who) {
@@ -37,9 +41,11 @@ constexpr FactorTable kSeveranceIntelligence = {14500, 13800, 13000, 12200, 1150
 }  // namespace
 
 Check CheckPersonnelScreen(const tkaichou& company) {
-  if (company.TempoKazu().used == 0) return personnelRefusal("店舗が一軒もありません。");
+  if (company.TempoKazu().used == 0)
+    return personnelRefusal(translate("personnel_orders", "店舗が一軒もありません。"));
   if (company.jinjizumi)
-    return personnelRefusal("今月はすでに人事を行っております。来月までお待ちください。");
+    return personnelRefusal(translate(
+        "personnel_orders", "今月はすでに人事を行っております。来月までお待ちください。"));
   return std::nullopt;
 }
 
@@ -55,7 +61,7 @@ void PersonnelSession::begin() {
 
 Check PersonnelSession::CheckAmount(int amount) {
   if (amount == kMoveAll || amount >= 1) return std::nullopt;
-  return personnelRefusal("異動させる人数が正しくありません。");
+  return personnelRefusal(translate("personnel_orders", "異動させる人数が正しくありません。"));
 }
 
 int PersonnelSession::takeFromPool(Ttempo& s, int sex, int amount) {
@@ -147,10 +153,10 @@ void PersonnelSession::leaveItToMe(const StoreOrder& stores) {
   fillFromPool(stores);
   int shortage = shortageOf(stores);
   if (shortage > 0 &&
-      ui.message("任せる",
-                 "さらに人員が不足している店舗があります。"
-                 "選択中の店舗のうち人員が余っている店舗から、不足している店舗へ人員を異動させ"
-                 "ますか？",
+      ui.message(translate("personnel_orders", "任せる"),
+                 translate("personnel_orders",
+                           "さらに人員が不足している店舗があります。選択中の店舗のうち人員が余って"
+                           "いる店舗から、不足している店舗へ人員を異動させますか？"),
                  false, true, kFaceNormal)) {
     Random& rng = world_->rng();
     const int hours = world_->MonthlyHours();
@@ -166,8 +172,10 @@ void PersonnelSession::leaveItToMe(const StoreOrder& stores) {
     shortage = shortageOf(stores);
   }
   if (shortage > 0)
-    ui.message("人員不足", std::to_string(shortage) + "人人員が足りません。", false, false,
-               kFaceCry);
+    ui.message(translate("personnel_orders", "人員不足"),
+               formatText(translate("personnel_orders", "%1人人員が足りません。"),
+                          {std::to_string(shortage)}),
+               false, false, kFaceCry);
 }
 
 int64_t Severance(const Ttempo& people, int chisei) {
@@ -189,12 +197,16 @@ bool PersonnelSession::dismiss() {
   if (people == 0) return false;
   Frontend& ui = world_->ui();
   const int64_t amount = severance();
-  const std::string question = std::to_string(people) + "人の余剰スタッフを" +
-                               "解雇します。退職金として" + formatGrouped(amount) +
-                               "を支払います。取り消しはできませんが、よろしいですか？";
-  if (!ui.message("解雇", question, true, true, kFaceNormal)) return false;
+  const std::string question =
+      formatText(translate("personnel_orders",
+                           "%1人の余剰スタッフを解雇します。退職金として%2を支払います。取り消しは"
+                           "できませんが、よろしいですか？"),
+                 {std::to_string(people), formatGrouped(amount)});
+  if (!ui.message(translate("personnel_orders", "解雇"), question, true, true, kFaceNormal))
+    return false;
   if (!world_->kaichou.Shiharai(amount)) {
-    ui.message("資金不足", "資金が足りません。", true, false, kFaceCry);
+    ui.message(translate("personnel_orders", "資金不足"),
+               translate("personnel_orders", "資金が足りません。"), true, false, kFaceCry);
     return false;
   }
   pool_.setDansei(0);
@@ -205,8 +217,9 @@ bool PersonnelSession::dismiss() {
 
 Check PersonnelSession::CheckConfirm() const {
   if (pool_.staffTotal() > 0)
-    return personnelRefusal(
-        "スタッフが全て配属されていません。余剰スタッフを全て配属するか、解雇してください。");
+    return personnelRefusal(translate(
+        "personnel_orders",
+        "スタッフが全て配属されていません。余剰スタッフを全て配属するか、解雇してください。"));
   return std::nullopt;
 }
 
@@ -217,7 +230,9 @@ bool PersonnelSession::confirm() {
     return false;
   }
   if (world_->options().tellmsg &&
-      !ui.message("人事", "辞令を発効します。よろしいですか？", false, true, kFaceNormal))
+      !ui.message(translate("personnel_orders", "人事"),
+                  translate("personnel_orders", "辞令を発効します。よろしいですか？"), false, true,
+                  kFaceNormal))
     return false;
   tkaichou& company = world_->kaichou;
   for (int n = 1; n <= kStoreSlots; ++n) {
@@ -225,8 +240,11 @@ bool PersonnelSession::confirm() {
     if (!s.used) continue;
     if (s.joutai == kOpen && s.staffTotal() == 0) {
       s.setJoutai(kWaiting);
-      ui.message("人員不足", s.name.str() + "人員が不足している為、待機中となります。", false,
-                 false, kFaceCry);
+      ui.message(
+          translate("personnel_orders", "人員不足"),
+          formatText(translate("personnel_orders", "%1人員が不足している為、待機中となります。"),
+                     {s.name.view()}),
+          false, false, kFaceCry);
     }
   }
   for (int n = 1; n <= kStoreSlots; ++n)
@@ -238,8 +256,9 @@ bool PersonnelSession::confirm() {
 Check PersonnelSession::CheckLeave() const {
   if (committed_)
     return personnelRefusal(
-        "雇用・採用・解雇を行った人事は取り消せません。余剰スタッフを全て配属するか解雇して、"
-        "決定してください。");
+        translate("personnel_orders",
+                  "雇用・採用・解雇を行った人事は取り消せません。余剰スタッフを全て配属するか解雇"
+                  "して、決定してください。"));
   return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 // Personnel spending for one store or for several at once.
 #include "company/personnel_spending.h"
 
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
@@ -29,8 +30,10 @@ PersonnelSpending RaiseToSalaryFloor(PersonnelSpending values) {
 Check CheckPersonnelSpending(const PersonnelSpending& v) {
   auto out = [](int value, int lo) { return value < lo || value > kMaxSpending; };
   if (out(v.kyuyo, kMinSalary) || out(v.kyouiku, 0) || out(v.fukuri, 0))
-    return Refusal{"人件費調整",
-                   "給与は120から1,000まで、教育と福利厚生は0から1,000までの額を指定してください。",
+    return Refusal{translate("personnel_spending", "人件費調整"),
+                   translate("personnel_spending",
+                             "給与は120から1,000まで、教育と福利厚生は0から1,000までの額を指定して"
+                             "ください。"),
                    kFaceCry, false};
   return std::nullopt;
 }
@@ -48,7 +51,9 @@ bool ChangePersonnelSpending(tworld& world, const StoreSelection& stores,
   for (int n = 1; n <= kStoreSlots; ++n) any = any || (stores.test(n - 1) && company.slot(n).used);
   if (!any) return false;
   if (world.options().tellmsg &&
-      !ui.message("人件費調整", "人件費を変更します。よろしいですか？", false, true, kFaceNormal))
+      !ui.message(translate("personnel_spending", "人件費調整"),
+                  translate("personnel_spending", "人件費を変更します。よろしいですか？"), false,
+                  true, kFaceNormal))
     return false;
   for (int n = 1; n <= kStoreSlots; ++n) {
     Ttempo& s = company.slot(n);

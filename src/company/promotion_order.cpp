@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
@@ -17,9 +18,15 @@ std::array<int, kPromotionCount> choicesOf(const Thansoku& h) {
 
 bool same(const Thansoku& a, const Thansoku& b) { return choicesOf(a) == choicesOf(b); }
 
-std::string staffLimitText(const Ttempo& store, std::string_view what, Promotion p, int limit) {
-  return "現在の " + store.name.str() + " の人員数では、" + std::string(what) + "「" +
-         std::string(promotionChoice(p, limit).name) + "」 が限界です。";
+std::string staffLimitText(const Ttempo& store, Promotion p, int limit) {
+  const std::string choice = promotionChoiceName(p, limit);
+  return formatText(
+      p == Promotion::Tissue
+          ? translate("promotion_order",
+                      "現在の %1 の人員数では、ティッシュの配布量は 「%2」 が限界です。")
+          : translate("promotion_order",
+                      "現在の %1 の人員数では、ＤＭの配布量は 「%2」 が限界です。"),
+      {store.name.view(), choice});
 }
 
 }  // namespace
@@ -35,17 +42,15 @@ bool limitToStaff(tworld& world, const Ttempo& store, Thansoku& choices) {
   bool lowered = false;
   if (choices.tissue > limits.tissue) {
     choices.tissue = static_cast<uint8_t>(limits.tissue);
-    world.ui().message(
-        "人員不足",
-        staffLimitText(store, "ティッシュの配布量は ", Promotion::Tissue, limits.tissue), false,
-        false, kFaceCry);
+    world.ui().message(translate("promotion_order", "人員不足"),
+                       staffLimitText(store, Promotion::Tissue, limits.tissue), false, false,
+                       kFaceCry);
     lowered = true;
   }
   if (choices.mail > limits.mail) {
     choices.mail = static_cast<uint8_t>(limits.mail);
-    world.ui().message("人員不足",
-                       staffLimitText(store, "ＤＭの配布量は ", Promotion::Mail, limits.mail),
-                       false, false, kFaceCry);
+    world.ui().message(translate("promotion_order", "人員不足"),
+                       staffLimitText(store, Promotion::Mail, limits.mail), false, false, kFaceCry);
     lowered = true;
   }
   return lowered;
@@ -73,16 +78,18 @@ Check CheckPromotions(const tworld& world, const StoreSelection& stores, const T
   bool ok = allInUse(world.kaichou, stores);
   for (int p = 0; p < kPromotionCount; ++p)
     ok = ok && c[p] < static_cast<int>(promotionChoices(static_cast<Promotion>(p)).size());
-  if (!ok) return refusal("販促費変更", "その販売促進は選べません。");
+  if (!ok)
+    return refusal(translate("promotion_order", "販促費変更"),
+                   translate("promotion_order", "その販売促進は選べません。"));
   if (stores.count() == 1) {
     const Ttempo& s = world.kaichou.slot(firstSlot(stores));
     const PromotionLimits limits = promotionLimits(s);
     if (choices.tissue > limits.tissue)
-      return refusal("人員不足",
-                     staffLimitText(s, "ティッシュの配布量は ", Promotion::Tissue, limits.tissue));
+      return refusal(translate("promotion_order", "人員不足"),
+                     staffLimitText(s, Promotion::Tissue, limits.tissue));
     if (choices.mail > limits.mail)
-      return refusal("人員不足",
-                     staffLimitText(s, "ＤＭの配布量は ", Promotion::Mail, limits.mail));
+      return refusal(translate("promotion_order", "人員不足"),
+                     staffLimitText(s, Promotion::Mail, limits.mail));
   }
   return std::nullopt;
 }
@@ -95,7 +102,9 @@ OrderOutcome OrderPromotions(tworld& world, const StoreSelection& stores, const 
   bool changes = false;
   for (int n : slotsOf(stores)) changes = changes || !same(world.kaichou.slot(n).hansoku, choices);
   if (!changes) return OrderOutcome::Unchanged;
-  if (!confirmOrder(world, "販促費変更", "販売促進業務の予算を変更します。よろしいですか？", false))
+  if (!confirmOrder(
+          world, translate("promotion_order", "販促費変更"),
+          translate("promotion_order", "販売促進業務の予算を変更します。よろしいですか？"), false))
     return OrderOutcome::Declined;
   for (int n : slotsOf(stores)) world.kaichou.slot(n).hansoku = choices;
   return OrderOutcome::Done;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/rating.h"
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
@@ -18,13 +19,16 @@ constexpr std::array<int, kFloors> kHallWork = {250, 500, 750, 1000, 1250};
 constexpr FactorTable kLeadershipWorkFactor = {13500, 12800, 12200, 11600, 10900,
                                                10000, 9600,  9200,  9000,  8700};
 
-constexpr std::array<std::string_view, kFloors> kHallNames = {"1Fﾎｰﾙ", "2Fﾎｰﾙ", "3Fﾎｰﾙ", "4Fﾎｰﾙ",
-                                                              "5Fﾎｰﾙ"};
+constexpr std::array<const char*, kFloors> kHallNames = {
+    GM_TR_NOOP("replacement_plan", "1Fﾎｰﾙ"), GM_TR_NOOP("replacement_plan", "2Fﾎｰﾙ"),
+    GM_TR_NOOP("replacement_plan", "3Fﾎｰﾙ"), GM_TR_NOOP("replacement_plan", "4Fﾎｰﾙ"),
+    GM_TR_NOOP("replacement_plan", "5Fﾎｰﾙ")};
 
 }  // namespace
 
-std::string_view floorHallName(int floor) {
-  return floor >= 0 && floor < kFloors ? kHallNames[floor] : std::string_view();
+std::string floorHallName(int floor) {
+  return floor >= 0 && floor < kFloors ? translate("replacement_plan", kHallNames[floor])
+                                       : std::string();
 }
 
 ReplacementPlan::ReplacementPlan(const tworld& world, int slot)
@@ -53,15 +57,18 @@ int ReplacementPlan::install(Frontend& ui, std::span<const int> records, int flo
   for (int r : records) {
     if (r < 0 || r >= usable_ || !warehouse_[r].used) continue;
     if (freeIslands(floor) == 0) {
-      ui.message("設置",
-                 std::string(floorHallName(floor)) + "にはこれ以上台を" + "設置できません。", false,
-                 false, kFaceCry);
+      ui.message(translate("replacement_plan", "設置"),
+                 formatText(translate("replacement_plan", "%1にはこれ以上台を設置できません。"),
+                            {floorHallName(floor)}),
+                 false, false, kFaceCry);
       break;
     }
     Tddai& d = warehouse_[r];
     if (d.yuukouMonth < month_) {
-      ui.message("期限切れ",
-                 d.name.str() + "は有効期限を" + "過ぎており、新しく設置する事はできません。",
+      ui.message(translate("replacement_plan", "期限切れ"),
+                 formatText(translate("replacement_plan",
+                                      "%1は有効期限を過ぎており、新しく設置する事はできません。"),
+                            {d.name.view()}),
                  false, false, kFaceCry);
       continue;
     }
@@ -101,8 +108,9 @@ int ReplacementPlan::remove(Frontend& ui, std::span<const IslandPosition> island
     int r = 0;
     while (r < usable_ && warehouse_[r].used) ++r;
     if (r == usable_) {
-      ui.message("撤去", "本部の倉庫に台を収容できるスペースがありません。", false, false,
-                 kFaceCry);
+      ui.message(translate("replacement_plan", "撤去"),
+                 translate("replacement_plan", "本部の倉庫に台を収容できるスペースがありません。"),
+                 false, false, kFaceCry);
       break;
     }
     PlannedMove m;
@@ -167,19 +175,20 @@ void settleWithMakers(tworld& world, const std::array<int, kMakerCount>& early) 
     const int before = maker.yuukou;
     maker.SetYuukou(maker.yuukou - drop);
     if (maker.yuukou != before)
-      ui.message("友好度悪化",
-                 std::string(maker.name()) + "との友好度が" +
-                     std::to_string(before - maker.yuukou) + "低下しました。",
+      ui.message(translate("replacement_plan", "友好度悪化"),
+                 formatText(translate("replacement_plan", "%1との友好度が%2低下しました。"),
+                            {maker.name(), std::to_string(before - maker.yuukou)}),
                  false, false, kFaceCry);
     const int breakOff = world.rng().randInt(2);
     if (breakOff == 1 && maker.yuukou < 16) {
       maker.torihiki = false;
       maker.chuushiMonth = world.month;
       ui.playCue(kCueDown);
-      ui.message("取引中止 ",
-                 std::string(maker.name()) +
-                     "より我が社に対して、今後一切の取引を中止させてもらう" +
-                     "との通告がありました。",
+      ui.message(translate("replacement_plan", "取引中止 "),
+                 formatText(translate("replacement_plan",
+                                      "%1より我が社に対して、今後一切の取引を中止させてもらうとの通"
+                                      "告がありました。"),
+                            {maker.name()}),
                  false, false, kFaceAngry);
       ui.playCue(kCueMain);
     }
@@ -193,10 +202,11 @@ void markModelStore(tworld& world, Ttempo& s) {
       if (d.maker >= kMakerCount || ((s.modelMakers >> d.maker) & 1u)) continue;
       s.modelMakers = static_cast<uint16_t>(s.modelMakers | (1u << d.maker));
       world.ui().playCue(kCueYes);
-      world.ui().message("モデル店舗",
-                         s.name.str() + "は" + std::string(makerInfo(d.maker).name) +
-                             "のモデル店舗に選ばれました。",
-                         false, false, kFaceLaugh);
+      world.ui().message(
+          translate("replacement_plan", "モデル店舗"),
+          formatText(translate("replacement_plan", "%1は%2のモデル店舗に選ばれました。"),
+                     {s.name.view(), makerInfo(d.maker).name}),
+          false, false, kFaceLaugh);
       world.ui().playCue(kCueMain);
     }
 }
@@ -211,17 +221,23 @@ OrderOutcome OrderReplacement(tworld& world, const ReplacementPlan& plan) {
   Ttempo& s = company.slot(slot);
 
   if (const int early = plan.earlyModelMachines(); early > 0) {
-    if (!confirmOrder(world, "規約違反",
-                      "まだ有効期限の切れていないモデルマシンを" + std::to_string(early) +
-                          "台撤去しようとしています。" +
-                          "該当メーカーとの友好関係が悪化する恐れがありますが、よろしいですか？",
-                      false))
+    if (!confirmOrder(
+            world, translate("replacement_plan", "規約違反"),
+            formatText(translate("replacement_plan",
+                                 "まだ有効期限の切れていないモデルマシンを%1台撤去しようとし"
+                                 "ています。該当メーカーとの友好関係が悪化する恐れがありま"
+                                 "すが、よろしいですか？"),
+                       {std::to_string(early)}),
+            false))
       return OrderOutcome::Declined;
   }
   const int64_t cost = plan.cost();
-  if (!confirmOrder(world, "入替",
-                    s.name.str() + "の入替作業を作業計画書の通り実行します。" +
-                        formatGrouped(cost) + "かかりますが、よろしいですか？"))
+  if (!confirmOrder(
+          world, translate("replacement_plan", "入替"),
+          formatText(translate("replacement_plan",
+                               "%1の入替作業を作業計画書の通り実行します。%2かかりますが、よ"
+                               "ろしいですか？"),
+                     {s.name.view(), formatGrouped(cost)})))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
 
@@ -234,7 +250,10 @@ OrderOutcome OrderReplacement(tworld& world, const ReplacementPlan& plan) {
   if (s.joutai == kOpen && !s.hasMachines()) {
     s.setJoutai(kWaiting);
     world.ui().message(
-        "待機", s.name.str() + "の全ての台を取り外しました。" + "この店舗は待機中となります。",
+        translate("replacement_plan", "待機"),
+        formatText(translate("replacement_plan",
+                             "%1の全ての台を取り外しました。この店舗は待機中となります。"),
+                   {s.name.view()}),
         false, false, kFaceNormal);
   }
   markModelStore(world, s);

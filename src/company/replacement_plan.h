@@ -86,7 +86,7 @@ class ReplacementPlan {
 };
 
 // The floor names of the replacement screens: "1Fﾎｰﾙ" .. "5Fﾎｰﾙ".
-std::string_view floorHallName(int floor);
+std::string floorHallName(int floor);
 
 // Carries the plan out on the company: the questions, the payment, the moves, and then the
 // makers' reaction, the waiting state of an emptied store and the model-store marks.

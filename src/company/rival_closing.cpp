@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "base/translation.h"
 #include "company/rival_constants.h"
 #include "world/world.h"
 
@@ -149,8 +150,10 @@ void Tenkaichou::CloseStores(BlockGrid& blocks, int month, int /*columns*/, int 
     ClearTenpo(k);
     if (world().options().closehoukoku) {
       ui.pointBlockWindowAt(row, column);
-      ui.message("撤退", std::string(rivalName(owner)) + "が店舗を" + "撤退しました。", false,
-                 false, kFaceLaugh);
+      ui.message(
+          translate("rival_closing", "撤退"),
+          formatText(translate("rival_closing", "%1が店舗を撤退しました。"), {rivalName(owner)}),
+          false, false, kFaceLaugh);
     }
   }
 }
@@ -190,9 +193,9 @@ void Tenkaichou::Exits(BlockGrid& blocks, int month, std::string_view cityName, 
   for (int i = 0; i < kRivalCount; ++i) {
     if (!sanka[i] || shikin[i] > Money()) continue;
     sanka[i] = false;
-    ui.message("事業撤退",
-               "競合社の" + std::string(rivalName(i)) + "が" + std::string(cityName) +
-                   "の事業から撤退しました！",
+    ui.message(translate("rival_closing", "事業撤退"),
+               formatText(translate("rival_closing", "競合社の%1が%2の事業から撤退しました！"),
+                          {rivalName(i), cityName}),
                false, false, kFaceLaugh);
     for (int row = 0; row < rows; ++row) {
       for (int column = 0; column < columns; ++column) {

@@ -3,6 +3,7 @@
 // hears of each one; a raid or an exposed evasion closes the stores for a while.
 #include <string>
 
+#include "base/translation.h"
 #include "company/rival_constants.h"
 #include "world/world.h"
 
@@ -41,10 +42,11 @@ void Tenkaichou::Jiken(BlockGrid& blocks, int month) {
         t.SetManzoku(t.manzoku - (rng.randInt(10) + 5));
         t.SetMoral(t.moral - (rng.randInt(15) + 10));
       }
-      ui.message("脱税発覚",
-                 name(i) + "の脱税が露見しました！" +
-                     "現在営業中の店舗は全て６ヶ月の営業停止処分を受けたようです！" +
-                     "市内は騒然としております．．．。",
+      ui.message(translate("rival_incidents", "脱税発覚"),
+                 formatText(translate("rival_incidents",
+                                      "%1の脱税が露見しました！現在営業中の店舗は全て６ヶ月の営業停"
+                                      "止処分を受けたようです！市内は騒然としております．．．。"),
+                            {name(i)}),
                  false, false, kFacePanic);
     }
   }
@@ -73,9 +75,11 @@ void Tenkaichou::Jiken(BlockGrid& blocks, int month) {
         ui.blockChanged(row, column);
         ClearTenpo(k);
         ui.pointBlockWindowAt(row, column);
-        ui.message("大火災",
-                   name(owner) + "の店舗で大規模な火災があったようです。" +
-                       "店舗は全焼してしまったようです。",
+        ui.message(translate("rival_incidents", "大火災"),
+                   formatText(translate("rival_incidents",
+                                        "%1の店舗で大規模な火災があったようです。店舗は全焼してしま"
+                                        "ったようです。"),
+                              {name(owner)}),
                    false, false, kFacePanic);
         continue;
       }
@@ -84,8 +88,10 @@ void Tenkaichou::Jiken(BlockGrid& blocks, int month) {
       t.SetManzoku(t.manzoku - rng.randInt(5));
       t.SetSkill(t.skill + rng.randInt(5));
       pointAt(t);
-      ui.message("ボヤ", name(t.owner) + "の店舗でボヤ騒ぎがあったようです。", false, false,
-                 kFaceSmile);
+      ui.message(translate("rival_incidents", "ボヤ"),
+                 formatText(translate("rival_incidents", "%1の店舗でボヤ騒ぎがあったようです。"),
+                            {name(t.owner)}),
+                 false, false, kFaceSmile);
       ++k;
     }
   }
@@ -97,9 +103,11 @@ void Tenkaichou::Jiken(BlockGrid& blocks, int month) {
       t.SetChimei(t.chimei + rng.randInt(5));
       t.SetMoral(t.moral + rng.randInt(5));
       pointAt(t);
-      ui.message("TV放映",
-                 name(t.owner) + "の店舗がテレビ中継" + "されています。市民は" + name(t.owner) +
-                     "に" + "好意的評価を持ちつつあるようです。",
+      ui.message(translate("rival_incidents", "TV放映"),
+                 formatText(translate("rival_incidents",
+                                      "%1の店舗がテレビ中継されています。市民は%1に好意的評価を持ち"
+                                      "つつあるようです。"),
+                            {name(t.owner)}),
                  false, false, kFaceAngry);
     }
   }
@@ -110,9 +118,11 @@ void Tenkaichou::Jiken(BlockGrid& blocks, int month) {
     t.SetSenren(t.senren - rng.randInt(15));
     t.SetManzoku(t.manzoku - (rng.randInt(20) + 20));
     pointAt(t);
-    ui.message("サクラ発覚",
-               name(t.owner) + "の店舗でサクラを" + "雇っているのが発覚しました！" + name(t.owner) +
-                   "は激しい非難を浴びています。",
+    ui.message(translate("rival_incidents", "サクラ発覚"),
+               formatText(translate("rival_incidents",
+                                    "%1の店舗でサクラを雇っているのが発覚しました！%1は激しい非難を"
+                                    "浴びています。"),
+                          {name(t.owner)}),
                false, false, kFacePanic);
   }
 
@@ -126,10 +136,12 @@ void Tenkaichou::Jiken(BlockGrid& blocks, int month) {
     t.joutai = kRivalSuspended;
     t.teishiMonth = month + 4;
     pointAt(t);
-    ui.message("ガサ入れ",
-               name(t.owner) + "の店舗がガサ入れされ、" +
-                   "台に裏ロムを取り付けて営業を行っていた事実が発覚しました！" +
-                   "当該店舗は３ヶ月間の営業停止処分を受けたようです。",
+    ui.message(translate("rival_incidents", "ガサ入れ"),
+               formatText(translate("rival_incidents",
+                                    "%1の店舗がガサ入れされ、台に裏ロムを取り付けて営業を行っていた"
+                                    "事実が発覚しました！当該店舗は３ヶ月間の営業停止処分を受けたよ"
+                                    "うです。"),
+                          {name(t.owner)}),
                false, false, kFacePanic);
   }
 
@@ -143,10 +155,12 @@ void Tenkaichou::Jiken(BlockGrid& blocks, int month) {
     t.joutai = kRivalSuspended;
     t.teishiMonth = month + 7;
     pointAt(t);
-    ui.message("ガサ入れ",
-               name(t.owner) + "の店舗がガサ入れされ、" +
-                   "特賞操作システムを設置運営していた事実が発覚しました！" +
-                   "当該店舗は６ヶ月間の営業停止処分を受けたようです。",
+    ui.message(translate("rival_incidents", "ガサ入れ"),
+               formatText(translate("rival_incidents",
+                                    "%1の店舗がガサ入れされ、特賞操作システムを設置運営していた事実"
+                                    "が発覚しました！当該店舗は６ヶ月間の営業停止処分を受けたようで"
+                                    "す。"),
+                          {name(t.owner)}),
                false, false, kFacePanic);
   }
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/stable_sort.h"
+#include "base/translation.h"
 #include "company/rival_constants.h"
 #include "company/rival_reach.h"
 #include "world/world.h"
@@ -52,9 +53,10 @@ struct Surroundings {
   int security;
 };
 
-std::string openingDate(int kanseiMonth) {
-  YearMonth d = MonthToDate(kanseiMonth);
-  return "開店は" + std::to_string(d.year) + "年" + std::to_string(d.month) + "月の予定です。";
+// A rival's building news, with the year and month the store is to open.
+std::string withOpeningDate(const std::string& pattern, std::string_view rival, int kanseiMonth) {
+  const YearMonth d = MonthToDate(kanseiMonth);
+  return formatText(pattern, {rival, std::to_string(d.year), std::to_string(d.month)});
 }
 
 // One rival's walk over the sorted block list.
@@ -210,9 +212,10 @@ class BlockWalk {
     rivals_.SetUpStore(k, r_, month_, z, b.row, b.column, slotLimit_, pachinkoLimit_);
     setKind(b, kRivalStoreKind);
     cash() -= money(kRivalStoreCost[z]);
-    announce(b, "新規出店",
-             std::string(p_.name) + "が新規出店" + "いたしました。" +
-                 openingDate(rivals_.Tenpo(k).kanseiMonth));
+    announce(b, translate("rival_turn", "新規出店"),
+             withOpeningDate(
+                 translate("rival_turn", "%1が新規出店いたしました。開店は%2年%3月の予定です。"),
+                 p_.name, rivals_.Tenpo(k).kanseiMonth));
     recount();
   }
 
@@ -268,9 +271,11 @@ class BlockWalk {
     if (t.age(month_) <= p_.rebuildAfter || t.kibo >= z || cash() <= need || !t.isOpen()) return;
     rivals_.SetUpStore(k, r_, month_, z, b.row, b.column, slotLimit_, pachinkoLimit_);
     cash() -= money(kRivalStoreCost[z]);
-    announce(b, "店舗改装",
-             std::string(p_.name) + "が店舗の" + "改装工事を着工しました。" +
-                 openingDate(t.kanseiMonth));
+    announce(
+        b, translate("rival_turn", "店舗改装"),
+        withOpeningDate(
+            translate("rival_turn", "%1が店舗の改装工事を着工しました。開店は%2年%3月の予定です。"),
+            p_.name, t.kanseiMonth));
     recount();
   }
 
@@ -402,10 +407,11 @@ void Tenkaichou::EntryAttempt(int i, int month, std::string_view cityName, int c
   if (draw != 1) return;
   sanka[i] = true;
   sankaMonth[i] = month;
-  world().ui().message("競合店の参入",
-                       std::string(rivalName(i)) + "が" + std::string(cityName) +
-                           "のパーラー事業に参入したようです。",
-                       false, false, kFaceAngry);
+  world().ui().message(
+      translate("rival_turn", "競合店の参入"),
+      formatText(translate("rival_turn", "%1が%2のパーラー事業に参入したようです。"),
+                 {rivalName(i), cityName}),
+      false, false, kFaceAngry);
 }
 
 void Tenkaichou::Drift(TEntempo& t, int slotLimit, int pachinkoLimit) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/translation.h"
 #include "company/rival_constants.h"
 #include "company/rival_reach.h"
 #include "world/world.h"
@@ -96,9 +97,10 @@ int Tenkaichou::Kansei(int month) {
     ++opened;
     if (opt.kaitenhoukoku) {
       ui.pointBlockWindowAt(t.blockRow, t.blockColumn);
-      ui.message("開店",
-                 std::string(rivalName(t.owner)) + "の店舗の工事が" +
-                     "完了しました。今月新装開店するようです。",
+      ui.message(translate("rivals", "開店"),
+                 formatText(translate("rivals",
+                                      "%1の店舗の工事が完了しました。今月新装開店するようです。"),
+                            {rivalName(t.owner)}),
                  false, false, kFaceAngry);
     }
   }
@@ -107,9 +109,11 @@ int Tenkaichou::Kansei(int month) {
     t.joutai = kRivalOpen;
     ++opened;
     if (opt.kaitenhoukoku) {
-      ui.message("開店",
-                 std::string(rivalName(t.owner)) + "の営業停止期間が" +
-                     "終了しました。今月より営業再開するとの事です。",
+      ui.message(translate("rivals", "開店"),
+                 formatText(translate("rivals",
+                                      "%1の営業停止期間が終了しました。今月より営業再開するとの事で"
+                                      "す。"),
+                            {rivalName(t.owner)}),
                  false, false, kFaceAngry);
     }
   }

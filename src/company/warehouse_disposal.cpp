@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
@@ -21,10 +22,13 @@ Check CheckDisposal(const tworld& world, std::span<const int> records) {
     bool twice = false;
     for (int j = 0; j < i; ++j) twice = twice || records[j] == n;
     if (n < 1 || n > kWarehouseRecords || !world.kaichou.record(n).used || twice)
-      return refusal("廃棄", "その台は廃棄できません。");
+      return refusal(translate("warehouse_disposal", "廃棄"),
+                     translate("warehouse_disposal", "その台は廃棄できません。"));
   }
   if (!world.disposalAccepted && !world.hasLaw(kLawMakerLiability))
-    return refusal("廃棄", "今月は市が台の廃棄を受け付けておりません。来月までお待ちください。");
+    return refusal(translate("warehouse_disposal", "廃棄"),
+                   translate("warehouse_disposal",
+                             "今月は市が台の廃棄を受け付けておりません。来月までお待ちください。"));
   return std::nullopt;
 }
 
@@ -36,9 +40,12 @@ OrderOutcome OrderDisposal(tworld& world, std::span<const int> records) {
   }
   const int64_t cost = DisposalCost(world, records);
   const std::string machines = formatGrouped(static_cast<int64_t>(records.size()) * 10);
-  if (!confirmOrder(world, "廃棄",
-                    "選択した台" + machines + "台を廃棄します。費用が" + formatGrouped(cost) +
-                        "かかりますが、よろしいですか？"))
+  if (!confirmOrder(
+          world, translate("warehouse_disposal", "廃棄"),
+          formatText(translate("warehouse_disposal",
+                               "選択した台%1台を廃棄します。費用が%2かかりますが、よろしい"
+                               "ですか？"),
+                     {machines, formatGrouped(cost)})))
     return OrderOutcome::Declined;
   if (!payOrder(world, cost)) return OrderOutcome::Unpaid;
   for (int n : records) world.kaichou.record(n).reset();

@@ -8,6 +8,7 @@
 
 #include "base/rating.h"
 #include "base/text.h"
+#include "base/translation.h"
 #include "persist/byte_io.h"
 
 namespace gm {
@@ -129,12 +130,12 @@ std::string EncodeCityRecord(const CityDefinition& c) {
   return out.take();
 }
 
-std::string_view CitySizeClass(int cells) {
-  if (cells <= 500) return "村";
-  if (cells <= 1000) return "町";
-  if (cells <= 1500) return "市";
-  if (cells <= 2000) return "都市";
-  return "大都市";
+std::string CitySizeClass(int cells) {
+  if (cells <= 500) return translate("city_file", "村");
+  if (cells <= 1000) return translate("city_file", "町");
+  if (cells <= 1500) return translate("city_file", "市");
+  if (cells <= 2000) return translate("city_file", "都市");
+  return translate("city_file", "大都市");
 }
 
 }  // namespace gm

@@ -33,6 +33,6 @@ CityReadResult ReadCityFile(const std::string& path);
 std::string EncodeCityRecord(const CityDefinition& city);
 
 // The size class shown for a number of cells: "村", "町", "市", "都市", "大都市".
-std::string_view CitySizeClass(int cells);
+std::string CitySizeClass(int cells);
 
 }  // namespace gm

@@ -1,6 +1,8 @@
 // Building the caption.
 #include "shell/caption.h"
 
+#include <QCoreApplication>
+
 #include "base/money.h"
 #include "world/calendar.h"
 #include "world/world.h"
@@ -9,17 +11,17 @@ namespace gm {
 
 QString taskbarTitle(const tworld& world) {
   const YearMonth date = MonthToDate(world.month);
-  QString s = QString::number(date.year) + QStringLiteral("年 ") + QString::number(date.month) +
-              QStringLiteral("月");
-  if (date.month == 6 || date.month == 12) s += QStringLiteral("  ボーナスシーズン");
-  s += QStringLiteral("：") + QString::fromStdString(world.kaichou.kaishaname.str()) +
-       QStringLiteral("経営中");
-  return s;
+  QString when = QCoreApplication::translate("caption", "%1年 %2月")
+                     .arg(QString::number(date.year), QString::number(date.month));
+  if (date.month == 6 || date.month == 12)
+    when += QCoreApplication::translate("caption", "  ボーナスシーズン");
+  return QCoreApplication::translate("caption", "%1：%2経営中")
+      .arg(when, QString::fromStdString(world.kaichou.kaishaname.str()));
 }
 
 QString mainCaption(const tworld& world) {
-  return taskbarTitle(world) + QStringLiteral("：資金 ") +
-         QString::fromStdString(formatGrouped(world.kaichou.sikin));
+  return QCoreApplication::translate("caption", "%1：資金 %2")
+      .arg(taskbarTitle(world), QString::fromStdString(formatGrouped(world.kaichou.sikin)));
 }
 
 }  // namespace gm

@@ -1,5 +1,5 @@
 // The main window's caption and the task-bar title, built from the month counter, the company's
-// name and its cash: "3年 6月  ボーナスシーズン：名前経営中：資金 1,234".
+// name and its cash: "3年 6月  ボーナスシーズン：名前経営中：資金 1,234", in the player's language.
 #pragma once
 
 #include <QString>

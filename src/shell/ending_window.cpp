@@ -1,6 +1,7 @@
 // The victory ending window.
 #include "shell/ending_window.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -26,15 +27,15 @@ constexpr int kOpening = 600;
 }  // namespace
 
 QString endingCredits() {
-  return QStringLiteral(
-      "Ｇｉｎｄａｍａｙａ９７\n"
-      "企画・制作　　銀玉工房\n"
-      "プログラム　　穴守　釘太\n"
-      "グラフィック　花村　ひかり\n"
-      "音楽　　　　　玉響　鈴音\n"
-      "協力　　　　　駅前通り商店会のみなさん\n"
-      "　　　　　　　深夜喫茶「釘の木」\n"
-      "最後まで遊んでくださったあなたに、心から感謝を。");
+  return QCoreApplication::translate("ending_window",
+                                     "Ｇｉｎｄａｍａｙａ９７\n"
+                                     "企画・制作　　銀玉工房\n"
+                                     "プログラム　　穴守　釘太\n"
+                                     "グラフィック　花村　ひかり\n"
+                                     "音楽　　　　　玉響　鈴音\n"
+                                     "協力　　　　　駅前通り商店会のみなさん\n"
+                                     "　　　　　　　深夜喫茶「釘の木」\n"
+                                     "最後まで遊んでくださったあなたに、心から感謝を。");
 }
 
 EndingPicture::EndingPicture(const QImage& picture, QWidget* parent)

@@ -4,6 +4,7 @@
 #include <fluidsynth.h>
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,8 +36,10 @@ QString cueFileName(int cue) {
 }
 
 QString missingCueMessage(const QString& fileName) {
-  return fileName + QStringLiteral("が見つからないか、開けません。") +
-         QStringLiteral("このファイルはGndmya97.exeと同じフォルダに置いてください。");
+  return QCoreApplication::translate("fluid_sound_player",
+                                     "%1が見つからないか、開けません。"
+                                     "このファイルはGndmya97.exeと同じフォルダに置いてください。")
+      .arg(fileName);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -138,12 +141,14 @@ class FluidBackend : public SoundBackend {
   FluidBackend() {
     settings_ = new_fluid_settings();
     if (!settings_) {
-      reason_ = QStringLiteral("音楽なし：シンセサイザーを準備できません。");
+      reason_ = QCoreApplication::translate("fluid_sound_player",
+                                            "音楽なし：シンセサイザーを準備できません。");
       return;
     }
     const QString font = findSoundFont(systemSoundFontFolders());
     if (font.isEmpty()) {
-      reason_ = QStringLiteral("音楽なし：サウンドフォントが見つかりません。");
+      reason_ = QCoreApplication::translate("fluid_sound_player",
+                                            "音楽なし：サウンドフォントが見つかりません。");
       return;
     }
     // Only the instruments a cue uses are read from the soundfont: the whole General MIDI font
@@ -151,19 +156,22 @@ class FluidBackend : public SoundBackend {
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     synth_ = new_fluid_synth(settings_);
     if (!synth_) {
-      reason_ = QStringLiteral("音楽なし：シンセサイザーを準備できません。");
+      reason_ = QCoreApplication::translate("fluid_sound_player",
+                                            "音楽なし：シンセサイザーを準備できません。");
       return;
     }
     // The device first: a machine without one is told so before a large font is read in vain.
     if (!openDriver()) {
-      reason_ = QStringLiteral("音楽なし：音声出力装置を開けません。");
+      reason_ =
+          QCoreApplication::translate("fluid_sound_player", "音楽なし：音声出力装置を開けません。");
       return;
     }
     QuietFluidLog quiet;
     if (fluid_synth_sfload(synth_, QFile::encodeName(font).constData(), 1) == FLUID_FAILED) {
       delete_fluid_audio_driver(driver_);
       driver_ = nullptr;
-      reason_ = QStringLiteral("音楽なし：サウンドフォントを読めません。");
+      reason_ = QCoreApplication::translate("fluid_sound_player",
+                                            "音楽なし：サウンドフォントを読めません。");
     }
   }
 

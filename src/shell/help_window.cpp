@@ -28,33 +28,33 @@ constexpr int kKeywordRole = Qt::UserRole + 1;
 
 HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
     : QWidget(parent, Qt::Window), index_(std::make_unique<HelpIndex>(folder)) {
-  setWindowTitle(QStringLiteral("Gindamaya97 ﾍﾙﾌﾟ"));
+  setWindowTitle(tr("Gindamaya97 ﾍﾙﾌﾟ"));
   tabs_ = new QTabWidget;
   contents_ = new QListWidget;
   for (const HelpPage& p : index_->pages()) {
     auto* item = new QListWidgetItem(p.title, contents_);
     item->setData(Qt::UserRole, p.file);
   }
-  tabs_->addTab(contents_, QStringLiteral("目次"));
+  tabs_->addTab(contents_, tr("目次"));
 
   auto* searchPage = new QWidget;
   search_ = new QLineEdit;
-  search_->setPlaceholderText(QStringLiteral("調べたい言葉を入力"));
+  search_->setPlaceholderText(tr("調べたい言葉を入力"));
   keywords_ = new QListWidget;
   keywords_->addItems(index_->keywords());
   hits_ = new QListWidget;
   auto* searchLayout = new QVBoxLayout(searchPage);
   searchLayout->addWidget(search_);
   searchLayout->addWidget(keywords_, 2);
-  searchLayout->addWidget(new QLabel(QStringLiteral("該当する項目")));
+  searchLayout->addWidget(new QLabel(tr("該当する項目")));
   searchLayout->addWidget(hits_, 1);
-  tabs_->addTab(searchPage, QStringLiteral("項目の検索"));
+  tabs_->addTab(searchPage, tr("項目の検索"));
 
   browser_ = new QTextBrowser;
   browser_->setOpenLinks(true);
   browser_->setSearchPaths({folder});
   previous_ = new QPushButton;
-  toContents_ = new QPushButton(QStringLiteral("目次(&C)"));
+  toContents_ = new QPushButton(tr("目次(&C)"));
   next_ = new QPushButton;
   toContents_->setEnabled(index_->contentsPage().has_value());
   auto* navigation = new QHBoxLayout;
@@ -148,9 +148,8 @@ void HelpWindow::pageShown(const QUrl& page) {
   const bool hasNext = at + 1 < count;
   previous_->setEnabled(hasPrevious);
   next_->setEnabled(hasNext);
-  previous_->setText(hasPrevious ? QStringLiteral("前へ：") + pages[at - 1].title
-                                 : QStringLiteral("前へ"));
-  next_->setText(hasNext ? QStringLiteral("次へ：") + pages[at + 1].title : QStringLiteral("次へ"));
+  previous_->setText(hasPrevious ? tr("前へ：%1").arg(pages[at - 1].title) : tr("前へ"));
+  next_->setText(hasNext ? tr("次へ：%1").arg(pages[at + 1].title) : tr("次へ"));
   const QSignalBlocker quiet(contents_);
   contents_->setCurrentRow(at);
 }

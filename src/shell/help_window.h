@@ -4,6 +4,7 @@
 // at the section that holds it; Esc closes the window.
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <memory>
 
@@ -19,6 +20,8 @@ namespace gm {
 class HelpIndex;
 
 class HelpWindow : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(HelpWindow)
+
  public:
   explicit HelpWindow(const QString& folder, QWidget* parent = nullptr);
   ~HelpWindow() override;

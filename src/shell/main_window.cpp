@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>
 
@@ -12,6 +13,7 @@
 #include "shell/data_folder.h"
 #include "shell/form_placement.h"
 #include "shell/help_window.h"
+#include "shell/language.h"
 #include "shell/map_view.h"
 #include "shell/message_dialog.h"
 #include "shell/option_dialog.h"
@@ -313,6 +315,15 @@ void TMain::runOptionDialog() {
   Toptionform dialog(options_, this);
   if (dialog.exec() == QDialog::Accepted) {
     options_ = dialog.values();
+    if (dialog.language() != currentLanguage()) {
+      storeLanguage(*openSettings(), dialog.language());
+      // The windows live from start-up to exit with their texts, so a new language needs a new
+      // start; said in both languages, the one left and the one chosen.
+      QMessageBox::information(
+          this, QStringLiteral("言語 / Language"),
+          QStringLiteral("次回の起動から新しい言語で表示します。\n"
+                         "The game speaks the new language from its next start."));
+    }
     if (options_.playmusic != before.playmusic) sound_->setMusic(options_.playmusic);
     if (options_.tempoiconview != before.tempoiconview ||
         options_.daiiconview != before.daiiconview) {
@@ -328,7 +339,7 @@ void TMain::runOptionDialog() {
 
 void TMain::showHelp(bool keywords) {
   if (!help_) {
-    help_ = new HelpWindow(dataPath(QStringLiteral("help")));
+    help_ = new HelpWindow(helpFolder());
     help_->setAttribute(Qt::WA_QuitOnClose, false);
   }
   if (keywords)
@@ -395,14 +406,12 @@ void TMain::closeEvent(QCloseEvent* event) {
     return;
   }
   if (options_.tellmsg) {
-    if (!ShowMessageDialog(QStringLiteral("業務終了"),
-                           QStringLiteral("本日の業務を終了します。よろしいですか？"), false, true,
-                           kFaceNormal)) {
+    if (!ShowMessageDialog(tr("業務終了"), tr("本日の業務を終了します。よろしいですか？"), false,
+                           true, kFaceNormal)) {
       event->ignore();
       return;
     }
-    ShowMessageDialog(QStringLiteral("退社"), QStringLiteral("お疲れ様でした。"), false, false,
-                      kFaceLaugh);
+    ShowMessageDialog(tr("退社"), tr("お疲れ様でした。"), false, false, kFaceLaugh);
   }
   for (DataWindow* w : subs_.all())
     if (w) w->hide();

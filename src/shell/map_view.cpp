@@ -14,12 +14,6 @@
 
 namespace gm {
 
-namespace {
-const QString kHint = QStringLiteral(
-    "ｸﾘｯｸで区画ﾃﾞｰﾀ表示\rﾀﾞﾌﾞﾙｸﾘｯｸorﾘﾀｰﾝで店舗ﾃﾞｰﾀ／他店舗ﾃﾞｰﾀ表示\r右ｸﾘｯｸでﾎﾟｯﾌﾟｱｯﾌﾟ\rﾏｳｽ右ﾎﾞﾀﾝﾄﾞﾗ"
-    "ｯｸﾞでｽｸﾛｰﾙ|");
-}  // namespace
-
 MAPGRID::MAPGRID(const PictureBook& pictures, QWidget* parent)
     : QAbstractScrollArea(parent), pictures_(pictures) {
   setFocusPolicy(Qt::StrongFocus);
@@ -33,7 +27,11 @@ MAPGRID::MAPGRID(const PictureBook& pictures, QWidget* parent)
   viewport()->setPalette(pal);
   viewport()->setMouseTracking(true);
   // The hint is the part before "|", one line per "\r".
-  QString shortHint = kHint.section(QLatin1Char('|'), 0, 0);
+  const QString hint =
+      tr("ｸﾘｯｸで区画ﾃﾞｰﾀ表示\rﾀﾞﾌﾞﾙｸﾘｯｸorﾘﾀｰﾝで店舗ﾃﾞｰﾀ／他店舗ﾃﾞｰﾀ表示\r右ｸﾘｯｸでﾎﾟｯﾌﾟｱｯﾌﾟ\rﾏｳｽ右ﾎﾞ"
+         "ﾀﾝﾄﾞﾗ"
+         "ｯｸﾞでｽｸﾛｰﾙ|");
+  QString shortHint = hint.section(QLatin1Char('|'), 0, 0);
   shortHint.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   viewport()->setToolTip(shortHint);
   horizontalScrollBar()->setSingleStep(1);

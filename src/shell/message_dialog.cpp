@@ -1,6 +1,7 @@
 // The message dialog.
 #include "shell/message_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,9 +12,11 @@
 
 #include "base/options.h"
 #include "base/text.h"
+#include "base/translation.h"
 #include "shell/form_placement.h"
 #include "shell/picture_book.h"
 #include "shell/placement_rules.h"
+#include "shell/qt_text.h"
 #include "shell/typing_box.h"
 #include "world/world.h"
 
@@ -21,12 +24,16 @@ namespace gm {
 
 std::string messageBody(std::string_view presidentName, std::string_view text) {
   if (presidentName.empty()) return std::string(text);
-  std::string prefix = std::string(presidentName) + "、";
+  // English puts the name on a line of its own, as a letter does, so that the sentence after it
+  // begins with its capital.
+  const std::string prefix =
+      QCoreApplication::translate("message_dialog", "%1、").arg(qs(presidentName)).toStdString();
   return cutToShiftJisBytes(prefix, 50) + std::string(text);
 }
 
 QString cashLine(Money cash) {
-  return QStringLiteral("資金  ") + QString::fromStdString(formatGrouped(cash));
+  return QCoreApplication::translate("message_dialog", "資金  %1")
+      .arg(QString::fromStdString(formatGrouped(cash)));
 }
 
 Tkakunin::Tkakunin(const PictureBook& pictures, QWidget* parent)
@@ -50,8 +57,8 @@ Tkakunin::Tkakunin(const PictureBook& pictures, QWidget* parent)
           [this] { box_->setDelay(options_ ? options_->waittime : Options().waittime); });
 
   cash_ = new QLabel(this);
-  ok_ = new QPushButton(QStringLiteral("了解(&R)"), this);
-  cancel_ = new QPushButton(QStringLiteral("取り消し(&N)"), this);
+  ok_ = new QPushButton(tr("了解(&R)"), this);
+  cancel_ = new QPushButton(tr("取り消し(&N)"), this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel_, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
@@ -91,7 +98,9 @@ bool Tkakunin::ShowMessageDialog(const QString& title, const QString& text, bool
                                  bool confirm, int face) {
   for (QLabel* l : faces_) l->hide();
   if (face >= 0 && face < 6) faces_[face]->show();
-  setWindowTitle(QString::fromStdString(toFullWidth(title.toStdString())));
+  // Full-width captions belong to Japanese; another language keeps its own letters.
+  setWindowTitle(catalogueIsJapanese() ? QString::fromStdString(toFullWidth(title.toStdString()))
+                                       : title);
 
   box_->reset();
   const std::string president = world_ ? world_->kaichou.ownername.str() : std::string();
@@ -102,7 +111,7 @@ bool Tkakunin::ShowMessageDialog(const QString& title, const QString& text, bool
   cash_->setVisible(showCash);
 
   confirm_ = confirm;
-  ok_->setText(confirm ? QStringLiteral("実行(&R)") : QStringLiteral("了解(&R)"));
+  ok_->setText(confirm ? tr("実行(&R)") : tr("了解(&R)"));
   cancel_->setVisible(confirm);
 
   ok_->setFocus();

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -35,7 +36,7 @@ struct SizeItem {
 };
 // Pop-up items pop1..pop5 (Tags 1..5) and the scale text each size puts in the caption.
 constexpr std::array<SizeItem, 5> kSizes = {{
-    {24, "3/4", "pop1", "縮尺 3/4  (&A)"},
+    {24, "3/4", "pop1", QT_TRANSLATE_NOOP("mini_map", "縮尺 3/4  (&A)")},
     {16, "1/2", "pop2", "       1/2  (&B)"},
     {12, "3/8", "pop3", "       3/8  (&C)"},
     {8, "1/4", "pop4", "       1/4  (&D)"},
@@ -48,15 +49,23 @@ struct ModeItem {
   const char* text;
 };
 constexpr std::array<ModeItem, kMiniMapModes> kModes = {{
-    {"normalpop", "ノーマル(&N)", "：ノーマル"},
-    {"chikapop", "地価(&H)", "：地価高低"},
-    {"chianpop", "治安(&I)", "：治安高低"},
-    {"mitudopop", "人口密度(&M)", "：人口密度高低"},
-    {"kaitakupop", "顧客開拓度(&K)", "：顧客開拓度高低"},
-    {"chaospop", "カオス(&S)", "：カオス高低"},
+    {"normalpop", QT_TRANSLATE_NOOP("mini_map", "ノーマル(&N)"),
+     QT_TRANSLATE_NOOP("mini_map", "：ノーマル")},
+    {"chikapop", QT_TRANSLATE_NOOP("mini_map", "地価(&H)"),
+     QT_TRANSLATE_NOOP("mini_map", "：地価高低")},
+    {"chianpop", QT_TRANSLATE_NOOP("mini_map", "治安(&I)"),
+     QT_TRANSLATE_NOOP("mini_map", "：治安高低")},
+    {"mitudopop", QT_TRANSLATE_NOOP("mini_map", "人口密度(&M)"),
+     QT_TRANSLATE_NOOP("mini_map", "：人口密度高低")},
+    {"kaitakupop", QT_TRANSLATE_NOOP("mini_map", "顧客開拓度(&K)"),
+     QT_TRANSLATE_NOOP("mini_map", "：顧客開拓度高低")},
+    {"chaospop", QT_TRANSLATE_NOOP("mini_map", "カオス(&S)"),
+     QT_TRANSLATE_NOOP("mini_map", "：カオス高低")},
 }};
 
 QString str(const char* utf8) { return QString::fromUtf8(utf8); }
+// A text of the tables above in the player's language.
+QString translated(const char* text) { return QCoreApplication::translate("mini_map", text); }
 
 }  // namespace
 
@@ -74,7 +83,8 @@ QString miniMapCaption(int cellSize, int mode) {
   const int size = miniMapCellSize(cellSize);
   const auto item = std::find_if(kSizes.begin(), kSizes.end(),
                                  [size](const SizeItem& s) { return s.size == size; });
-  return QStringLiteral("地図  縮尺") + str(item->scaleText) + str(kModes[miniMapMode(mode)].text);
+  return QCoreApplication::translate("mini_map", "地図  縮尺%1%2")
+      .arg(str(item->scaleText), translated(kModes[miniMapMode(mode)].text));
 }
 
 int shadingValue(const tworld& world, const Tchip& block, int mode) {
@@ -172,7 +182,7 @@ MiniMap::MiniMap(TMain& main) : Tallmap(main) {
   // The frame's text line has nothing to say here: the client area is the map alone.
   for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
   view_ = new MiniMapView(main.pictures(), this);
-  view_->setToolTip(QStringLiteral("ｸﾘｯｸで移動\n右ｸﾘｯｸでﾎﾟｯﾌﾟｱｯﾌﾟ"));
+  view_->setToolTip(tr("ｸﾘｯｸで移動\n右ｸﾘｯｸでﾎﾟｯﾌﾟｱｯﾌﾟ"));
   // The client area is the whole map; only a map larger than the screen scrolls.
   scroll_ = new QScrollArea(this);
   scroll_->setFrameShape(QFrame::NoFrame);
@@ -236,7 +246,7 @@ QSize MiniMap::smallestFrame() const {
 void MiniMap::buildPopup() {
   for (int tag = 1; tag <= static_cast<int>(kSizes.size()); ++tag) {
     const SizeItem& item = kSizes[tag - 1];
-    QAction* a = popup_->addAction(str(item.caption));
+    QAction* a = popup_->addAction(translated(item.caption));
     a->setObjectName(str(item.name));
     connect(a, &QAction::triggered, this, [this, size = item.size] {
       mainWindow().options().allmapchipsize = size;
@@ -247,7 +257,7 @@ void MiniMap::buildPopup() {
   popup_->addSeparator();
   auto* group = new QActionGroup(this);
   for (int tag = 0; tag < kMiniMapModes; ++tag) {
-    QAction* a = popup_->addAction(str(kModes[tag].caption));
+    QAction* a = popup_->addAction(translated(kModes[tag].caption));
     a->setObjectName(str(kModes[tag].name));
     a->setCheckable(true);
     group->addAction(a);

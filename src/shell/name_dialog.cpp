@@ -1,6 +1,7 @@
 // The store-naming dialog.
 #include "shell/name_dialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 
 #include "base/options.h"
 #include "base/text.h"
+#include "base/translation.h"
 #include "shell/typing_box.h"
 
 namespace gm {
@@ -19,12 +21,15 @@ QValidator::State NameValidator::validate(QString& input, int&) const {
 }
 
 std::string defaultStoreName(int number) {
-  return "パーラー" + toFullWidth(std::to_string(number)) + "号店";
+  const std::string digits = std::to_string(number);
+  return QCoreApplication::translate("name_dialog", "パーラー%1号店")
+      .arg(QString::fromStdString(catalogueIsJapanese() ? toFullWidth(digits) : digits))
+      .toStdString();
 }
 
 Tnameform::Tnameform(const Options* options, QWidget* parent) : QDialog(parent), options_(options) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  setWindowTitle(QStringLiteral("命名"));
+  setWindowTitle(tr("命名"));
   box_ = new TypingBox(this);
   box_->setMinimumSize(TypingBox::kCell * 20 + 12, TypingBox::kCell * 2 + 12);
   box_->setFocusPolicy(Qt::NoFocus);
@@ -32,9 +37,9 @@ Tnameform::Tnameform(const Options* options, QWidget* parent) : QDialog(parent),
           [this] { box_->setDelay(options_ ? options_->waittime : Options().waittime); });
   edit_ = new QLineEdit(this);
   edit_->setValidator(new NameValidator(edit_));
-  edit_->setToolTip(QStringLiteral("新しいﾊﾟｰﾗｰの名前を入力"));
-  edit_->setPlaceholderText(QStringLiteral("新しいﾊﾟｰﾗｰの名前を入力"));
-  ok_ = new QPushButton(QStringLiteral("命名(&R)"), this);
+  edit_->setToolTip(tr("新しいﾊﾟｰﾗｰの名前を入力"));
+  edit_->setPlaceholderText(edit_->toolTip());
+  ok_ = new QPushButton(tr("命名(&R)"), this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(edit_, &QLineEdit::textChanged, this,
@@ -52,7 +57,7 @@ std::optional<std::string> Tnameform::AskName(std::string_view proposed) {
   ok_->setEnabled(!edit_->text().isEmpty());
   edit_->selectAll();
   edit_->setFocus();
-  box_->setText(QStringLiteral("店舗の名前を命名してください。"));
+  box_->setText(tr("店舗の名前を命名してください。"));
   if (exec() != QDialog::Accepted || edit_->text().isEmpty()) return std::nullopt;
   return cutToShiftJisBytes(edit_->text().toStdString(), kNameBytes);
 }

@@ -3,6 +3,7 @@
 // not empty.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QValidator>
 #include <optional>
@@ -24,10 +25,13 @@ class NameValidator : public QValidator {
   State validate(QString& input, int& pos) const override;
 };
 
-// The name offered for the company's `number`th hall when it has none yet: "パーラー１号店".
+// The name offered for the company's `number`th hall when it has none yet: "パーラー１号店" (in
+// the player's language; the digits turn full width in Japanese only).
 std::string defaultStoreName(int number);
 
 class Tnameform : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(Tnameform)
+
  public:
   explicit Tnameform(const Options* options, QWidget* parent = nullptr);
 

@@ -1,6 +1,7 @@
 // The new-game order from the dialogs to the fresh world.
 #include "shell/new_game_order.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialog>
 #include <QFileInfo>
@@ -35,7 +36,8 @@ std::unique_ptr<gm::tworld> runNewGameOrder(QWidget* parent, gm::Random& generat
 
   CityReadResult city = ReadCityFile(path);
   if (!city.ok) {
-    QMessageBox::critical(parent, QStringLiteral("新規出店"), QString::fromStdString(city.error));
+    QMessageBox::critical(parent, QCoreApplication::translate("new_game_order", "新規出店"),
+                          QString::fromStdString(city.error));
     return nullptr;
   }
   auto world = std::make_unique<tworld>();

@@ -71,8 +71,8 @@ std::optional<std::string> QtFrontend::askStoreName(std::string_view proposed) {
 std::optional<int64_t> QtFrontend::askSalePrice(int landPrice) {
   if (salePriceAsker_) return salePriceAsker_(landPrice);
   QInputDialog dialog;
-  dialog.setWindowTitle(QStringLiteral("売却金額"));
-  dialog.setLabelText(QStringLiteral("売却金額(千円)"));
+  dialog.setWindowTitle(QCoreApplication::translate("qt_frontend", "売却金額"));
+  dialog.setLabelText(QCoreApplication::translate("qt_frontend", "売却金額(千円)"));
   dialog.setInputMode(QInputDialog::IntInput);
   dialog.setIntRange(0, 2000000000);
   dialog.setIntValue(landPrice);

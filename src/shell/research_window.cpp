@@ -27,13 +27,13 @@ constexpr std::array<const char*, kResearchGauges> kGaugeNames = {"myg",   "wild
 Treserchform::Treserchform(const tworld& world, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("reserchform"));
   const YearMonth d = MonthToDate(world.month);
-  setWindowTitle(QString::number(d.year) + QStringLiteral("年 ") + QString::number(d.month) +
-                 QStringLiteral("月のリサーチ結果"));
+  setWindowTitle(
+      tr("%1年 %2月のリサーチ結果").arg(QString::number(d.year), QString::number(d.month)));
 
   company_ = new QLabel(qs(world.kaichou.kaishaname.view()), this);
   company_->setObjectName(QStringLiteral("kaishanamelb"));
-  heading_ = new QLabel(
-      qs(world.cityName.view()) + QStringLiteral("のパチンコファンの店舗に対する支持率"), this);
+  heading_ =
+      new QLabel(tr("%1のパチンコファンの店舗に対する支持率").arg(qs(world.cityName.view())), this);
 
   const ResearchFigures figures = researchFigures(world);
   auto* grid = new QGridLayout;
@@ -54,7 +54,7 @@ Treserchform::Treserchform(const tworld& world, QWidget* parent) : QDialog(paren
   }
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QStringLiteral("閉じる(&C)"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(tr("閉じる(&C)"), QDialogButtonBox::AcceptRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
   auto* layout = new QVBoxLayout(this);

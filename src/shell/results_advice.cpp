@@ -1,6 +1,7 @@
 // The results report's advice lines.
 #include "shell/results_advice.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 
 #include "company/advice_text.h"
@@ -13,13 +14,16 @@ namespace gm {
 std::vector<AdviceLine> adviceLines(const tworld& world) {
   std::vector<AdviceLine> lines;
   const AdviceList company = DiagnoseCompany(world);
-  lines.push_back({QStringLiteral("全体：") + qs(adviceSummary(world, company)), company.worst()});
+  lines.push_back({QCoreApplication::translate("results_advice", "全体：%1")
+                       .arg(qs(adviceSummary(world, company))),
+                   company.worst()});
   for (int n = 1; n <= kStoreSlots; ++n) {
     if (!world.kaichou.slot(n).used) continue;
     const AdviceList store = DiagnoseStore(world, n);
-    lines.push_back({qs(world.kaichou.slot(n).name.view()) + QStringLiteral("：") +
-                         qs(adviceSummary(world, store)),
-                     store.worst()});
+    lines.push_back(
+        {QCoreApplication::translate("results_advice", "%1：%2")
+             .arg(qs(world.kaichou.slot(n).name.view()), qs(adviceSummary(world, store))),
+         store.worst()});
   }
   return lines;
 }

@@ -26,19 +26,21 @@ struct RowDef {
   bool money;
 };
 // The rows in the order the report lists them, with their history series.
-constexpr std::array<RowDef, kReportRows> kRows = {{{"売上げ", 1, true},
-                                                    {"粗利益", 3, true},
-                                                    {"利益率", 2, false},
-                                                    {"人件費", 6, true},
-                                                    {"保守費", 5, true},
-                                                    {"営業費", 4, true},
-                                                    {"純利益", 7, true},
-                                                    {"稼働率", 8, false},
-                                                    {"洗練度", 9, false},
-                                                    {"知名度", 10, false},
-                                                    {"満足度", 11, false},
-                                                    {"モラル", 12, false},
-                                                    {"スキル", 13, false}}};
+constexpr std::array<RowDef, kReportRows> kRows = {{
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "売上げ"), 1, true},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "粗利益"), 3, true},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "利益率"), 2, false},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "人件費"), 6, true},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "保守費"), 5, true},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "営業費"), 4, true},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "純利益"), 7, true},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "稼働率"), 8, false},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "洗練度"), 9, false},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "知名度"), 10, false},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "満足度"), 11, false},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "モラル"), 12, false},
+    {QT_TRANSLATE_NOOP("gm::ResultsReportView", "スキル"), 13, false},
+}};
 
 const QColor kRed(Qt::red);
 
@@ -49,6 +51,17 @@ QTableWidgetItem* cell(const QString& s, bool right, bool red = false) {
                                : (Qt::AlignLeft | Qt::AlignVCenter));
   if (red) item->setForeground(kRed);
   return item;
+}
+
+// The table asks for room for all its rows and columns, so that the longer labels of another
+// language widen the window rather than hide the figures behind a scroll bar.
+void askRoomForContents(QTableWidget* t) {
+  QHeaderView* columns = t->horizontalHeader();
+  columns->resizeSections(QHeaderView::ResizeToContents);
+  const int frame = 2 * t->frameWidth();
+  t->setMinimumSize(columns->length() + frame,
+                    (columns->isHidden() ? 0 : columns->sizeHint().height()) +
+                        t->verticalHeader()->length() + frame);
 }
 
 QTableWidget* makeTable(int columns, QWidget* parent) {
@@ -66,14 +79,13 @@ QTableWidget* makeTable(int columns, QWidget* parent) {
 QString reportDate(int month) {
   if (month < 1) return QString();
   const YearMonth d = MonthToDate(month);
-  return QStringLiteral("%1年%2月").arg(d.year).arg(d.month);
+  return ResultsReportView::tr("%1年%2月").arg(QString::number(d.year), QString::number(d.month));
 }
 
 QString reportCaption(const tworld& world, int month) {
   const YearMonth d = MonthToDate(month);
-  return qs(world.cityName.view()) + QStringLiteral("  ") + QString::number(d.year) +
-         QStringLiteral("年 ") + QString::number(d.month) + QStringLiteral("月") +
-         QStringLiteral("の実績報告書");
+  return ResultsReportView::tr("%1  %2年 %3月の実績報告書")
+      .arg(qs(world.cityName.view()), QString::number(d.year), QString::number(d.month));
 }
 
 QString reportFigure(Money value) { return QString::fromStdString(formatGrouped(value)); }
@@ -92,7 +104,7 @@ std::array<ReportRow, kReportRows> reportRows(const Tbackup& history) {
   for (int i = 0; i < kReportRows; ++i) {
     const Money now = history.at(kRows[i].series, 1);
     const Money before = history.at(kRows[i].series, 2);
-    rows[i] = {QString::fromUtf8(kRows[i].label),
+    rows[i] = {ResultsReportView::tr(kRows[i].label),
                kRows[i].series,
                kRows[i].money,
                reportFigure(now),
@@ -105,20 +117,21 @@ std::array<ReportRow, kReportRows> reportRows(const Tbackup& history) {
 std::vector<CompanyLine> companyLines(const tworld& world) {
   const tkaichou& k = world.kaichou;
   std::vector<CompanyLine> lines;
-  lines.push_back({QStringLiteral("課税"), reportFigure(k.shotokuzei),
-                   QStringLiteral("純利益に対し課税された税金")});
+  lines.push_back({ResultsReportView::tr("課税"), reportFigure(k.shotokuzei),
+                   ResultsReportView::tr("純利益に対し課税された税金")});
   if (world.hasLaw(kLawPachinkoTax))
-    lines.push_back({QStringLiteral("パチンコ税"), reportFigure(k.pachinkozei), QString()});
+    lines.push_back({ResultsReportView::tr("パチンコ税"), reportFigure(k.pachinkozei), QString()});
   if (k.datuzei)
-    lines.push_back({QStringLiteral("Ｘ Ｘ Ｘ Ｘ"), reportFigure(k.datuzeigaku), QString()});
-  lines.push_back({QStringLiteral("経常利益"), reportFigure(k.zeibikirieki),
-                   QStringLiteral("純粋な儲け"), k.zeibikirieki < Money()});
-  lines.push_back({QStringLiteral("資金"), reportFigure(k.sikin), QStringLiteral("残り資金")});
+    lines.push_back({ResultsReportView::tr("Ｘ Ｘ Ｘ Ｘ"), reportFigure(k.datuzeigaku), QString()});
+  lines.push_back({ResultsReportView::tr("経常利益"), reportFigure(k.zeibikirieki),
+                   ResultsReportView::tr("純粋な儲け"), k.zeibikirieki < Money()});
+  lines.push_back(
+      {ResultsReportView::tr("資金"), reportFigure(k.sikin), ResultsReportView::tr("残り資金")});
   return lines;
 }
 
 std::vector<ReportEntry> reportEntries(const tworld& world) {
-  std::vector<ReportEntry> entries{{QStringLiteral("全体"), 0}};
+  std::vector<ReportEntry> entries{{ResultsReportView::tr("全体"), 0}};
   for (int n = 1; n <= kStoreSlots; ++n)
     if (world.kaichou.slot(n).used) entries.push_back({qs(world.kaichou.slot(n).name.view()), n});
   return entries;
@@ -132,7 +145,7 @@ ResultsReportView::ResultsReportView(QWidget* parent) : QWidget(parent) {
   companyName_ = new QLabel(this);
   companyName_->setObjectName(QStringLiteral("kaishanamelb"));
 
-  auto* whole = new QGroupBox(QStringLiteral("全体収支(千円)"), this);
+  auto* whole = new QGroupBox(tr("全体収支(千円)"), this);
   company_ = makeTable(2, whole);
   company_->horizontalHeader()->setVisible(false);
   auto* wholeLayout = new QVBoxLayout(whole);
@@ -176,9 +189,8 @@ void ResultsReportView::load(const tworld& world, int month) {
     company_->setItem(r, 1, cell(lines[r].value, true, lines[r].negative));
   }
 
-  table_->setHorizontalHeaderLabels({QString(), QStringLiteral("今月\n") + reportDate(month),
-                                     QStringLiteral("先月\n") + reportDate(month - 1),
-                                     QStringLiteral("増減")});
+  table_->setHorizontalHeaderLabels({QString(), tr("今月\n%1").arg(reportDate(month)),
+                                     tr("先月\n%1").arg(reportDate(month - 1)), tr("増減")});
 
   entries_ = reportEntries(world);
   {
@@ -198,19 +210,19 @@ void ResultsReportView::selectEntry(int row) {
       reportRows(reportHistory(*world_, entries_[row].slot));
   table_->setRowCount(kReportRows);
   for (int r = 0; r < kReportRows; ++r) {
-    table_->setItem(
-        r, 0,
-        cell(rows[r].money ? rows[r].label + QStringLiteral("(千円)") : rows[r].label, false));
+    table_->setItem(r, 0,
+                    cell(rows[r].money ? tr("%1(千円)").arg(rows[r].label) : rows[r].label, false));
     table_->setItem(r, 1, cell(rows[r].thisMonth, true));
     table_->setItem(r, 2, cell(rows[r].lastMonth, true));
     table_->setItem(r, 3, cell(rows[r].change.text, true, rows[r].change.negative));
   }
+  askRoomForContents(table_);
 }
 
 ResultsReportWindow::ResultsReportWindow(TMain& main) : Tjissekiform(main) {
   view_ = new ResultsReportView(this);
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QStringLiteral("閉じる(&C)"), QDialogButtonBox::AcceptRole);
+  buttons->addButton(tr("閉じる(&C)"), QDialogButtonBox::AcceptRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout()->addWidget(view_);
   layout()->addWidget(buttons);

@@ -11,7 +11,7 @@ namespace gm {
 
 QStringList SaveGameDialog::history() {
   QStringList names;
-  for (int i = 1; i <= 5; ++i) names << QStringLiteral("営報%1.PLR").arg(i);
+  for (int i = 1; i <= 5; ++i) names << tr("営報%1.PLR").arg(i);
   return names;
 }
 
@@ -19,15 +19,14 @@ SaveGameDialog::SaveGameDialog(SaveDialogKind kind, const QString& folder, const
                                QWidget* parent)
     : QFileDialog(parent) {
   const bool open = kind == SaveDialogKind::Open;
-  setWindowTitle(open ? QStringLiteral("営業報告書から引き継ぐ")
-                      : QStringLiteral("営業報告書に記録"));
+  setWindowTitle(open ? tr("営業報告書から引き継ぐ") : tr("営業報告書に記録"));
   // Qt's own dialog, so that the file-name field can carry the history on every desktop.
   setOption(QFileDialog::DontUseNativeDialog);
   // The game asks its own question before it writes.
   setOption(QFileDialog::DontConfirmOverwrite);
   setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  setNameFilter(QStringLiteral("営業報告書(*.PLR)"));
+  setNameFilter(tr("営業報告書(*.PLR)"));
   setDefaultSuffix(QStringLiteral("PLR"));
   setDirectory(fileName.isEmpty() ? folder : QFileInfo(fileName).absolutePath());
   if (!fileName.isEmpty()) selectFile(QFileInfo(fileName).fileName());

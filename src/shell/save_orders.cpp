@@ -1,6 +1,7 @@
 // The saved-game orders and the automatic save.
 #include "shell/save_orders.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QSettings>
 #include <QStatusBar>
 
+#include "base/translation.h"
 #include "persist/save_file.h"
 #include "shell/main_window.h"
 #include "shell/options_store.h"
@@ -32,12 +34,31 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 bool writeAndReport(TMain& main, const QString& path) {
   const QString error = writeSavedGame(main, path);
   if (!error.isEmpty()) {
-    QMessageBox::critical(&main, QStringLiteral("記録"), error);
+    QMessageBox::critical(&main, QCoreApplication::translate("save_orders", "記録"), error);
     return false;
   }
-  main.statusBar()->showMessage(QFileInfo(path).fileName() + QStringLiteral(" に記録しました。"),
+  main.statusBar()->showMessage(QCoreApplication::translate("save_orders", "%1 に記録しました。")
+                                    .arg(QFileInfo(path).fileName()),
                                 5000);
   return true;
+}
+
+constexpr const char* kAutosaveName = QT_TRANSLATE_NOOP("save_orders", "自動記録 %1年%2月.PLR");
+
+QRegularExpression autosavePattern(const QString& name) {
+  QString pattern = QRegularExpression::escape(name);
+  pattern.replace(QStringLiteral("\\%1"), QStringLiteral("(?<year>\\d+)"));
+  pattern.replace(QStringLiteral("\\%2"), QStringLiteral("[ 0]?(?<month>\\d+)"));
+  return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'));
+}
+
+// An automatic save is known by its name in the game's own words or in the player's language,
+// so that a change of language leaves no older saves behind for ever.
+QRegularExpressionMatch matchAutosave(const QString& fileName) {
+  static const QRegularExpression own = autosavePattern(QString::fromUtf8(kAutosaveName));
+  const QRegularExpressionMatch m = own.match(fileName);
+  if (m.hasMatch()) return m;
+  return autosavePattern(QCoreApplication::translate("save_orders", kAutosaveName)).match(fileName);
 }
 
 }  // namespace
@@ -83,7 +104,8 @@ bool runLoad(TMain& main) {
   SaveResult read = ReadSaveBytes(QFile::encodeName(path).toStdString(), bytes);
   if (read.ok) read = CheckSaveRecord(bytes);
   if (!read.ok) {
-    QMessageBox::critical(&main, QStringLiteral("引き継ぎ"), text(read.error));
+    QMessageBox::critical(&main, QCoreApplication::translate("save_orders", "引き継ぎ"),
+                          text(read.error));
     return false;
   }
   main.hideDataWindows();
@@ -97,26 +119,32 @@ bool runLoad(TMain& main) {
 
 namespace {
 
-// "自動記録 " + the company's name + " ": characters that a file name cannot hold on some system
-// become "_" (a typed name is full-width already, but a loaded game's name may be anything).
+// The company's name and a space before the month's name, so that each company keeps its own
+// automatic saves: characters that a file name cannot hold on some system become "_" (a typed
+// name is full-width already, but a loaded game's name may be anything).
 QString autosaveStem(const QString& company) {
-  QString name = company.isEmpty() ? QStringLiteral("会社") : company;
+  if (company.isEmpty()) return {};
+  QString name = company;
   for (QChar& c : name)
     if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char('_');
-  return QStringLiteral("自動記録 ") + name + QLatin1Char(' ');
+  return name + QLatin1Char(' ');
 }
 
 bool isAutosaveOf(const QString& fileName, const QString& company) {
-  static const QRegularExpression month(QStringLiteral("^\\d+年[ \\d]\\d月\\.PLR$"));
   const QString stem = autosaveStem(company);
-  return fileName.startsWith(stem) && month.match(fileName.mid(stem.size())).hasMatch();
+  return fileName.startsWith(stem) && matchAutosave(fileName.mid(stem.size())).hasMatch();
 }
 
 }  // namespace
 
 QString autosaveFileName(const QString& company, int month) {
   const YearMonth date = MonthToDate(month);
-  return autosaveStem(company) + QStringLiteral("%1年%2月.PLR").arg(date.year).arg(date.month, 2);
+  // Japanese pads the month with a space, as its captions do, other languages with a zero: the
+  // names of one year list in the order of the months either way.
+  const QChar pad = catalogueIsJapanese() ? QLatin1Char(' ') : QLatin1Char('0');
+  return autosaveStem(company) + QCoreApplication::translate("save_orders", kAutosaveName)
+                                     .arg(date.year)
+                                     .arg(date.month, 2, 10, pad);
 }
 
 QStringList autosavesToRemove(const QStringList& written, const QString& folder,
@@ -139,7 +167,7 @@ void runAutosave(TMain& main) {
   const QString path = folder + QLatin1Char('/') + autosaveFileName(company, main.world().month);
   const QString error = writeSavedGame(main, path);
   if (!error.isEmpty()) {
-    QMessageBox::warning(&main, QStringLiteral("自動記録"), error);
+    QMessageBox::warning(&main, QCoreApplication::translate("save_orders", "自動記録"), error);
     return;
   }
   // Only files that the program itself wrote as automatic saves are ever removed: it keeps

@@ -20,6 +20,10 @@ SplashWindow::SplashWindow(const QImage& picture)
   shown_.start();
 }
 
+QStringList SplashWindow::texts() {
+  return {QStringLiteral("Now Initializing..."), tr("ｹﾞｰﾑ中 F1ｷｰでﾍﾙﾌﾟを表示する事ができます")};
+}
+
 void SplashWindow::release() {
   const qint64 left = kLeastMilliseconds - shown_.elapsed();
   if (left <= 0) {
@@ -35,10 +39,9 @@ void SplashWindow::paintEvent(QPaintEvent*) {
   p.drawImage(QPoint((width() - picture_.width()) / 2, 0), picture_);
   p.setPen(Qt::white);
   const QRect lines(0, height() - 48, width(), 48);
-  p.drawText(lines.adjusted(8, 4, -8, -24), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Now Initializing..."));
-  p.drawText(lines.adjusted(8, 24, -8, -4), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("ｹﾞｰﾑ中 F1ｷｰでﾍﾙﾌﾟを表示する事ができます"));
+  const QStringList shown = texts();
+  p.drawText(lines.adjusted(8, 4, -8, -24), Qt::AlignLeft | Qt::AlignVCenter, shown[0]);
+  p.drawText(lines.adjusted(8, 24, -8, -4), Qt::AlignLeft | Qt::AlignVCenter, shown[1]);
   p.setPen(QColor(128, 128, 128));
   p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

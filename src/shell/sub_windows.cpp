@@ -135,22 +135,19 @@ QPushButton* DataWindow::addMenuOrder(const QString& caption, const QString& nam
 }
 
 void DataWindow::addCommonOrders() {
-  addMenuOrder(QStringLiteral("人事(&S)"), QStringLiteral("jinjibtn"), QStringLiteral("jinjimenu"));
-  addMenuOrder(QStringLiteral("命令終了(&X)"), QStringLiteral("endbtn"), QStringLiteral("endmenu"));
-  addMenuOrder(QStringLiteral("新台購入(&B)"), QStringLiteral("daibuybtn"),
-               QStringLiteral("daibuymenu"));
+  addMenuOrder(tr("人事(&S)"), QStringLiteral("jinjibtn"), QStringLiteral("jinjimenu"));
+  addMenuOrder(tr("命令終了(&X)"), QStringLiteral("endbtn"), QStringLiteral("endmenu"));
+  addMenuOrder(tr("新台購入(&B)"), QStringLiteral("daibuybtn"), QStringLiteral("daibuymenu"));
 }
 
 Tallmap::Tallmap(TMain& main)
-    : DataWindow(main, QStringLiteral("地図"), QStringLiteral("allmap"), &Options::allmapfront) {}
+    : DataWindow(main, tr("地図"), QStringLiteral("allmap"), &Options::allmapfront) {}
 
 Tchikudata::Tchikudata(TMain& main)
-    : DataWindow(main, QStringLiteral("地区概略"), QStringLiteral("chikudata"),
-                 &Options::chikudatafront) {}
+    : DataWindow(main, tr("地区概略"), QStringLiteral("chikudata"), &Options::chikudatafront) {}
 
 Tchipform::Tchipform(TMain& main)
-    : DataWindow(main, QStringLiteral("区画データ"), QStringLiteral("chipform"),
-                 &Options::chipformfront) {}
+    : DataWindow(main, tr("区画データ"), QStringLiteral("chipform"), &Options::chipformfront) {}
 
 void Tchipform::setBlock(int column, int row) {
   column_ = column;
@@ -159,8 +156,7 @@ void Tchipform::setBlock(int column, int row) {
 }
 
 Ttempoform::Ttempoform(TMain& main)
-    : DataWindow(main, QStringLiteral("店舗データ"), QStringLiteral("tempoform"),
-                 &Options::tempoformfront) {}
+    : DataWindow(main, tr("店舗データ"), QStringLiteral("tempoform"), &Options::tempoformfront) {}
 
 void Ttempoform::showStore(int slot) {
   slot_ = slot >= 1 && slot <= kStoreSlots ? slot : 1;
@@ -171,18 +167,15 @@ void Ttempoform::showStore(int slot) {
 bool Ttempoform::objectStillExists() const { return world().kaichou.slot(slot_).used; }
 
 Tddaidata::Tddaidata(TMain& main)
-    : DataWindow(main, QStringLiteral("台データ"), QStringLiteral("ddaidata"),
-                 &Options::ddaidatafront) {}
+    : DataWindow(main, tr("台データ"), QStringLiteral("ddaidata"), &Options::ddaidatafront) {}
 
 Tkaishaform::Tkaishaform(TMain& main)
-    : DataWindow(main, QStringLiteral("ﾕﾆｵﾝﾏﾈｰｼﾞｬ"), QStringLiteral("kaishaform"),
-                 &Options::kaishaformfront) {
+    : DataWindow(main, tr("ﾕﾆｵﾝﾏﾈｰｼﾞｬ"), QStringLiteral("kaishaform"), &Options::kaishaformfront) {
   addCommonOrders();
-  addMenuOrder(QStringLiteral("ﾘｽﾄ(&L)"), QStringLiteral("listbtn"), QStringLiteral("tempomenu"));
+  addMenuOrder(tr("ﾘｽﾄ(&L)"), QStringLiteral("listbtn"), QStringLiteral("tempomenu"));
 }
 
-Tidouform::Tidouform(TMain& main)
-    : DataWindow(main, QStringLiteral("人事"), QStringLiteral("idouform")) {}
+Tidouform::Tidouform(TMain& main) : DataWindow(main, tr("人事"), QStringLiteral("idouform")) {}
 
 void Tidouform::openPersonnel() {
   refresh();
@@ -190,7 +183,7 @@ void Tidouform::openPersonnel() {
 }
 
 Tsindaiform::Tsindaiform(TMain& main)
-    : DataWindow(main, QStringLiteral("新台製作発表"), QStringLiteral("sindaiform")) {}
+    : DataWindow(main, tr("新台製作発表"), QStringLiteral("sindaiform")) {}
 
 void Tsindaiform::showNotice(const NewModelNotice& notice) {
   setSummary(qs(notice.makerName) + QStringLiteral("\n") + qs(notice.modelName));
@@ -198,7 +191,7 @@ void Tsindaiform::showNotice(const NewModelNotice& notice) {
 }
 
 Tentempoform::Tentempoform(TMain& main)
-    : DataWindow(main, QStringLiteral("他店舗ﾃﾞｰﾀ"), QStringLiteral("entempoform"),
+    : DataWindow(main, tr("他店舗ﾃﾞｰﾀ"), QStringLiteral("entempoform"),
                  &Options::entempoformfront) {}
 
 void Tentempoform::showRivalStore(int record) {
@@ -210,15 +203,14 @@ void Tentempoform::showRivalStore(int record) {
 bool Tentempoform::objectStillExists() const { return world().rivals.Tenpo(record_).used; }
 
 Tjissekiform::Tjissekiform(TMain& main)
-    : DataWindow(main, QStringLiteral("実績報告書"), QStringLiteral("jissekiform")) {}
+    : DataWindow(main, tr("実績報告書"), QStringLiteral("jissekiform")) {}
 
 void Tjissekiform::showReport(int month, const QString& companyName, uint16_t) {
   setSummary(companyName + QStringLiteral("  ") + QString::number(month));
   exec();
 }
 
-Tminilist::Tminilist(TMain& main)
-    : DataWindow(main, QStringLiteral("ﾘｽﾄ"), QStringLiteral("minilist")) {}
+Tminilist::Tminilist(TMain& main) : DataWindow(main, tr("ﾘｽﾄ"), QStringLiteral("minilist")) {}
 
 std::optional<int> Tminilist::pickStore() {
   const tkaichou& k = world().kaichou;

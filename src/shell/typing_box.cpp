@@ -7,6 +7,7 @@
 #include <QTextOption>
 
 #include "base/text.h"
+#include "base/translation.h"
 
 namespace gm {
 
@@ -61,7 +62,8 @@ void TypingBox::reset() {
 
 void TypingBox::setText(const QString& text) {
   reset();
-  text_ = QString::fromStdString(toFullWidth(text.toStdString()));
+  // Typed text turns full width in Japanese only; another language keeps its own letters.
+  text_ = catalogueIsJapanese() ? QString::fromStdString(toFullWidth(text.toStdString())) : text;
   layoutWidth_ = -1;
 }
 

@@ -17,7 +17,7 @@ QString VersionWindow::versionText() {
 }
 
 VersionWindow::VersionWindow(const QImage& icon, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+  setWindowTitle(tr("ﾊﾞｰｼﾞｮﾝ情報"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   auto* picture = new QLabel;
   picture->setPixmap(QPixmap::fromImage(icon));
@@ -29,13 +29,12 @@ VersionWindow::VersionWindow(const QImage& icon, QWidget* parent) : QDialog(pare
   auto* texts = new QVBoxLayout;
   texts->addWidget(name);
   texts->addWidget(new QLabel(versionText()));
-  texts->addWidget(new QLabel(QStringLiteral("ぱちんこホール経営シミュレーション")));
-  texts->addWidget(
-      new QLabel(QStringLiteral("企画・プログラム・絵・音楽  Gindamaya97 開発チーム")));
+  texts->addWidget(new QLabel(tr("ぱちんこホール経営シミュレーション")));
+  texts->addWidget(new QLabel(tr("企画・プログラム・絵・音楽  Gindamaya97 開発チーム")));
   auto* top = new QHBoxLayout;
   top->addWidget(picture, 0, Qt::AlignTop);
   top->addLayout(texts, 1);
-  auto* ok = new QPushButton(QStringLiteral("了解(&R)"));
+  auto* ok = new QPushButton(tr("了解(&R)"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);

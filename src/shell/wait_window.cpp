@@ -50,7 +50,7 @@ Twaitform::Twaitform(const PictureBook& pictures, QWidget* parent)
 
 void Twaitform::Begin(const QString& cityName, int month, QWidget* mainWindow) {
   mainWindow_ = mainWindow;
-  label_->setText(cityName + QStringLiteral("開発中．．．"));
+  label_->setText(tr("%1開発中．．．").arg(cityName));
   gauge_->setProgress(0);
   gauge_->setPicture(pictures_.season(SeasonOfMonth(month)));
   if (mainWindow) move(mainWindow->geometry().topLeft());

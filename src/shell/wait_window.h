@@ -2,6 +2,7 @@
 // name with "開発中．．．" and a gauge whose bar is the season's picture.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QImage>
 
@@ -30,6 +31,8 @@ class SeasonGauge : public QWidget {
 };
 
 class Twaitform : public QDialog {
+  Q_DECLARE_TR_FUNCTIONS(Twaitform)
+
  public:
   explicit Twaitform(const PictureBook& pictures, QWidget* parent = nullptr);
 

@@ -1,38 +1,47 @@
 // The appraiser's dialogue in the maker screen.
 #include "store/appraisal.h"
 
+#include "base/translation.h"
+
 namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kQuestions = {
-    "「射幸性は高いですか？」", "「ベースは甘いですか？」", "「洗練度はどうでしょう？」",
-    "「斬新さはありますか？」"};
-constexpr std::array<std::string_view, 4> kAnswerEnds = {"だな。」", "だろ。」", "だ。」",
-                                                         "ぐらい、かな。」"};
+constexpr std::array<const char*, 4> kQuestions = {
+    GM_TR_NOOP("appraisal", "「射幸性は高いですか？」"),
+    GM_TR_NOOP("appraisal", "「ベースは甘いですか？」"),
+    GM_TR_NOOP("appraisal", "「洗練度はどうでしょう？」"),
+    GM_TR_NOOP("appraisal", "「斬新さはありますか？」")};
+// The appraiser answers each question in his own way; %1 is the published rating.
+constexpr std::array<const char*, 4> kAnswers = {
+    GM_TR_NOOP("appraisal", "「．．．%1だな。」"), GM_TR_NOOP("appraisal", "「．．．%1だろ。」"),
+    GM_TR_NOOP("appraisal", "「．．．%1だ。」"),
+    GM_TR_NOOP("appraisal", "「．．．%1ぐらい、かな。」")};
 
 }  // namespace
 
-std::string_view appraisalVerdict(int s) {
-  if (s > 320) return "「Ａだな。いけるよ、こりゃ。」";
-  if (s > 240) return "「．．．Ｂ、だあね。なかなかだ。」";
-  if (s > 160) return "「うーん、まあＣってとこか。」";
-  if (s > 80) return "「Ｄクラスだな。イマイチかも。」";
-  return "「良いとは思えんが、化けるかなあ．．」";
+std::string appraisalVerdict(int s) {
+  if (s > 320) return translate("appraisal", "「Ａだな。いけるよ、こりゃ。」");
+  if (s > 240) return translate("appraisal", "「．．．Ｂ、だあね。なかなかだ。」");
+  if (s > 160) return translate("appraisal", "「うーん、まあＣってとこか。」");
+  if (s > 80) return translate("appraisal", "「Ｄクラスだな。イマイチかも。」");
+  return translate("appraisal", "「良いとは思えんが、化けるかなあ．．」");
 }
 
 std::array<std::string, kAppraisalLines> appraisalDialogue(const Ratings& nominal) {
   std::array<std::string, kAppraisalLines> lines;
   int n = 0;
-  lines[n++] = "「この台はどうですか？」\r\n「さて、どうかな．．．。」";
+  // The president's question and the appraiser's first answer share the opening line.
+  lines[n++] = translate("appraisal", "「この台はどうですか？」") + "\r\n" +
+               translate("appraisal", "「さて、どうかな．．．。」");
   int sum = 0;
   for (int i = 0; i < 4; ++i) {
-    lines[n++] = std::string(kQuestions[i]);
-    lines[n++] = "「．．．" + std::to_string(nominal[i]) + std::string(kAnswerEnds[i]);
+    lines[n++] = translate("appraisal", kQuestions[i]);
+    lines[n++] = formatText(translate("appraisal", kAnswers[i]), {std::to_string(nominal[i])});
     sum += nominal[i];
   }
-  lines[n++] = "「総合評価はどんなもんです？」";
-  lines[n++] = std::string(appraisalVerdict(sum));
+  lines[n++] = translate("appraisal", "「総合評価はどんなもんです？」");
+  lines[n++] = appraisalVerdict(sum);
   return lines;
 }
 

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <string>
-#include <string_view>
 
 #include "store/machine.h"
 
@@ -16,7 +15,7 @@ inline constexpr int kAppraisalLines = 11;
 // of the four published ratings, the question about the whole and the verdict.
 std::array<std::string, kAppraisalLines> appraisalDialogue(const Ratings& nominal);
 // The verdict alone, by the sum of the four published ratings.
-std::string_view appraisalVerdict(int ratingSum);
+std::string appraisalVerdict(int ratingSum);
 
 // Marks the model appraised; true when it had not been appraised before (the screen then plays
 // the dialogue unless the skip option is on).

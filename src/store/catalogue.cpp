@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/translation.h"
 #include "store/model_generation.h"
 #include "world/world.h"
 
@@ -38,7 +39,7 @@ void tell(tworld& world, std::string_view title, const std::string& text, int fa
 // Marks `ihou` on every island of the exposed model that the company holds and tells the player
 // where the islands are; returns whether it held any.
 bool markIllegalIslands(tworld& world, const tdai& model) {
-  static constexpr std::string_view kTitle = "台の違法性発覚";
+  const std::string title = translate("catalogue", "台の違法性発覚");
   Frontend& ui = world.ui();
   bool any = false;
   bool inWarehouse = false;
@@ -48,7 +49,8 @@ bool markIllegalIslands(tworld& world, const tdai& model) {
     if (!inWarehouse) {
       inWarehouse = true;
       ui.playCue(kCueDown);
-      tell(world, kTitle, "我が社の倉庫にも問題の台が保管してあります。ご検討ください。",
+      tell(world, title,
+           translate("catalogue", "我が社の倉庫にも問題の台が保管してあります。ご検討ください。"),
            kFacePanic);
       ui.playCue(kCueMain);
     }
@@ -65,8 +67,11 @@ bool markIllegalIslands(tworld& world, const tdai& model) {
           inStore = true;
           ui.playCue(kCueDown);
           ui.pointBlockWindowAt(store.blockY, store.blockX);
-          tell(world, kTitle,
-               store.name.str() + "は問題の台をすでに設置しています。ご検討ください。", kFacePanic);
+          tell(world, title,
+               formatText(
+                   translate("catalogue", "%1は問題の台をすでに設置しています。ご検討ください。"),
+                   {store.name.view()}),
+               kFacePanic);
           ui.playCue(kCueMain);
         }
       }
@@ -108,8 +113,9 @@ bool illegalCheck(tdai& model, int averageSecurity, Random& rng) {
 }
 
 NewModelRunLine newModelRunLine(int production) {
-  if (production >= 2000) return {"          販売開始 !!", false};
-  return {std::to_string(production) + "台限定販売 !!", true};
+  if (production >= 2000) return {translate("catalogue", "          販売開始 !!"), false};
+  return {formatText(translate("catalogue", "%1台限定販売 !!"), {std::to_string(production)}),
+          true};
 }
 
 void MakerSalesNews(tworld& world) {
@@ -121,14 +127,16 @@ void MakerSalesNews(tworld& world) {
       if (!model.onSale) continue;
       if (catalogueSales(model)) {
         if (report)
-          tell(world, "売り切れ",
-               makerName + " が新台 " + model.name.str() + " の在庫を全て売り切りました。",
+          tell(world, translate("catalogue", "売り切れ"),
+               formatText(translate("catalogue", "%1 が新台 %2 の在庫を全て売り切りました。"),
+                          {makerName, model.name.view()}),
                kFaceNormal);
         continue;
       }
       if (saleEnd(model, world.month) && report)
-        tell(world, "販売終了",
-             makerName + " の新台 " + model.name.str() + " の販売期間が終了しました。",
+        tell(world, translate("catalogue", "販売終了"),
+             formatText(translate("catalogue", "%1 の新台 %2 の販売期間が終了しました。"),
+                        {makerName, model.name.view()}),
              kFaceNormal);
     }
   }
@@ -141,13 +149,17 @@ void IllegalMachineCheck(tworld& world) {
     for (tdai& model : maker.models) {
       if (!model.onSale || !illegalCheck(model, security, world.rng())) continue;
       std::string name(maker.name());
-      tell(world, "台の違法性発覚",
-           name + " の新台 " + model.name.str() + " のゲーム性に違法性があるとの疑惑が" +
-               "浮上し、業界に波紋を拡げています。" + name + "は販売中止を決定しました。",
+      tell(world, translate("catalogue", "台の違法性発覚"),
+           formatText(translate("catalogue",
+                                "%1 の新台 %2 "
+                                "のゲーム性に違法性があるとの疑惑が浮上し、業界に波紋を拡げています"
+                                "。%1は販売中止を決定しました。"),
+                      {name, model.name.view()}),
            kFaceAngry);
       if (!markIllegalIslands(world, model))
-        tell(world, "台の違法性発覚",
-             "我が社は問題の台は一台も所有しておりません。良かったですね。", kFaceSmile);
+        tell(world, translate("catalogue", "台の違法性発覚"),
+             translate("catalogue", "我が社は問題の台は一台も所有しておりません。良かったですね。"),
+             kFaceSmile);
     }
   }
 }
@@ -162,12 +174,16 @@ void NewModels(tworld& world) {
     if (world.options().sindaihoukoku)
       world.ui().showNewModel({a.name.str(), makerText, a.kishu, a.shukka});
     if (a.modelMachine)
-      tell(world, "モデルオープンの依頼",
-           makerText + " が、新台 " + a.name.str() + " を" + world.kaichou.kaishaname.str() +
-               "で導入して欲しいと強く求めて" +
-               "います。我が社の店舗のどれかに今月中に導入したら、" +
-               "全国初導入のモデル店舗に認定すると先方はおっしゃっています。",
-           kFacePanic);
+      tell(
+          world, translate("catalogue", "モデルオープンの依頼"),
+          formatText(
+              translate("catalogue",
+                        "%1 が、新台 %2 "
+                        "を"
+                        "%3で導入して欲しいと強く求めています。我が社の店舗のどれかに今月中に導入し"
+                        "たら、全国初導入のモデル店舗に認定すると先方はおっしゃっています。"),
+              {makerText, a.name.view(), world.kaichou.kaishaname.view()}),
+          kFacePanic);
   }
 }
 

@@ -4,26 +4,28 @@
 #include <array>
 
 #include "base/rating.h"
+#include "base/translation.h"
 
 namespace gm {
 
 namespace {
 
 constexpr std::array<MachineTypeInfo, kMachineTypeCount> kTypes = {{
-    {"一般台", 120, 3, 3, 800},
-    {"権利物", 150, 4, 5, 1800},
-    {"アレパチ", 140, 4, 6, 2100},
-    {"一発台", 130, 4, 4, 1600},
-    {"セブン機", 170, 6, 10, 2500},
-    {"CRセブン機", 250, 7, 18, 3500},
-    {"CR権利物", 230, 6, 14, 2500},
-    {"CRアレパチ", 220, 6, 15, 2800},
-    {"パチスロ", 350, 12, 30, 2600},
-    {"CRパチスロ", 450, 15, 50, 3000},
+    {GM_TR_NOOP("machine", "一般台"), 120, 3, 3, 800},
+    {GM_TR_NOOP("machine", "権利物"), 150, 4, 5, 1800},
+    {GM_TR_NOOP("machine", "アレパチ"), 140, 4, 6, 2100},
+    {GM_TR_NOOP("machine", "一発台"), 130, 4, 4, 1600},
+    {GM_TR_NOOP("machine", "セブン機"), 170, 6, 10, 2500},
+    {GM_TR_NOOP("machine", "CRセブン機"), 250, 7, 18, 3500},
+    {GM_TR_NOOP("machine", "CR権利物"), 230, 6, 14, 2500},
+    {GM_TR_NOOP("machine", "CRアレパチ"), 220, 6, 15, 2800},
+    {GM_TR_NOOP("machine", "パチスロ"), 350, 12, 30, 2600},
+    {GM_TR_NOOP("machine", "CRパチスロ"), 450, 15, 50, 3000},
 }};
 
-constexpr std::array<std::string_view, 4> kBusinessForms = {"無制限", "ﾗｯｷｰﾅﾝﾊﾞｰ", "定量制",
-                                                            "一回交換"};
+constexpr std::array<const char*, 4> kBusinessForms = {
+    GM_TR_NOOP("machine", "無制限"), GM_TR_NOOP("machine", "ﾗｯｷｰﾅﾝﾊﾞｰ"),
+    GM_TR_NOOP("machine", "定量制"), GM_TR_NOOP("machine", "一回交換")};
 
 // Slot machines wear out their welcome later than pachinko boards, so makers accept them back
 // on a floor for longer.
@@ -44,8 +46,16 @@ Money perMachineDay(Money value, int32_t days) {
 
 }  // namespace
 
-std::string_view businessFormName(int keitai) {
-  return kBusinessForms[keitai >= 0 && keitai < 4 ? keitai : 0];
+std::string businessFormName(int keitai) {
+  return translate("machine", kBusinessForms[keitai >= 0 && keitai < 4 ? keitai : 0]);
+}
+
+std::string machineTypeName(int type) {
+  return translate("machine", machineTypeInfo(type).name.data());
+}
+
+std::string illegalityText(bool ihou) {
+  return ihou ? translate("machine", "有り") : translate("machine", "無し");
 }
 
 const MachineTypeInfo& machineTypeInfo(int type) {

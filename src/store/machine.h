@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "base/fixed_string.h"
@@ -23,11 +24,13 @@ struct MachineTypeInfo {
   int nationalSalesBase;
 };
 const MachineTypeInfo& machineTypeInfo(int type);
+// The names below are in the player's language. A machine type's name:
+std::string machineTypeName(int type);
 // The business forms of an island (`keitai` 0..3): "無制限", "ﾗｯｷｰﾅﾝﾊﾞｰ", "定量制", "一回交換";
 // any other value reads as the first.
-std::string_view businessFormName(int keitai);
+std::string businessFormName(int keitai);
 // The illegality mark as the machine screens show it: "有り" or "無し".
-inline std::string_view illegalityText(bool ihou) { return ihou ? "有り" : "無し"; }
+std::string illegalityText(bool ihou);
 inline bool isSlotType(int type) { return type == 8 || type == 9; }
 
 // The four ratings, in this order: gambling appeal, play value, refinement, novelty.

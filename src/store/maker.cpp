@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "base/translation.h"
+
 namespace gm {
 
 namespace {
@@ -41,18 +43,19 @@ Money discount(const Tmaker& maker) {
 }
 
 std::string discountText(const Tmaker& maker) {
-  std::string text = "値引き：  ";
   Money d = discount(maker);
-  if (d.raw() == 0) return text + "なし";
+  if (d.raw() == 0) return translate("maker", "値引き：  なし");
   int64_t hundredths = (d.raw() + 50) / 100;  // the screen rounds the last digits half up
   const int64_t cents = hundredths % 100;
-  return text + std::to_string(hundredths / 100) + (cents < 10 ? ".0" : ".") +
-         std::to_string(cents) + "%";
+  return formatText(
+      translate("maker", "値引き：  %1%"),
+      {std::to_string(hundredths / 100) + (cents < 10 ? ".0" : ".") + std::to_string(cents)});
 }
 
 std::string friendshipText(const Tmaker& maker) {
-  if (!maker.torihiki) return "取引中止";
-  return std::string("友好度：  ") + (maker.yuukou <= 0 ? "－" : std::to_string(maker.yuukou));
+  if (!maker.torihiki) return translate("maker", "取引中止");
+  if (maker.yuukou <= 0) return translate("maker", "友好度：  －");
+  return formatText(translate("maker", "友好度：  %1"), {std::to_string(maker.yuukou)});
 }
 
 BuyGainResult buyGain(Tmaker& maker, int units, tdai& model, int charisma, Random& rng) {

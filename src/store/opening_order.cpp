@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "base/translation.h"
 #include "store/store.h"
 #include "store/store_costs.h"
 #include "world/world.h"
@@ -15,7 +16,8 @@ int64_t OpeningPrice(const tworld& world, const Ttempo& store) {
 
 Check CheckOpeningState(const Ttempo& store) {
   if (store.joutai != kWaiting)
-    return refusal("開店", "店舗の状態が「待機中」でないと開店できません。");
+    return refusal(translate("opening_order", "開店"),
+                   translate("opening_order", "店舗の状態が「待機中」でないと開店できません。"));
   return std::nullopt;
 }
 
@@ -24,12 +26,17 @@ Check CheckOpening(const tworld& world, const Ttempo& store) {
   // Every check is made and the last one that fails speaks: a store short of everything
   // first needs its staff.
   Check shown;
-  if (!store.hasMachines()) shown = refusal("開店", "台が一台もありません。台を搬入してください。");
+  if (!store.hasMachines())
+    shown = refusal(translate("opening_order", "開店"),
+                    translate("opening_order", "台が一台もありません。台を搬入してください。"));
   if (!(world.kaichou.sikin > Money::fromInt(OpeningPrice(world, store)))) shown = cashShortage();
   const int need = store.staffNeed(world.MonthlyHours(), world.month);
   if (store.staffTotal() < need)
-    shown = refusal("開店", "スタッフが" + std::to_string(need) +
-                                "人必要です。人事でスタッフを補充してください。");
+    shown =
+        refusal(translate("opening_order", "開店"),
+                formatText(translate("opening_order",
+                                     "スタッフが%1人必要です。人事でスタッフを補充してください。"),
+                           {std::to_string(need)}));
   return shown;
 }
 
@@ -40,28 +47,34 @@ OpeningResult OrderOpening(tworld& world, Ttempo& store) {
     return r;
   }
   const int64_t cost = OpeningPrice(world, store);
-  if (!confirmOrder(world, "開店",
-                    store.name.str() + "を開店します。開店費用が" + formatGrouped(cost) +
-                        "かかりますが、よろしいですか？")) {
+  if (!confirmOrder(
+          world, translate("opening_order", "開店"),
+          formatText(translate("opening_order",
+                               "%1を開店します。開店費用が%2かかりますが、よろしいですか？"),
+                     {store.name.view(), formatGrouped(cost)}))) {
     r.outcome = OrderOutcome::Declined;
     return r;
   }
   Frontend& ui = world.ui();
   ui.playCue(kCueYes);
-  ui.message("開店",
-             store.name.str() + "を新装開店いたしました！店舗と" + world.kaichou.kaishaname.str() +
-                 "の繁栄を祈りましょう。",
+  ui.message(translate("opening_order", "開店"),
+             formatText(translate("opening_order",
+                                  "%1を新装開店いたしました！店舗と%2の繁栄を祈りましょう。"),
+                        {store.name.view(), world.kaichou.kaishaname.view()}),
              false, false, kFaceLaugh);
   ui.playCue(kCueMain);
   world.kaichou.Shiharai(cost);  // the check above saw the cash
   store.setJoutai(kOpen);
   r.outcome = OrderOutcome::Done;
-  r.jobStream = askPlayer(world, "ｼﾞｮﾌﾞｽﾄﾘｰﾑ", "ジョブストリームを実行しますか？");
+  r.jobStream = askPlayer(world, translate("opening_order", "ｼﾞｮﾌﾞｽﾄﾘｰﾑ"),
+                          translate("opening_order", "ジョブストリームを実行しますか？"));
   return r;
 }
 
 Check CheckClosing(const tworld&, const Ttempo& store) {
-  if (store.joutai != kOpen) return refusal("閉店", "営業中ではありません。");
+  if (store.joutai != kOpen)
+    return refusal(translate("opening_order", "閉店"),
+                   translate("opening_order", "営業中ではありません。"));
   return std::nullopt;
 }
 
@@ -71,8 +84,10 @@ OrderOutcome OrderClosing(tworld& world, Ttempo& store) {
     return OrderOutcome::Refused;
   }
   if (!confirmOrder(
-          world, "閉店",
-          store.name.str() + "を閉店します。イベントなども一時中止されます。よろしいですか？",
+          world, translate("opening_order", "閉店"),
+          formatText(translate("opening_order",
+                               "%1を閉店します。イベントなども一時中止されます。よろしいですか？"),
+                     {store.name.view()}),
           false))
     return OrderOutcome::Declined;
   store.setJoutai(kWaiting);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/refusal.h"
+#include "base/translation.h"
 
 namespace gm {
 
@@ -26,7 +27,10 @@ inline Refusal refusal(std::string_view title, std::string_view text, bool showC
 }
 
 // The refusal of a payment the company cannot make.
-inline Refusal cashShortage() { return refusal("資金不足", "資金が足りません。", true); }
+inline Refusal cashShortage() {
+  return refusal(translate("order_support", "資金不足"),
+                 translate("order_support", "資金が足りません。"), true);
+}
 
 // The order's confirmation question: asked only while `tellmsg` is on; true means go ahead.
 bool confirmOrder(tworld& world, std::string_view title, std::string_view text,

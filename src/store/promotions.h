@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "base/money.h"
@@ -26,7 +27,7 @@ enum class Promotion : uint8_t {
 inline constexpr int kPromotionCount = 8;
 
 struct PromotionChoice {
-  std::string_view name;
+  std::string_view name;  // as written; the player reads `promotionChoiceName`
   // Base price in thousands of yen before the president's factors; for a newspaper page size
   // the price of one day. The TV spot length and the newspaper period carry no price of their
   // own (see `tvSpotMultiplier` and `newspaperBasePrice`).
@@ -37,6 +38,9 @@ struct PromotionChoice {
 std::span<const PromotionChoice> promotionChoices(Promotion p);
 // A choice's name and base price; a choice out of range reads as choice 0.
 const PromotionChoice& promotionChoice(Promotion p, int choice);
+// A choice's name in the player's language.
+std::string promotionChoiceName(const PromotionChoice& choice);
+std::string promotionChoiceName(Promotion p, int choice);
 // How many times the agency's price a spot length costs (x10,000): "15秒" 1, "25秒" 2.5.
 Money tvSpotMultiplier(int spot);
 // The newspaper's base price for a page size: a one-day advertisement ("１日", period 0) has its

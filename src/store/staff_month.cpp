@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/rating.h"
+#include "base/translation.h"
 #include "store/store.h"
 #include "world/world.h"
 
@@ -180,10 +181,11 @@ StaffStepResult StaffMonthlyStep(Ttempo& s, int hours, int month, uint16_t laws,
       const int moralLoss = rng.randInt(2 * c) + 1;
       s.setMoral(s.moral - points(moralLoss));
       pointAt(world, s);
-      ui.message("スタッフの不満",
-                 s.name.str() + "のスタッフが" +
-                     "現在の就業環境に不満を抱き、待遇改善を求めているとの報告が" +
-                     "入っています。ご検討ください。",
+      ui.message(translate("staff_month", "スタッフの不満"),
+                 formatText(translate("staff_month",
+                                      "%1のスタッフが現在の就業環境に不満を抱き、待遇改善を求めてい"
+                                      "るとの報告が入っています。ご検討ください。"),
+                            {s.name.view()}),
                  false, false, kFaceAngry);
     }
     if (R < points(q)) {
@@ -199,11 +201,13 @@ StaffStepResult StaffMonthlyStep(Ttempo& s, int hours, int month, uint16_t laws,
         emptyStore(s);
         pointAt(world, s);
         ui.playCue(kCueDown);
-        ui.message("スタッフの退職",
-                   "大変です。" + s.name.str() + "のスタッフが" +
-                       "全員辞表を提出し、退職してしまいました！" + s.name.str() +
-                       "は営業が不可能な状態となっています。",
-                   false, false, kFacePanic);
+        ui.message(
+            translate("staff_month", "スタッフの退職"),
+            formatText(translate("staff_month",
+                                 "大変です。%1のスタッフが全員辞表を提出し、退職してしまいました！"
+                                 "%1は営業が不可能な状態となっています。"),
+                       {s.name.view()}),
+            false, false, kFacePanic);
         ui.playCue(kCueMain);
         return result;
       }
@@ -231,10 +235,14 @@ StaffStepResult StaffMonthlyStep(Ttempo& s, int hours, int month, uint16_t laws,
   }
 
   if (result.departures > 0 && world.options().taishokuhoukoku) {
-    std::string text =
-        s.name.str() + "のスタッフ" + "が" + std::to_string(result.departures) + "人退職しました。";
-    if (underpaid) text += "もう少し給与を高くしてあげても良いのではないでしょうか．．．。";
-    ui.message("スタッフの退職", text, false, false, kFaceCry);
+    const std::string text =
+        underpaid ? formatText(translate("staff_month",
+                                         "%1のスタッフが%2人退職しました。もう少し給与を高くしてあ"
+                                         "げても良いのではないでしょうか．．．。"),
+                               {s.name.view(), std::to_string(result.departures)})
+                  : formatText(translate("staff_month", "%1のスタッフが%2人退職しました。"),
+                               {s.name.view(), std::to_string(result.departures)});
+    ui.message(translate("staff_month", "スタッフの退職"), text, false, false, kFaceCry);
   }
 
   if (s.staffTotal() == 0) {
@@ -242,8 +250,10 @@ StaffStepResult StaffMonthlyStep(Ttempo& s, int hours, int month, uint16_t laws,
     emptyStore(s);
     pointAt(world, s);
     ui.playCue(kCueDown);
-    ui.message("スタッフ不足", s.name.str() + "のスタッフが全て" + "退職してしまいました。", false,
-               false, kFaceCry);
+    ui.message(translate("staff_month", "スタッフ不足"),
+               formatText(translate("staff_month", "%1のスタッフが全て退職してしまいました。"),
+                          {s.name.view()}),
+               false, false, kFaceCry);
     ui.playCue(kCueMain);
   }
   return result;

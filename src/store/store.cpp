@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "base/rating.h"
+#include "base/translation.h"
 #include "store/store_costs.h"
 #include "world/world.h"
 
@@ -13,39 +14,44 @@ namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, kFloors> kSizeNames = {"１フロア", "２フロア", "３フロア",
-                                                              "パーク", "タワー"};
-constexpr std::array<std::string_view, 4> kStateNames = {"待機中", "営業中", "工事中", "営業停止"};
+constexpr std::array<const char*, kFloors> kSizeNames = {
+    GM_TR_NOOP("store", "１フロア"), GM_TR_NOOP("store", "２フロア"),
+    GM_TR_NOOP("store", "３フロア"), GM_TR_NOOP("store", "パーク"), GM_TR_NOOP("store", "タワー")};
+constexpr std::array<const char*, 4> kStateNames = {
+    GM_TR_NOOP("store", "待機中"), GM_TR_NOOP("store", "営業中"), GM_TR_NOOP("store", "工事中"),
+    GM_TR_NOOP("store", "営業停止")};
 
 constexpr std::array<EquipmentInfo, kEquipmentCount> kEquipment = {{
-    {"独立島", false, 0, 0, -1},
-    {"マッサージャー", false, 0, 0, -1},
-    {"テレビモニター", false, 0, 0, -1},
-    {"プレイヤー", false, 0, 0, -1},
-    {"ボロカードシステム", false, 0, 0, -1},
-    {"休憩所", true, 2, 10, 6},
-    {"託児所", true, 2, 20, 5},
-    {"レストラン", true, 3, 20, 8},
-    {"ｲﾝﾀｰﾈｯﾄｶﾌｪ", true, 3, 20, 7},
-    {"プラネタリウム", true, 4, 30, 10},
-    {"サウナ", true, 4, 30, 9},
-    {"映画館", true, 5, 40, -1},
+    {GM_TR_NOOP("store", "独立島"), false, 0, 0, -1},
+    {GM_TR_NOOP("store", "マッサージャー"), false, 0, 0, -1},
+    {GM_TR_NOOP("store", "テレビモニター"), false, 0, 0, -1},
+    {GM_TR_NOOP("store", "プレイヤー"), false, 0, 0, -1},
+    {GM_TR_NOOP("store", "ボロカードシステム"), false, 0, 0, -1},
+    {GM_TR_NOOP("store", "休憩所"), true, 2, 10, 6},
+    {GM_TR_NOOP("store", "託児所"), true, 2, 20, 5},
+    {GM_TR_NOOP("store", "レストラン"), true, 3, 20, 8},
+    {GM_TR_NOOP("store", "ｲﾝﾀｰﾈｯﾄｶﾌｪ"), true, 3, 20, 7},
+    {GM_TR_NOOP("store", "プラネタリウム"), true, 4, 30, 10},
+    {GM_TR_NOOP("store", "サウナ"), true, 4, 30, 9},
+    {GM_TR_NOOP("store", "映画館"), true, 5, 40, -1},
 }};
 
 constexpr int64_t kRatingCap = 100 * Money::kScale;
 
 }  // namespace
 
-std::string_view storeSizeName(int kibo) {
-  return kibo >= 0 && kibo < kFloors ? kSizeNames[kibo] : std::string_view();
+std::string storeSizeName(int kibo) {
+  return kibo >= 0 && kibo < kFloors ? translate("store", kSizeNames[kibo]) : std::string();
 }
-std::string_view storeStateName(int joutai) {
-  return joutai >= 0 && joutai < 4 ? kStateNames[joutai] : std::string_view();
+std::string storeStateName(int joutai) {
+  return joutai >= 0 && joutai < 4 ? translate("store", kStateNames[joutai]) : std::string();
 }
 
 const EquipmentInfo& equipmentInfo(int n) {
   return kEquipment[std::clamp(n, 0, kEquipmentCount - 1)];
 }
+
+std::string equipmentName(int n) { return translate("store", equipmentInfo(n).name.data()); }
 
 bool IslandFilter::accepts(const Tddai& d) const {
   if (!d.used) return false;

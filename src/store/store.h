@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "base/fixed_string.h"
@@ -23,11 +24,11 @@ inline constexpr int kEquipmentCount = 12;
 // Store states (`joutai`).
 enum StoreState : uint8_t { kWaiting = 0, kOpen = 1, kUnderConstruction = 2, kSuspended = 3 };
 
-// Names of the sizes ("１フロア" .. "タワー") and the states ("待機中" .. "営業停止"); an index out
-// of range gives an empty name. The exchange-rate names are the world's (`pachinkoRateName`,
-// `slotRateName`), since the union limits use the same table.
-std::string_view storeSizeName(int kibo);
-std::string_view storeStateName(int joutai);
+// Names of the sizes ("１フロア" .. "タワー") and the states ("待機中" .. "営業停止") in the
+// player's language; an index out of range gives an empty name. The exchange-rate names are the
+// world's (`pachinkoRateName`, `slotRateName`), since the union limits use the same table.
+std::string storeSizeName(int kibo);
+std::string storeStateName(int joutai);
 
 // `kousaku` bits.
 enum ManipulationBit : uint8_t { kShills = 1 << 0, kIllegalRom = 1 << 1, kJackpotControl = 1 << 2 };
@@ -42,6 +43,8 @@ struct EquipmentInfo {
   int excludes;  // the exclusive partner, -1 for none
 };
 const EquipmentInfo& equipmentInfo(int n);
+// An item's name in the player's language.
+std::string equipmentName(int n);
 
 // Which machines an island query looks at: a machine type (-1 any), a business form (-1 any)
 // and a kind (pachinko, slot or both).

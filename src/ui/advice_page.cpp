@@ -19,31 +19,31 @@ namespace gm {
 QString remedyCaption(AdviceRemedy remedy) {
   switch (remedy) {
     case AdviceRemedy::Personnel:
-      return QStringLiteral("人事");
+      return AdvicePage::tr("人事");
     case AdviceRemedy::PersonnelCost:
-      return QStringLiteral("人件費調整");
+      return AdvicePage::tr("人件費調整");
     case AdviceRemedy::Open:
-      return QStringLiteral("開店");
+      return AdvicePage::tr("開店");
     case AdviceRemedy::ExchangeRates:
-      return QStringLiteral("交換率変更");
+      return AdvicePage::tr("交換率変更");
     case AdviceRemedy::Manipulations:
-      return QStringLiteral("工作変更");
+      return AdvicePage::tr("工作変更");
     case AdviceRemedy::ProfitRates:
-      return QStringLiteral("利益率");
+      return AdvicePage::tr("利益率");
     case AdviceRemedy::Promotions:
-      return QStringLiteral("販促予算変更");
+      return AdvicePage::tr("販促予算変更");
     case AdviceRemedy::Replacement:
-      return QStringLiteral("入替");
+      return AdvicePage::tr("入替");
     case AdviceRemedy::MachinePurchase:
-      return QStringLiteral("新台購入");
+      return AdvicePage::tr("新台購入");
     case AdviceRemedy::Equipment:
-      return QStringLiteral("設備");
+      return AdvicePage::tr("設備");
     case AdviceRemedy::Construction:
-      return QStringLiteral("区画データ");
+      return AdvicePage::tr("区画データ");
     case AdviceRemedy::StoreList:
-      return QStringLiteral("店舗一覧");
+      return AdvicePage::tr("店舗一覧");
     case AdviceRemedy::CompanyManoeuvre:
-      return QStringLiteral("特殊工作");
+      return AdvicePage::tr("特殊工作");
     case AdviceRemedy::None:
       break;
   }
@@ -54,7 +54,7 @@ QString adviceTabCaption(const AdviceList& advice) {
   int wanting = 0;
   for (const Advice& a : advice)
     if (a.severity >= AdviceSeverity::Caution) ++wanting;
-  return wanting == 0 ? QStringLiteral("診断") : QStringLiteral("診断(%1)").arg(wanting);
+  return wanting == 0 ? AdvicePage::tr("診断") : AdvicePage::tr("診断(%1)").arg(wanting);
 }
 
 AdvicePage::AdvicePage(QWidget* parent) : QWidget(parent) {
@@ -96,10 +96,11 @@ void AdvicePage::showStore(const tworld& world, int slot) {
   if (slot < 1 || slot > kStoreSlots || !world.kaichou.slot(slot).used) return;
   advice_ = DiagnoseStore(world, slot);
   const QString name = qs(world.kaichou.slot(slot).name.view());
+  const YearMonth date = MonthToDate(world.month);
   summary_->setText(advice_.empty()
-                        ? name + QStringLiteral("について、特にご報告することはありません。")
-                        : name + QStringLiteral("の経営診断です（") + dateText(world.month) +
-                              QStringLiteral("）。重要なものから順にご報告します。"));
+                        ? tr("%1について、特にご報告することはありません。").arg(name)
+                        : tr("%1の経営診断です（%2年 %3月）。重要なものから順にご報告します。")
+                              .arg(name, QString::number(date.year), QString::number(date.month)));
   for (const Advice& a : advice_) addFinding(world, a);
 }
 

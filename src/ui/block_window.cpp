@@ -31,16 +31,16 @@ struct Row {
   QString BlockFacts::*value;
 };
 const Row kRows[] = {
-    {"kindName", "区画の種類", &BlockFacts::kindName},
-    {"owner", "区画の所有者", &BlockFacts::owner},
-    {"population", "区画の人口", &BlockFacts::population},
-    {"density", "人口の密集度", &BlockFacts::density},
-    {"fanRate", "ﾊﾟﾁﾝｺﾌｧﾝの割合", &BlockFacts::fanRate},
-    {"fans", "ﾊﾟﾁﾝｺﾌｧﾝの人口", &BlockFacts::fans},
-    {"landPrice", "区画の地価(千円)", &BlockFacts::landPrice},
-    {"security", "治安の良さ", &BlockFacts::security},
-    {"unrest", "区画の市民感情", &BlockFacts::unrest},
-    {"development", "開発レベル", &BlockFacts::development},
+    {"kindName", QT_TRANSLATE_NOOP("gm::BlockWindow", "区画の種類"), &BlockFacts::kindName},
+    {"owner", QT_TRANSLATE_NOOP("gm::BlockWindow", "区画の所有者"), &BlockFacts::owner},
+    {"population", QT_TRANSLATE_NOOP("gm::BlockWindow", "区画の人口"), &BlockFacts::population},
+    {"density", QT_TRANSLATE_NOOP("gm::BlockWindow", "人口の密集度"), &BlockFacts::density},
+    {"fanRate", QT_TRANSLATE_NOOP("gm::BlockWindow", "ﾊﾟﾁﾝｺﾌｧﾝの割合"), &BlockFacts::fanRate},
+    {"fans", QT_TRANSLATE_NOOP("gm::BlockWindow", "ﾊﾟﾁﾝｺﾌｧﾝの人口"), &BlockFacts::fans},
+    {"landPrice", QT_TRANSLATE_NOOP("gm::BlockWindow", "区画の地価(千円)"), &BlockFacts::landPrice},
+    {"security", QT_TRANSLATE_NOOP("gm::BlockWindow", "治安の良さ"), &BlockFacts::security},
+    {"unrest", QT_TRANSLATE_NOOP("gm::BlockWindow", "区画の市民感情"), &BlockFacts::unrest},
+    {"development", QT_TRANSLATE_NOOP("gm::BlockWindow", "開発レベル"), &BlockFacts::development},
 };
 
 // Only housing, shopping and office districts grow through levels.
@@ -54,10 +54,10 @@ BlockFacts blockFacts(const tworld& world, int column, int row) {
   const Tchip& b = world.block(row, column);
   f.kindName = qs(b.KindName());
   f.owner = qs(b.OwnerLabel(world.cityName.view(), world.kaichou.ownername.view()));
-  f.population = grouped(b.population) + QStringLiteral("人");
+  f.population = BlockWindow::tr("%1人").arg(grouped(b.population));
   f.density = QString::number(b.Occupancy()) + QStringLiteral("%");
   f.fanRate = QString::number(b.fanRate) + QStringLiteral("%");
-  f.fans = grouped(b.FanCount()) + QStringLiteral("人");
+  f.fans = BlockWindow::tr("%1人").arg(grouped(b.FanCount()));
   f.landPrice = grouped(b.landPrice);
   f.security = QString::number(b.security);
   f.unrest = QString::number(b.unrest);
@@ -75,15 +75,15 @@ BlockWindow::BlockWindow(TMain& main) : Tchipform(main) {
     auto* value = new QLabel(this);
     value->setObjectName(QString::fromLatin1(r.field));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    form->addRow(QString::fromUtf8(r.caption), value);
+    form->addRow(tr(r.caption), value);
   }
   auto* top = new QHBoxLayout;
   top->addWidget(picture_, 0, Qt::AlignTop);
   top->addLayout(form, 1);
 
-  buy_ = new QPushButton(QStringLiteral("買収"), this);
-  sell_ = new QPushButton(QStringLiteral("売却"), this);
-  construct_ = new QPushButton(QStringLiteral("工事"), this);
+  buy_ = new QPushButton(tr("買収"), this);
+  sell_ = new QPushButton(tr("売却"), this);
+  construct_ = new QPushButton(tr("工事"), this);
   construct_->setObjectName(QStringLiteral("koujibtn"));
   for (QPushButton* b : {buy_, sell_, construct_}) b->setAutoDefault(false);
   auto* orders = new QHBoxLayout;

@@ -14,7 +14,7 @@ namespace gm {
 
 namespace {
 
-const QStringList kCostColumns = {QStringLiteral("今月予測"), QStringLiteral("先月実績")};
+QStringList costColumns() { return {BudgetPage::tr("今月予測"), BudgetPage::tr("先月実績")}; }
 
 void money(FigureGrid* g, int row, int column, Money m) {
   g->setFigure(row, column, moneyFigure(m), m < Money());
@@ -23,36 +23,28 @@ void money(FigureGrid* g, int row, int column, Money m) {
 }  // namespace
 
 BudgetPage::BudgetPage(bool forCompany, QWidget* parent) : QWidget(parent) {
-  grids_[kEstimate] = new FigureGrid(
-      {QStringLiteral("売上予測"), QStringLiteral("粗利益予測"), QStringLiteral("利益率予測"),
-       QStringLiteral("先月の売上"), QStringLiteral("先月の粗利益"),
-       QStringLiteral("先月の利益率")},
-      {QStringLiteral("ﾊﾟﾁﾝｺ"), QStringLiteral("ﾊﾟﾁｽﾛ"), QStringLiteral("合計")}, this);
-  grids_[kPersonnel] = new FigureGrid({QStringLiteral("給与"), QStringLiteral("教育費"),
-                                       QStringLiteral("福利厚生費"), QStringLiteral("合計")},
-                                      kCostColumns, this);
-  grids_[kOperating] = new FigureGrid(
-      {QStringLiteral("台の運営費"), QStringLiteral("販売促進費"), QStringLiteral("合計")},
-      kCostColumns, this);
-  grids_[kMaintenance] =
-      new FigureGrid({QStringLiteral("台の保守費"), QStringLiteral("建物の保守費"),
-                      QStringLiteral("設備の保守費"), QStringLiteral("合計")},
-                     kCostColumns, this);
+  grids_[kEstimate] = new FigureGrid({tr("売上予測"), tr("粗利益予測"), tr("利益率予測"),
+                                      tr("先月の売上"), tr("先月の粗利益"), tr("先月の利益率")},
+                                     {tr("ﾊﾟﾁﾝｺ"), tr("ﾊﾟﾁｽﾛ"), tr("合計")}, this);
+  grids_[kPersonnel] =
+      new FigureGrid({tr("給与"), tr("教育費"), tr("福利厚生費"), tr("合計")}, costColumns(), this);
+  grids_[kOperating] =
+      new FigureGrid({tr("台の運営費"), tr("販売促進費"), tr("合計")}, costColumns(), this);
+  grids_[kMaintenance] = new FigureGrid(
+      {tr("台の保守費"), tr("建物の保守費"), tr("設備の保守費"), tr("合計")}, costColumns(), this);
   grids_[kProfit] = new FigureGrid(
-      {QStringLiteral("粗利益"), QStringLiteral("人件費"), QStringLiteral("営業費"),
-       QStringLiteral("保守費"), QStringLiteral("経費合計"), QStringLiteral("純利益")},
-      kCostColumns, this);
+      {tr("粗利益"), tr("人件費"), tr("営業費"), tr("保守費"), tr("経費合計"), tr("純利益")},
+      costColumns(), this);
   grids_[kEstimate]->setObjectName(QStringLiteral("gaisangrid"));
   grids_[kPersonnel]->setObjectName(QStringLiteral("jinkengrid"));
   grids_[kOperating]->setObjectName(QStringLiteral("eigyougrid"));
   grids_[kMaintenance]->setObjectName(QStringLiteral("hoshugrid"));
   grids_[kProfit]->setObjectName(QStringLiteral("riekigrid"));
   grids_[kEstimate]->setToolTip(
-      QStringLiteral("今月の予測は、先月のお客様の数と売上げに今の利益率を当てはめたものです"));
+      tr("今月の予測は、先月のお客様の数と売上げに今の利益率を当てはめたものです"));
 
-  const std::array<QString, kGridCount> titles = {
-      QStringLiteral("概算"), QStringLiteral("人件費内訳"), QStringLiteral("営業費内訳"),
-      QStringLiteral("保守費内訳"), QStringLiteral("経費を差し引いた利益")};
+  const std::array<QString, kGridCount> titles = {tr("概算"), tr("人件費内訳"), tr("営業費内訳"),
+                                                  tr("保守費内訳"), tr("経費を差し引いた利益")};
   // The estimate and what is left of it down the left, the three costs down the right; the
   // profit grid is the tallest and takes the two lower rows.
   auto* grids = new QGridLayout;
@@ -63,10 +55,9 @@ BudgetPage::BudgetPage(bool forCompany, QWidget* parent) : QWidget(parent) {
   grids->addWidget(grids_[kMaintenance]->boxed(titles[kMaintenance], this), 2, 1);
   grids->setColumnStretch(2, 1);
 
-  const std::array<QString, kCommandCount> captions = {
-      QStringLiteral("売上詳細(&E)"), QStringLiteral("保守費詳細(&T)"),
-      QStringLiteral("人件費調整(&N)"), QStringLiteral("実績報告書(&J)"),
-      QStringLiteral("リサーチ(&A)")};
+  const std::array<QString, kCommandCount> captions = {tr("売上詳細(&E)"), tr("保守費詳細(&T)"),
+                                                       tr("人件費調整(&N)"), tr("実績報告書(&J)"),
+                                                       tr("リサーチ(&A)")};
   const std::array<const char*, kCommandCount> names = {
       "urishousaibtn", "hoshushousaibtn", "jinkenchouseibtn", "jissekibtn", "reserchbtn"};
   auto* commands = new QHBoxLayout;

@@ -49,6 +49,14 @@ const std::array<QString, 21> kKeys = {
     QStringLiteral("="),
 };
 
+// What a key shows. The keys are known by the Japanese full-width plus and minus, which
+// another language writes its own way.
+QString keyFace(const QString& key) {
+  if (key == QStringLiteral("＋")) return TCalcForm::tr("＋");
+  if (key == QStringLiteral("－")) return TCalcForm::tr("－");
+  return key;
+}
+
 }  // namespace
 
 double CalculatorEngine::entryValue() const { return entry_.toDouble(); }
@@ -165,7 +173,7 @@ void CalculatorEngine::clear() { *this = CalculatorEngine(); }
 QString CalculatorEngine::display() const { return error_ ? QStringLiteral("E") : grouped(entry_); }
 
 TCalcForm::TCalcForm(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("電卓"));
+  setWindowTitle(tr("電卓"));
   display_ = new QLabel(this);
   display_->setObjectName(QStringLiteral("calcdisplay"));
   display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -178,7 +186,7 @@ TCalcForm::TCalcForm(QWidget* parent) : QDialog(parent) {
 
   auto* keys = new QGridLayout;
   for (int i = 0; i < static_cast<int>(kKeys.size()); ++i) {
-    keys_[i] = new QPushButton(kKeys[i], this);
+    keys_[i] = new QPushButton(keyFace(kKeys[i]), this);
     keys_[i]->setAutoDefault(false);
     keys_[i]->setFocusPolicy(Qt::NoFocus);  // the keyboard goes to the calculator itself
     const QString k = kKeys[i];
@@ -188,7 +196,7 @@ TCalcForm::TCalcForm(QWidget* parent) : QDialog(parent) {
     else
       keys->addWidget(keys_[i], i / 4, i % 4);
   }
-  auto* close = new QPushButton(QStringLiteral("閉じる(&X)"), this);
+  auto* close = new QPushButton(tr("閉じる(&X)"), this);
   close->setAutoDefault(false);
   close->setFocusPolicy(Qt::NoFocus);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -12,7 +12,7 @@ namespace gm {
 Tlvkoumokuform::Tlvkoumokuform(const QStringList& headers, const QList<bool>& shown,
                                QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("表示項目"));
+  setWindowTitle(tr("表示項目"));
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("koumokulist"));
   for (int c = 0; c < headers.size(); ++c) {
@@ -22,14 +22,14 @@ Tlvkoumokuform::Tlvkoumokuform(const QStringList& headers, const QList<bool>& sh
     if (c == 0) item->setFlags(item->flags() & ~(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled));
   }
 
-  auto* all = new QPushButton(QStringLiteral("全て表示(&A)"), this);
+  auto* all = new QPushButton(tr("全て表示(&A)"), this);
   all->setAutoDefault(false);
   connect(all, &QPushButton::clicked, this, [this] {
     for (int c = 0; c < list_->count(); ++c) list_->item(c)->setCheckState(Qt::Checked);
   });
-  auto* ok = new QPushButton(QStringLiteral("決定(&R)"), this);
+  auto* ok = new QPushButton(tr("決定(&R)"), this);
   ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("取り消し(&N)"), this);
+  auto* cancel = new QPushButton(tr("取り消し(&N)"), this);
   cancel->setAutoDefault(false);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -40,7 +40,7 @@ Tlvkoumokuform::Tlvkoumokuform(const QStringList& headers, const QList<bool>& sh
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("一覧に表示する項目を選んでください。"), this));
+  layout->addWidget(new QLabel(tr("一覧に表示する項目を選んでください。"), this));
   layout->addWidget(list_, 1);
   layout->addLayout(buttons);
 }

@@ -47,19 +47,40 @@ void giveEveryItemItsOwnLetter(QMenu* menu) {
       kept.insert(c);
       continue;
     }
-    for (char l = 'A'; l <= 'Z'; ++l) {
-      const QChar free = QLatin1Char(l);
-      if (used.contains(free)) continue;
-      QString text = a->text();
-      text[at] = free;
-      if (a->menu())
-        a->menu()->setTitle(text);
-      else
-        a->setText(text);
-      used.insert(free);
-      kept.insert(free);
-      break;
+    QString text = a->text();
+    const bool bracketed =
+        at >= 2 && text.mid(at - 2, 4) == QStringLiteral("(&") + text.at(at) + QLatin1Char(')');
+    QChar free;
+    if (!bracketed) {
+      // A caption whose letter stands inside a word ("&Personnel") keeps its word: the '&' moves to
+      // another of its letters that no item has yet.
+      text.remove(at - 1, 1);
+      for (int i = 0; i < text.size() && free.isNull(); ++i) {
+        const QChar l = text.at(i).toUpper();
+        if (l >= QLatin1Char('A') && l <= QLatin1Char('Z') && !used.contains(l) &&
+            (i == 0 || text.at(i - 1) != QLatin1Char('&'))) {
+          text.insert(i, QLatin1Char('&'));
+          free = l;
+        }
+      }
+      if (free.isNull()) text = a->text();
     }
+    if (free.isNull()) {
+      // A letter in brackets after the caption ("人事(&S)") is only a letter: another replaces it.
+      for (char l = 'A'; l <= 'Z' && free.isNull(); ++l)
+        if (!used.contains(QLatin1Char(l))) free = QLatin1Char(l);
+      if (free.isNull()) continue;
+      if (bracketed)
+        text[at] = free;
+      else
+        text.remove(at - 1, 1).append(QStringLiteral(" (&") + free + QLatin1Char(')'));
+    }
+    if (a->menu())
+      a->menu()->setTitle(text);
+    else
+      a->setText(text);
+    used.insert(free);
+    kept.insert(free);
   }
 }
 

@@ -21,13 +21,22 @@ namespace gm {
 
 namespace {
 
-const QStringList kHeaders = {
-    QStringLiteral("店舗名"), QStringLiteral("診断"),   QStringLiteral("状態"),
-    QStringLiteral("規模"),   QStringLiteral("区画"),   QStringLiteral("台数"),
-    QStringLiteral("ｽﾀｯﾌ"),   QStringLiteral("客数"),   QStringLiteral("売上"),
-    QStringLiteral("粗利益"), QStringLiteral("純利益"), QStringLiteral("利益率"),
-    QStringLiteral("客付き"), QStringLiteral("洗練度"), QStringLiteral("知名度"),
-    QStringLiteral("満足度")};
+constexpr const char* kHeaders[] = {QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "店舗名"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "診断"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "状態"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "規模"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "区画"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "台数"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "ｽﾀｯﾌ"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "客数"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "売上"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "粗利益"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "純利益"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "利益率"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "客付き"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "洗練度"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "知名度"),
+                                    QT_TRANSLATE_NOOP("gm::CompanyStoreListPage", "満足度")};
 
 // A number with its sort key, right-aligned; a loss in red.
 void number(SortKeyItem* row, int column, const QString& text, qlonglong key, bool red = false) {
@@ -56,7 +65,7 @@ void markAdvice(SortKeyItem* row, const tworld& world, int slot) {
 
 void showCompanyAdvice(QLabel* label, const tworld& world) {
   const AdviceList advice = DiagnoseCompany(world);
-  label->setText(QStringLiteral("経営診断：") + qs(adviceSummary(world, advice)));
+  label->setText(CompanyStoreListPage::tr("経営診断：%1").arg(qs(adviceSummary(world, advice))));
   const AdviceSeverity worst = advice.worst();
   label->setStyleSheet(
       worst >= AdviceSeverity::Caution
@@ -67,21 +76,20 @@ void showCompanyAdvice(QLabel* label, const tworld& world) {
 }  // namespace
 
 CompanyStoreListPage::CompanyStoreListPage(QWidget* parent) : QWidget(parent) {
+  QStringList headers;
+  for (const char* h : kHeaders) headers << tr(h);
   list_ = new ListPanel(QStringLiteral("tempolist"), QStringLiteral("kscolumns"),
-                        QStringLiteral("temposort"), kHeaders, this);
+                        QStringLiteral("temposort"), headers, this);
   list_->tree()->setSelectionMode(QAbstractItemView::ExtendedSelection);
   connect(list_->tree(), &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
     emit storeOpened(item->data(kName, Qt::UserRole).toInt());
   });
 
   const std::array<QString, kCommandCount> captions = {
-      QStringLiteral("利益率(&R)"),     QStringLiteral("営業形態(&E)"),
-      QStringLiteral("交換率(&C)"),     QStringLiteral("ﾓｰﾆﾝｸﾞ(&M)"),
-      QStringLiteral("販促予算(&H)"),   QStringLiteral("人件費(&N)"),
-      QStringLiteral("工作(&D)"),       QStringLiteral("新台初期値(&Y)"),
-      QStringLiteral("ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"), QStringLiteral("店舗ﾃﾞｰﾀ(&T)"),
-      QStringLiteral("全選択(&A)"),     QStringLiteral("項目(&V)"),
-      QStringLiteral("入替(&I)")};
+      tr("利益率(&R)"),     tr("営業形態(&E)"), tr("交換率(&C)"), tr("ﾓｰﾆﾝｸﾞ(&M)"),
+      tr("販促予算(&H)"),   tr("人件費(&N)"),   tr("工作(&D)"),   tr("新台初期値(&Y)"),
+      tr("ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"), tr("店舗ﾃﾞｰﾀ(&T)"), tr("全選択(&A)"), tr("項目(&V)"),
+      tr("入替(&I)")};
   const std::array<const char*, kCommandCount> names = {
       "riritubtn", "keitaibtn",  "kankinbtn", "morningbtn", "hansokubtn",
       "jinkenbtn", "kousakubtn", "defbtn",    "jobbtn",     "tempodatabtn",
@@ -102,8 +110,8 @@ CompanyStoreListPage::CompanyStoreListPage(QWidget* parent) : QWidget(parent) {
   }
   orders->setColumnStretch(5, 1);
   own->addStretch(1);
-  buttons_[kPersonnelCosts]->setToolTip(QStringLiteral("選択中の店舗の給与、教育費、福利厚生費"));
-  buttons_[kJobStream]->setToolTip(QStringLiteral("選択中の店舗の設定画面を順に開きます"));
+  buttons_[kPersonnelCosts]->setToolTip(tr("選択中の店舗の給与、教育費、福利厚生費"));
+  buttons_[kJobStream]->setToolTip(tr("選択中の店舗の設定画面を順に開きます"));
 
   companyAdvice_ = new QLabel(this);
   companyAdvice_->setObjectName(QStringLiteral("shindanlabel"));

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <string_view>
 
 #include "base/money.h"
 #include "company/company_figures.h"
@@ -36,76 +35,93 @@ namespace gm {
 namespace {
 
 struct FieldDef {
-  std::string_view caption;
-  std::string_view hint;
+  const char* caption;
+  const char* hint;
   int group;
 };
-constexpr std::array<std::string_view, 5> kGroups = {"会社", "代表者の資質", "店舗", "倉庫",
-                                                     "ｽﾀｯﾌ"};
+constexpr std::array<const char*, 5> kGroups = {
+    QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "会社"),
+    QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "代表者の資質"),
+    QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "店舗"),
+    QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "倉庫"),
+    QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "ｽﾀｯﾌ")};
 constexpr std::array<FieldDef, CompanyStatusPage::kFieldCount> kFields = {{
-    {"代表者名", "", 0},
-    {"会社名", "", 0},
-    {"資本金", "会社設立時の資金", 0},
-    {"資金", "残り資金", 0},
-    {"総資産", "手持ちの有形資産の価値", 0},
-    {"魅力", "代表者の人望", 1},
-    {"知性", "代表者の知的水準", 1},
-    {"統率力", "部下を統率する能力", 1},
-    {"鑑定眼", "台を見分ける力", 1},
-    {"統率可能店舗数", "", 2},
-    {"店舗数", "", 2},
-    {"営業", "", 2},
-    {"待機", "", 2},
-    {"工事", "", 2},
-    {"停止", "", 2},
-    {"倉庫", "", 3},
-    {"倉庫の空き", "", 3},
-    {"男性ｽﾀｯﾌ", "", 4},
-    {"女性ｽﾀｯﾌ", "", 4},
-    {"総ｽﾀｯﾌ数", "", 4},
-    {"適正人員", "店舗の台と稼動に見合うｽﾀｯﾌの数", 4},
-    {"不足人員", "総ｽﾀｯﾌ数－適正人員", 4},
-    {"ﾓﾗﾙ", "ｽﾀｯﾌの職務意識（平均）", 4},
-    {"ｽｷﾙ", "ｽﾀｯﾌの職務技能（平均）", 4},
-    {"特殊工作", "", 0},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "代表者名"), "", 0},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "会社名"), "", 0},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "資本金"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "会社設立時の資金"), 0},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "資金"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "残り資金"), 0},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "総資産"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "手持ちの有形資産の価値"), 0},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "魅力"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "代表者の人望"), 1},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "知性"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "代表者の知的水準"), 1},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "統率力"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "部下を統率する能力"), 1},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "鑑定眼"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "台を見分ける力"), 1},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "統率可能店舗数"), "", 2},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "店舗数"), "", 2},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "営業"), "", 2},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "待機"), "", 2},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "工事"), "", 2},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "停止"), "", 2},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "倉庫"), "", 3},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "倉庫の空き"), "", 3},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "男性ｽﾀｯﾌ"), "", 4},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "女性ｽﾀｯﾌ"), "", 4},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "総ｽﾀｯﾌ数"), "", 4},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "適正人員"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "店舗の台と稼動に見合うｽﾀｯﾌの数"), 4},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "不足人員"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "総ｽﾀｯﾌ数－適正人員"), 4},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "ﾓﾗﾙ"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "ｽﾀｯﾌの職務意識（平均）"), 4},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "ｽｷﾙ"),
+     QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "ｽﾀｯﾌの職務技能（平均）"), 4},
+    {QT_TRANSLATE_NOOP("gm::CompanyStatusPage", "特殊工作"), "", 0},
 }};
 
 QString grouped(Money m) { return QString::fromStdString(formatGrouped(m)); }
 QString grouped(int64_t v) { return QString::fromStdString(formatGrouped(v)); }
-QString count(int n) { return QString::number(n) + QStringLiteral("軒"); }
-QString machines(int n) { return grouped(int64_t{n}) + QStringLiteral("台"); }
-QString people(int n) { return grouped(int64_t{n}) + QStringLiteral("人"); }
-QString share(int n, int percent) { return people(n) + QStringLiteral("（%1%）").arg(percent); }
+QString count(int n) { return CompanyStatusPage::tr("%1軒").arg(n); }
+QString machines(int n) { return CompanyStatusPage::tr("%1台").arg(grouped(int64_t{n})); }
+QString people(int n) { return CompanyStatusPage::tr("%1人").arg(grouped(int64_t{n})); }
+QString share(int n, int percent) {
+  return CompanyStatusPage::tr("%1人（%2%）").arg(grouped(int64_t{n}), QString::number(percent));
+}
 
 }  // namespace
 
 QString manoeuvreMark(const tworld& world) {
-  return world.kaichou.datuzei ? QStringLiteral("Ｘ Ｘ Ｘ Ｘ") : QString();
+  return world.kaichou.datuzei ? CompanyStatusPage::tr("Ｘ Ｘ Ｘ Ｘ") : QString();
 }
 
 CompanyStatusPage::CompanyStatusPage(QWidget* parent) : QWidget(parent) {
   std::array<QGridLayout*, kGroups.size()> grids{};
   std::array<QGroupBox*, kGroups.size()> boxes{};
   for (std::size_t g = 0; g < kGroups.size(); ++g) {
-    boxes[g] = new QGroupBox(qs(kGroups[g]), this);
+    boxes[g] = new QGroupBox(tr(kGroups[g]), this);
     grids[g] = new QGridLayout(boxes[g]);
     grids[g]->setColumnStretch(1, 1);
   }
   for (int f = 0; f < kFieldCount; ++f) {
     QGridLayout* grid = grids[kFields[f].group];
     const int row = grid->rowCount();
-    auto* caption = new QLabel(qs(kFields[f].caption), this);
+    auto* caption = new QLabel(tr(kFields[f].caption), this);
     values_[f] = new QLabel(this);
     values_[f]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(caption, row, 0);
     grid->addWidget(values_[f], row, 1);
-    if (!kFields[f].hint.empty())
-      for (QLabel* l : {caption, values_[f]}) l->setToolTip(qs(kFields[f].hint));
+    if (*kFields[f].hint)
+      for (QLabel* l : {caption, values_[f]}) l->setToolTip(tr(kFields[f].hint));
   }
   values_[kManoeuvre]->setObjectName(QStringLiteral("datuzeimark"));
   values_[kManoeuvre]->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
 
-  manoeuvre_ = new QPushButton(QStringLiteral("変更(&K)"), this);
+  manoeuvre_ = new QPushButton(tr("変更(&K)"), this);
   manoeuvre_->setObjectName(QStringLiteral("tokushubtn"));
   manoeuvre_->setAutoDefault(false);
   grids[0]->addWidget(manoeuvre_, grids[0]->rowCount() - 1, 2);
@@ -143,7 +159,7 @@ void CompanyStatusPage::showCompany(const tworld& world) {
   set(kStoresWaiting, count(stores.waiting));
   set(kStoresBuilding, count(stores.underConstruction));
   set(kStoresSuspended, count(stores.suspended));
-  set(kWarehouse, qs(warehouseLevel(k.souko).label));
+  set(kWarehouse, qs(warehouseLevelLabel(k.souko)));
   set(kWarehouseFree, machines(k.SoukoAki()));
   const StaffSummary staff = k.StaffShuukei(world.MonthlyHours(), world.month);
   set(kStaffMen, share(staff.men, staff.menShare));
@@ -172,12 +188,12 @@ CompanyWindow::CompanyWindow(TMain& main)
   warehouse_ = new WarehousePage(pages_);
   machines_ = new CompanyMachinesPage(pages_);
   stats_ = new StatsPage(pages_);
-  pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
-  pages_->addTab(budget_, QStringLiteral("予算"));
-  pages_->addTab(stores_, QStringLiteral("店舗一覧"));
-  pages_->addTab(warehouse_, QStringLiteral("倉庫"));
-  pages_->addTab(machines_, QStringLiteral("全設置台データ"));
-  pages_->addTab(stats_, QStringLiteral("統計"));
+  pages_->addTab(status_, tr("ｽﾃｰﾀｽ"));
+  pages_->addTab(budget_, tr("予算"));
+  pages_->addTab(stores_, tr("店舗一覧"));
+  pages_->addTab(warehouse_, tr("倉庫"));
+  pages_->addTab(machines_, tr("全設置台データ"));
+  pages_->addTab(stats_, tr("統計"));
   static_cast<QVBoxLayout*>(layout())->insertWidget(1, pages_, 1);
   connect(budget_, &BudgetPage::commandChosen, this,
           [this](int command) { runBudgetCommand(mainWindow(), this, command, 0); });
@@ -198,7 +214,7 @@ CompanyWindow::CompanyWindow(TMain& main)
 
 void CompanyWindow::fillPopupMenu() {
   popup_->clear();
-  QAction* manoeuvre = popup_->addAction(QStringLiteral("特殊工作(&K)"));
+  QAction* manoeuvre = popup_->addAction(tr("特殊工作(&K)"));
   manoeuvre->setObjectName(QStringLiteral("tokushumenu"));
   connect(manoeuvre, &QAction::triggered, this, &CompanyWindow::switchManoeuvre);
   popup_->addSeparator();
@@ -206,9 +222,9 @@ void CompanyWindow::fillPopupMenu() {
   addCommandItems(popup_, pages_->currentWidget() == status_ ? nullptr : pages_->currentWidget(),
                   windowOrderButtons(this));
   popup_->addSeparator();
-  connect(popup_->addAction(QStringLiteral("倉庫(&G)")), &QAction::triggered, this,
+  connect(popup_->addAction(tr("倉庫(&G)")), &QAction::triggered, this,
           [this] { openWarehouse(mainWindow(), this); });
-  connect(popup_->addAction(QStringLiteral("電卓(&U)")), &QAction::triggered, this,
+  connect(popup_->addAction(tr("電卓(&U)")), &QAction::triggered, this,
           [this] { openCalculator(this); });
   giveEveryItemItsOwnLetter(popup_);
 }

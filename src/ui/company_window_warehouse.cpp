@@ -35,12 +35,11 @@ QTableWidgetItem* cell(const QString& text) {
 }  // namespace
 
 WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
-  panel_ = new ListPanel(
-      QStringLiteral("dailist"), QStringLiteral("kdcolumns"), QStringLiteral("daisort"),
-      {QStringLiteral("番号"), QStringLiteral("台名"), QStringLiteral("機種"),
-       QStringLiteral("ﾒｰｶｰ"), QStringLiteral("購入年月"), QStringLiteral("有効期限"),
-       QStringLiteral("購入単価(円)"), QStringLiteral("違法性"), QStringLiteral("ﾓﾃﾞﾙﾏｼﾝ")},
-      this);
+  panel_ = new ListPanel(QStringLiteral("dailist"), QStringLiteral("kdcolumns"),
+                         QStringLiteral("daisort"),
+                         {tr("番号"), tr("台名"), tr("機種"), tr("ﾒｰｶｰ"), tr("購入年月"),
+                          tr("有効期限"), tr("購入単価(円)"), tr("違法性"), tr("ﾓﾃﾞﾙﾏｼﾝ")},
+                         this);
   panel_->setNameColumn(kColName);
   list_ = panel_->tree();
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -49,27 +48,27 @@ WarehousePage::WarehousePage(QWidget* parent) : QWidget(parent) {
 
   grid_ = new QTableWidget(kGridRows, 2, this);
   grid_->setObjectName(QStringLiteral("stockgrid"));
-  grid_->setHorizontalHeaderLabels({QStringLiteral("島数"), QStringLiteral("台数")});
+  grid_->setHorizontalHeaderLabels({tr("島数"), tr("台数")});
   QStringList rows;
-  for (int t = 0; t < kMachineTypeCount; ++t) rows << qs(machineTypeInfo(t).name);
-  rows << QStringLiteral("ﾊﾟﾁﾝｺ計") << QStringLiteral("ﾊﾟﾁｽﾛ計") << QStringLiteral("合計");
+  for (int t = 0; t < kMachineTypeCount; ++t) rows << qs(machineTypeName(t));
+  rows << tr("ﾊﾟﾁﾝｺ計") << tr("ﾊﾟﾁｽﾛ計") << tr("合計");
   grid_->setVerticalHeaderLabels(rows);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grid_->setMaximumWidth(260);
 
   room_ = new QLabel(this);
-  machine_ = new QPushButton(QStringLiteral("台データ(&T)"), this);
-  selectAll_ = new QPushButton(QStringLiteral("全選択(&A)"), this);
-  columns_ = new QPushButton(QStringLiteral("項目(&V)"), this);
-  dispose_ = new QPushButton(QStringLiteral("廃棄(&D)"), this);
-  rebuild_ = new QPushButton(QStringLiteral("改築(&K)"), this);
+  machine_ = new QPushButton(tr("台データ(&T)"), this);
+  selectAll_ = new QPushButton(tr("全選択(&A)"), this);
+  columns_ = new QPushButton(tr("項目(&V)"), this);
+  dispose_ = new QPushButton(tr("廃棄(&D)"), this);
+  rebuild_ = new QPushButton(tr("改築(&K)"), this);
   rebuild_->setObjectName(QStringLiteral("kaichikubtn"));
   for (QPushButton* b : {machine_, selectAll_, columns_, rebuild_, dispose_})
     b->setAutoDefault(false);
 
   auto* right = new QVBoxLayout;
-  right->addWidget(new QLabel(QStringLiteral("ｽﾄｯｸされている台の内訳"), this));
+  right->addWidget(new QLabel(tr("ｽﾄｯｸされている台の内訳"), this));
   right->addWidget(grid_, 1);
   auto* lists = new QHBoxLayout;
   lists->addWidget(panel_, 1);
@@ -123,7 +122,7 @@ void WarehousePage::showWarehouse(const tworld& world, const PictureBook* pictur
     row->setSortKey(kColNumber, n);
     row->setText(kColName, qs(d.name.view()));
     if (pictures) row->setIcon(kColName, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
-    row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+    row->setText(kColType, qs(machineTypeName(d.kishu)));
     row->setSortKey(kColType, d.kishu);
     row->setText(kColMaker, qs(makerInfo(d.maker).name));
     row->setSortKey(kColMaker, d.maker);
@@ -156,9 +155,9 @@ void WarehousePage::showWarehouse(const tworld& world, const PictureBook* pictur
   rebuild_->setVisible(NextWarehouseRebuild(k).has_value());
   // The disposal order's own check, asked of no record, says whether the city takes any now.
   const bool accepted = !CheckDisposal(world, {});
-  room_->setText(qs(warehouseLevel(k.souko).label) + QStringLiteral("  空き ") +
-                 moneyText(int64_t{k.SoukoAki()}) + QStringLiteral("台  廃棄の受付：") +
-                 (accepted ? QStringLiteral("受理中") : QStringLiteral("停止中")));
+  room_->setText(tr("%1  空き %2台  廃棄の受付：%3")
+                     .arg(qs(warehouseLevelLabel(k.souko)), moneyText(int64_t{k.SoukoAki()}),
+                          accepted ? tr("受理中") : tr("停止中")));
 }
 
 }  // namespace gm

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -13,14 +14,17 @@
 namespace gm {
 
 Tkoujiform::Tkoujiform(tworld& world, int row, int column, QWidget* parent)
-    : OrderDialog(world, QStringLiteral("工事"), QStringLiteral("koujiform"), parent),
+    : OrderDialog(world, tr("工事"), QStringLiteral("koujiform"), parent),
       row_(row),
       column_(column) {
   body()->addWidget(new QLabel(
-      QStringLiteral("区画 ") + qs(blockLabel(row, column)) + QStringLiteral("  ") +
-          (world.onMap(row, column) ? qs(world.block(row, column).KindName()) : QString()),
+      tr("区画 %1  %2")
+          .arg(qs(blockLabel(row, column)),
+               world.onMap(row, column) ? qs(world.block(row, column).KindName()) : QString()),
       this));
-  body()->addWidget(new QLabel(QStringLiteral("工事内容"), this));
+  body()->addWidget(new QLabel(tr("工事内容"), this));
+  // The works have letters of their own (the car park's is the one "Cancel" starts with).
+  cancelButton()->setText(tr("取り消し(&N)"));
   auto* grid = new QGridLayout;
   auto* group = new QButtonGroup(this);
   for (int t = 0; t < kWorkTypeCount; ++t) {
@@ -31,9 +35,9 @@ Tkoujiform::Tkoujiform(tworld& world, int row, int column, QWidget* parent)
     price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(price, t, 1);
   }
-  grid->addWidget(new QLabel(QStringLiteral("費用(千円)"), this), kWorkTypeCount, 1);
+  grid->addWidget(new QLabel(tr("費用(千円)"), this), kWorkTypeCount, 1);
   body()->addLayout(grid);
-  body()->addWidget(new QLabel(QStringLiteral("資金  ") + moneyText(world.kaichou.sikin), this));
+  body()->addWidget(new QLabel(tr("資金  %1").arg(moneyText(world.kaichou.sikin)), this));
   check_ = new QLabel(this);
   check_->setObjectName(QStringLiteral("checkLine"));
   check_->setWordWrap(true);

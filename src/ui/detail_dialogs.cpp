@@ -1,6 +1,7 @@
 // The budget page's detail dialogs.
 #include "ui/detail_dialogs.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -19,7 +20,7 @@ namespace {
 void frame(QDialog* d, const QString& subject, QWidget* grid) {
   auto* name = new QLabel(subject, d);
   name->setObjectName(QStringLiteral("subjectlb"));
-  auto* close = new QPushButton(QStringLiteral("閉じる(&C)"), d);
+  auto* close = new QPushButton(QCoreApplication::translate("detail_dialogs", "閉じる(&C)"), d);
   close->setDefault(true);
   QObject::connect(close, &QPushButton::clicked, d, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
@@ -35,7 +36,7 @@ void frame(QDialog* d, const QString& subject, QWidget* grid) {
 
 Turishousai::Turishousai(const QString& subject, const MachineTable& table, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("売上／利益  種別集計"));
+  setWindowTitle(tr("売上／利益  種別集計"));
   grid_ = makeTakingsGrid(this);
   showTakings(grid_, table);
   frame(this, subject, grid_);
@@ -43,11 +44,11 @@ Turishousai::Turishousai(const QString& subject, const MachineTable& table, QWid
 
 Thoshushousai::Thoshushousai(const QString& subject, const Budget& budget, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("設備保守費詳細"));
-  QStringList rows = {QStringLiteral("台"), QStringLiteral("建物（工作を含む）")};
-  for (int n = 0; n < kEquipmentCount; ++n) rows << qs(equipmentInfo(n).name);
-  rows << QStringLiteral("合計");
-  grid_ = new FigureGrid(rows, {QStringLiteral("今月予測"), QStringLiteral("先月実績")}, this);
+  setWindowTitle(tr("設備保守費詳細"));
+  QStringList rows = {tr("台"), tr("建物（工作を含む）")};
+  for (int n = 0; n < kEquipmentCount; ++n) rows << qs(equipmentName(n));
+  rows << tr("合計");
+  grid_ = new FigureGrid(rows, {tr("今月予測"), tr("先月実績")}, this);
   grid_->setObjectName(QStringLiteral("hoshushousaigrid"));
   const std::array<const MaintenanceCosts*, 2> columns = {&budget.forecast.maintenance,
                                                           &budget.lastMonth.maintenance};

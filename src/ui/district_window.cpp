@@ -27,33 +27,37 @@ struct Figure {
 };
 
 constexpr Figure kCityFigures[] = {
-    {"cityName", "市の名前", nullptr},
-    {"difficulty", "難易度", nullptr},
-    {"blocks", "区画数", nullptr},
-    {"population", "総人口", nullptr},
-    {"density", "人口の密集度", nullptr},
-    {"fans", "潜在顧客", "ﾊﾟﾁﾝｺﾌｧﾝの人口"},
-    {"fanRatio", "ﾊﾟﾁﾝｺﾌｧﾝの割合", nullptr},
-    {"landPrice", "地価平均", nullptr},
-    {"security", "治安の良さ", nullptr},
-    {"unrest", "市民感情", "高いほどパチンコ店への反感が強い"},
-    {"development", "開発度", nullptr},
-    {"housingPolicy", "宅地開発", nullptr},
-    {"commercePolicy", "商業奨励", nullptr},
-    {"businessPolicy", "事業誘致", nullptr},
-    {"taxRate", "税率", nullptr},
-    {"pachinkoTax", "パチンコ税", nullptr},
+    {"cityName", QT_TRANSLATE_NOOP("gm::DistrictWindow", "市の名前"), nullptr},
+    {"difficulty", QT_TRANSLATE_NOOP("gm::DistrictWindow", "難易度"), nullptr},
+    {"blocks", QT_TRANSLATE_NOOP("gm::DistrictWindow", "区画数"), nullptr},
+    {"population", QT_TRANSLATE_NOOP("gm::DistrictWindow", "総人口"), nullptr},
+    {"density", QT_TRANSLATE_NOOP("gm::DistrictWindow", "人口の密集度"), nullptr},
+    {"fans", QT_TRANSLATE_NOOP("gm::DistrictWindow", "潜在顧客"),
+     QT_TRANSLATE_NOOP("gm::DistrictWindow", "ﾊﾟﾁﾝｺﾌｧﾝの人口")},
+    {"fanRatio", QT_TRANSLATE_NOOP("gm::DistrictWindow", "ﾊﾟﾁﾝｺﾌｧﾝの割合"), nullptr},
+    {"landPrice", QT_TRANSLATE_NOOP("gm::DistrictWindow", "地価平均"), nullptr},
+    {"security", QT_TRANSLATE_NOOP("gm::DistrictWindow", "治安の良さ"), nullptr},
+    {"unrest", QT_TRANSLATE_NOOP("gm::DistrictWindow", "市民感情"),
+     QT_TRANSLATE_NOOP("gm::DistrictWindow", "高いほどパチンコ店への反感が強い")},
+    {"development", QT_TRANSLATE_NOOP("gm::DistrictWindow", "開発度"), nullptr},
+    {"housingPolicy", QT_TRANSLATE_NOOP("gm::DistrictWindow", "宅地開発"), nullptr},
+    {"commercePolicy", QT_TRANSLATE_NOOP("gm::DistrictWindow", "商業奨励"), nullptr},
+    {"businessPolicy", QT_TRANSLATE_NOOP("gm::DistrictWindow", "事業誘致"), nullptr},
+    {"taxRate", QT_TRANSLATE_NOOP("gm::DistrictWindow", "税率"), nullptr},
+    {"pachinkoTax", QT_TRANSLATE_NOOP("gm::DistrictWindow", "パチンコ税"), nullptr},
 };
 
 constexpr Figure kRuleFigures[] = {
-    {"hourCut", "組合の申し合わせにより自粛する時間", nullptr},
-    {"dailyHours", "差し引き一日の営業時間", nullptr},
-    {"dayCut", "組合の申し合わせにより自粛する日数", nullptr},
-    {"businessDays", "差し引き一ヶ月の営業日数", nullptr},
-    {"monthlyHours", "営業時間×営業日数", nullptr},
-    {"pachinkoLimit", "パチンコ交換率の規制", nullptr},
-    {"slotLimit", "スロット交換率の規制", nullptr},
-    {"disposal", "台の廃棄", nullptr},
+    {"hourCut", QT_TRANSLATE_NOOP("gm::DistrictWindow", "組合の申し合わせにより自粛する時間"),
+     nullptr},
+    {"dailyHours", QT_TRANSLATE_NOOP("gm::DistrictWindow", "差し引き一日の営業時間"), nullptr},
+    {"dayCut", QT_TRANSLATE_NOOP("gm::DistrictWindow", "組合の申し合わせにより自粛する日数"),
+     nullptr},
+    {"businessDays", QT_TRANSLATE_NOOP("gm::DistrictWindow", "差し引き一ヶ月の営業日数"), nullptr},
+    {"monthlyHours", QT_TRANSLATE_NOOP("gm::DistrictWindow", "営業時間×営業日数"), nullptr},
+    {"pachinkoLimit", QT_TRANSLATE_NOOP("gm::DistrictWindow", "パチンコ交換率の規制"), nullptr},
+    {"slotLimit", QT_TRANSLATE_NOOP("gm::DistrictWindow", "スロット交換率の規制"), nullptr},
+    {"disposal", QT_TRANSLATE_NOOP("gm::DistrictWindow", "台の廃棄"), nullptr},
 };
 
 constexpr int kPachinkoTaxPercent = 15;
@@ -66,11 +70,11 @@ QWidget* figurePage(QWidget* owner, const Figure* begin, const Figure* end, QFor
     value->setObjectName(QString::fromLatin1(f->name));
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* caption = new QLabel(QString::fromUtf8(f->caption), page);
+    auto* caption = new QLabel(DistrictWindow::tr(f->caption), page);
     caption->setObjectName(QString::fromLatin1(f->name) + QStringLiteral("Caption"));
     if (f->hint) {
-      caption->setToolTip(QString::fromUtf8(f->hint));
-      value->setToolTip(QString::fromUtf8(f->hint));
+      caption->setToolTip(DistrictWindow::tr(f->hint));
+      value->setToolTip(DistrictWindow::tr(f->hint));
     }
     (*form)->addRow(caption, value);
   }
@@ -84,6 +88,7 @@ QTableWidget* table(QWidget* parent, const QStringList& headers, int rows) {
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   t->setSelectionMode(QAbstractItemView::NoSelection);
   t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  t->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   return t;
 }
 
@@ -101,14 +106,13 @@ QString percent(int v) { return QString::number(v) + QStringLiteral("%"); }
 
 QString districtCaption(int monthNumber) {
   const int m = CalendarMonth(monthNumber);
-  QString caption = QStringLiteral("地区概略");
-  if (m == 6 || m == 12) caption += QStringLiteral(" ボーナスシーズン：");
-  return caption;
+  return m == 6 || m == 12 ? DistrictWindow::tr("地区概略 ボーナスシーズン：")
+                           : DistrictWindow::tr("地区概略");
 }
 
 QString exchangeLimitText(int index, bool slot) {
   const int top = slot ? 3 : 6;
-  if (index >= top) return QStringLiteral("なし");
+  if (index >= top) return DistrictWindow::tr("なし");
   return qs(slot ? slotRateName(index) : pachinkoRateName(index));
 }
 
@@ -131,18 +135,17 @@ DistrictWindow::DistrictWindow(TMain& main) : Tchikudata(main) {
   QFormLayout* form = nullptr;
   pages_->addTab(
       scrolled(figurePage(this, std::begin(kCityFigures), std::end(kCityFigures), &form)),
-      QStringLiteral("概略"));
+      tr("概略"));
 
   QWidget* rules = figurePage(this, std::begin(kRuleFigures), std::end(kRuleFigures), &form);
-  fees_ = table(rules, {QStringLiteral("機種"), QStringLiteral("台の廃棄料金  ： 10台当")},
-                kMachineTypeCount);
+  fees_ = table(rules, {tr("機種"), tr("台の廃棄料金  ： 10台当")}, kMachineTypeCount);
   fees_->setObjectName(QStringLiteral("feetable"));
   form->addRow(fees_);
-  pages_->addTab(scrolled(rules), QStringLiteral("営業規制"));
+  pages_->addTab(scrolled(rules), tr("営業規制"));
 
-  kinds_ = table(this, {QStringLiteral("区画の種類"), QStringLiteral("区画数")}, 17);
+  kinds_ = table(this, {tr("区画の種類"), tr("区画数")}, 17);
   kinds_->setObjectName(QStringLiteral("kindtable"));
-  pages_->addTab(kinds_, QStringLiteral("区画"));
+  pages_->addTab(kinds_, tr("区画"));
 
   auto* lawPage = new QWidget(this);
   auto* lawLayout = new QVBoxLayout(lawPage);
@@ -154,10 +157,10 @@ DistrictWindow::DistrictWindow(TMain& main) : Tchikudata(main) {
   explanation_->setMinimumHeight(64);
   explanation_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   explanation_->setFrameShape(QFrame::StyledPanel);
-  lawLayout->addWidget(new QLabel(QStringLiteral("制定された法律"), lawPage));
+  lawLayout->addWidget(new QLabel(tr("制定された法律"), lawPage));
   lawLayout->addWidget(laws_, 1);
   lawLayout->addWidget(explanation_);
-  pages_->addTab(lawPage, QStringLiteral("法律"));
+  pages_->addTab(lawPage, tr("法律"));
 
   // Low on a small screen, the pages scroll or squeeze rather than push the window taller.
   pages_->setMinimumHeight(140);
@@ -177,15 +180,13 @@ void DistrictWindow::refresh() {
 
   set("cityName", qs(w.cityName.view()));
   // The difficulty chosen for the game: without rivals nobody else comes into the city.
-  set("difficulty",
-      w.rivals.rivalNashi ? QStringLiteral("新米店長") : QStringLiteral("ライバル登場！"));
+  set("difficulty", w.rivals.rivalNashi ? tr("新米店長") : tr("ライバル登場！"));
   figure(QStringLiteral("difficulty"))
-      ->setToolTip(w.rivals.rivalNashi ? QStringLiteral("他店舗は参入しません")
-                                       : QStringLiteral("他店舗が参入してきます"));
+      ->setToolTip(w.rivals.rivalNashi ? tr("他店舗は参入しません") : tr("他店舗が参入してきます"));
   set("blocks", moneyText(int64_t{w.CountOccupiedBlocks()}));
-  set("population", moneyText(w.TotalPopulation()) + QStringLiteral("人"));
+  set("population", tr("%1人").arg(moneyText(w.TotalPopulation())));
   set("density", percent(w.Density()));
-  set("fans", moneyText(w.TotalFans()) + QStringLiteral("人"));
+  set("fans", tr("%1人").arg(moneyText(w.TotalFans())));
   set("fanRatio", percent(w.FanRatio()));
   set("landPrice", moneyText(int64_t{w.AverageLandPrice()}));
   set("security", QString::number(w.AverageSecurity()));
@@ -201,30 +202,31 @@ void DistrictWindow::refresh() {
   figure(QStringLiteral("pachinkoTax"))->setVisible(tax);
   figure(QStringLiteral("pachinkoTaxCaption"))->setVisible(tax);
 
-  set("hourCut", QString::number(w.unionHourCut) + QStringLiteral("時間"));
-  set("dailyHours", QString::number(w.DailyHours()) + QStringLiteral("時間"));
-  set("dayCut", QString::number(w.unionDayCut) + QStringLiteral("日"));
-  set("businessDays", QString::number(w.BusinessDays()) + QStringLiteral("日"));
-  set("monthlyHours", moneyText(int64_t{w.MonthlyHours()}) + QStringLiteral("時間"));
+  // Small counts take the singular or plural of the player's language.
+  set("hourCut", tr("%n時間", nullptr, w.unionHourCut));
+  set("dailyHours", tr("%n時間", nullptr, w.DailyHours()));
+  set("dayCut", tr("%n日", nullptr, w.unionDayCut));
+  set("businessDays", tr("%n日", nullptr, w.BusinessDays()));
+  set("monthlyHours", tr("%1時間").arg(moneyText(int64_t{w.MonthlyHours()})));
   set("pachinkoLimit", exchangeLimitText(w.maxPachinkoRate, false));
   set("slotLimit", exchangeLimitText(w.maxSlotRate, true));
-  set("disposal", w.disposalAccepted ? QStringLiteral("受理中") : QStringLiteral("停止中"));
+  set("disposal", w.disposalAccepted ? tr("受理中") : tr("停止中"));
   for (int t = 0; t < kMachineTypeCount; ++t)
-    setRow(fees_, t, qs(machineTypeInfo(t).name), moneyText(w.DisposalFee(t)));
+    setRow(fees_, t, qs(machineTypeName(t)), moneyText(w.DisposalFee(t)));
 
   const KindCounts k = w.CountKinds();
   int row = 0;
-  setRow(kinds_, row++, QStringLiteral("全区画"), moneyText(int64_t{k.total}));
-  setRow(kinds_, row++, QStringLiteral("空き地（市民）"), moneyText(int64_t{k.vacantCitizens}));
-  setRow(kinds_, row++, QStringLiteral("空き地（我が社）"), moneyText(int64_t{k.vacantPlayer}));
-  setRow(kinds_, row++, QStringLiteral("空き地（他社）"), moneyText(int64_t{k.vacantRival}));
-  setRow(kinds_, row++, QStringLiteral("道路"), moneyText(int64_t{k.roads}));
-  setRow(kinds_, row++, QStringLiteral("駅"), moneyText(int64_t{k.stations}));
-  setRow(kinds_, row++, QStringLiteral("線路"), moneyText(int64_t{k.railways}));
+  setRow(kinds_, row++, tr("全区画"), moneyText(int64_t{k.total}));
+  setRow(kinds_, row++, tr("空き地（市民）"), moneyText(int64_t{k.vacantCitizens}));
+  setRow(kinds_, row++, tr("空き地（我が社）"), moneyText(int64_t{k.vacantPlayer}));
+  setRow(kinds_, row++, tr("空き地（他社）"), moneyText(int64_t{k.vacantRival}));
+  setRow(kinds_, row++, tr("道路"), moneyText(int64_t{k.roads}));
+  setRow(kinds_, row++, tr("駅"), moneyText(int64_t{k.stations}));
+  setRow(kinds_, row++, tr("線路"), moneyText(int64_t{k.railways}));
   for (int i = 0; i < 10; ++i) {
-    QString name = qs(kindInfo(19 + i).name);
-    if (19 + i == 27) name += QStringLiteral("（我が社）");
-    if (19 + i == 28) name += QStringLiteral("（他社）");
+    QString name = qs(blockKindName(19 + i));
+    if (19 + i == 27) name = tr("%1（我が社）").arg(name);
+    if (19 + i == 28) name = tr("%1（他社）").arg(name);
     setRow(kinds_, row++, name, moneyText(int64_t{k.buildings[i]}));
   }
 

@@ -19,17 +19,17 @@ namespace gm {
 
 Tkifuform::Tkifuform(Frontend& port, Money cash, QWidget* parent)
     : QDialog(parent), port_(port), cashAmount_(cash) {
-  setWindowTitle(QStringLiteral("寄付"));
+  setWindowTitle(tr("寄付"));
   setObjectName(QStringLiteral("kifuform"));
   // A title without a close button: the window ends only through its button.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
   prompt_ = new TypingBox(this);
   prompt_->setDelay(port.options().waittime);
-  prompt_->setText(QStringLiteral("いくら寄付しますか？"));
+  prompt_->setText(tr("いくら寄付しますか？"));
   prompt_->setFocusPolicy(Qt::NoFocus);
 
-  cash_ = new QLabel(QStringLiteral("資金  ") + moneyText(cash), this);
+  cash_ = new QLabel(tr("資金  %1").arg(moneyText(cash)), this);
   remaining_ = new QLabel(this);
   edit_ = new QLineEdit(this);
   edit_->setObjectName(QStringLiteral("moneyedit"));
@@ -37,9 +37,9 @@ Tkifuform::Tkifuform(Frontend& port, Money cash, QWidget* parent)
   edit_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,16}")), edit_));
   edit_->setAlignment(Qt::AlignRight);
-  edit_->setToolTip(QStringLiteral("寄付金額を入力"));
-  edit_->setPlaceholderText(QStringLiteral("寄付金額を入力"));
-  ok_ = new QPushButton(QStringLiteral("決定(&R)"), this);
+  edit_->setToolTip(tr("寄付金額を入力"));
+  edit_->setPlaceholderText(tr("寄付金額を入力"));
+  ok_ = new QPushButton(tr("決定(&R)"), this);
   ok_->setDefault(true);
 
   auto* row = new QHBoxLayout;
@@ -48,7 +48,7 @@ Tkifuform::Tkifuform(Frontend& port, Money cash, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(prompt_);
   // The figures keep the game's own labels; the unit stands once above them.
-  layout->addWidget(new QLabel(QStringLiteral("（金額の単位：千円）"), this));
+  layout->addWidget(new QLabel(tr("（金額の単位：千円）"), this));
   layout->addWidget(cash_);
   layout->addWidget(remaining_);
   layout->addLayout(row);
@@ -66,15 +66,14 @@ void Tkifuform::amountEdited(const QString& text) {
     const QSignalBlocker quiet(edit_);
     edit_->setText(QString::number(amount_));
   }
-  remaining_->setText(QStringLiteral("残り資金  ") +
-                      moneyText(cashAmount_ - Money::fromInt(amount_)));
+  remaining_->setText(tr("残り資金  %1").arg(moneyText(cashAmount_ - Money::fromInt(amount_))));
   ok_->setEnabled(amount_ > 0);
 }
 
 void Tkifuform::decide() {
   if (amount_ <= 0) return;
   if (port_.options().tellmsg &&
-      !port_.message("寄付", donationQuestion(amount_), true, true, kFaceNormal))
+      !port_.message(tr("寄付").toStdString(), donationQuestion(amount_), true, true, kFaceNormal))
     return;
   accept();
 }

@@ -16,14 +16,13 @@ namespace {
 
 // A limit at the last rate is no limit at all.
 QString limitText(std::string_view name, bool none) {
-  return none ? QStringLiteral("なし") : qs(name);
+  return none ? Tkankinform::tr("なし") : qs(name);
 }
 
 }  // namespace
 
 Tkankinform::Tkankinform(tworld& world, const StoreSelection& stores, QWidget* parent)
-    : OrderDialog(world, QStringLiteral("交換率変更"), QStringLiteral("kankinform"), parent),
-      stores_(stores) {
+    : OrderDialog(world, tr("交換率変更"), QStringLiteral("kankinform"), parent), stores_(stores) {
   pachinko_ = new QComboBox(this);
   for (int i = 0; i < kPachinkoRates; ++i) pachinko_->addItem(qs(pachinkoRateName(i)));
   slot_ = new QComboBox(this);
@@ -39,22 +38,21 @@ Tkankinform::Tkankinform(tworld& world, const StoreSelection& stores, QWidget* p
 
   QString names;
   for (int n : slotsOf(stores)) {
-    if (!names.isEmpty()) names += QStringLiteral("、");
+    if (!names.isEmpty()) names += tr("、", "between the names of the stores");
     names += qs(world.kaichou.slot(n).name.view());
   }
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("店舗"), new QLabel(names, this));
-  form->addRow(QStringLiteral("ﾊﾟﾁﾝｺの交換率"), pachinko_);
-  form->addRow(QStringLiteral("ｽﾛｯﾄの交換率"), slot_);
-  form->addRow(QStringLiteral("組合の規制（ﾊﾟﾁﾝｺ）"),
+  form->addRow(tr("店舗"), new QLabel(names, this));
+  form->addRow(tr("ﾊﾟﾁﾝｺの交換率"), pachinko_);
+  form->addRow(tr("ｽﾛｯﾄの交換率"), slot_);
+  form->addRow(tr("組合の規制（ﾊﾟﾁﾝｺ）"),
                new QLabel(limitText(pachinkoRateName(world.maxPachinkoRate),
                                     world.maxPachinkoRate >= kPachinkoRates - 1),
                           this));
-  form->addRow(
-      QStringLiteral("組合の規制（ｽﾛｯﾄ）"),
-      new QLabel(limitText(slotRateName(world.maxSlotRate), world.maxSlotRate >= kSlotRates - 1),
-                 this));
-  form->addRow(QStringLiteral("コスト(千円)"), cost_);
+  form->addRow(tr("組合の規制（ｽﾛｯﾄ）"), new QLabel(limitText(slotRateName(world.maxSlotRate),
+                                                              world.maxSlotRate >= kSlotRates - 1),
+                                                    this));
+  form->addRow(tr("コスト(千円)"), cost_);
   body()->addLayout(form);
   body()->addWidget(check_);
   connect(pachinko_, &QComboBox::currentIndexChanged, this, &Tkankinform::showCheck);

@@ -3,6 +3,7 @@
 
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -24,6 +25,9 @@ FigureGrid::FigureGrid(const QStringList& rows, const QStringList& columns, QWid
   horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
   setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+  // Once the rows scroll, the scroll bar takes its width from the columns unless the grid asks
+  // for it: the last column would otherwise be cut.
+  connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, [this] { updateGeometry(); });
 }
 
 void FigureGrid::setFigure(int row, int column, const QString& text, bool red) {
@@ -62,6 +66,7 @@ QSize FigureGrid::sizeHint() const {
   // The headers' own hints: their geometry is not laid out until the grid is first shown.
   int width = verticalHeader()->sizeHint().width() + 2 * frameWidth();
   for (int c = 0; c < columnCount(); ++c) width += columnWidth(c);
+  if (verticalScrollBar()->maximum() > 0) width += verticalScrollBar()->sizeHint().width();
   int height = horizontalHeader()->sizeHint().height() + 2 * frameWidth();
   for (int r = 0; r < rowCount(); ++r) height += verticalHeader()->sectionSizeHint(r);
   return {width, height};

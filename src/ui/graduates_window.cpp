@@ -17,19 +17,19 @@ namespace gm {
 Tsaiyouform::Tsaiyouform(PersonnelSession& session, const GraduateOffer& offer, int waittime,
                          QWidget* parent)
     : QDialog(parent), session_(session), offer_(offer) {
-  setWindowTitle(QStringLiteral("入社"));
+  setWindowTitle(tr("入社"));
   setObjectName(QStringLiteral("saiyouform"));
 
   prompt_ = new TypingBox(this);
   prompt_->setDelay(waittime);
-  prompt_->setText(QStringLiteral("何名を採用しますか？"));
+  prompt_->setText(tr("何名を採用しますか？"));
 
   auto spin = [this](int most, const char* name) {
     auto* box = new QSpinBox(this);
     box->setObjectName(QLatin1String(name));
     box->setRange(0, most);
     box->setValue(most);  // everybody who applied, unless the player says otherwise
-    box->setSuffix(QStringLiteral(" 名"));
+    box->setSuffix(tr(" 名"));
     box->setAlignment(Qt::AlignRight);
     return box;
   };
@@ -39,17 +39,16 @@ Tsaiyouform::Tsaiyouform(PersonnelSession& session, const GraduateOffer& offer, 
   total_->setAlignment(Qt::AlignRight);
 
   auto* figures = new QFormLayout;
-  figures->addRow(
-      QStringLiteral("希望者"),
-      new QLabel(QStringLiteral("男性 %1名  女性 %2名").arg(offer.men).arg(offer.women), this));
-  figures->addRow(QStringLiteral("ﾓﾗﾙ"), new QLabel(QString::number(offer.moral), this));
-  figures->addRow(QStringLiteral("ｽｷﾙ"), new QLabel(QString::number(offer.skill), this));
-  figures->addRow(QStringLiteral("男性"), men_);
-  figures->addRow(QStringLiteral("女性"), women_);
-  figures->addRow(QStringLiteral("合計"), total_);
+  figures->addRow(tr("希望者"),
+                  new QLabel(tr("男性 %1名  女性 %2名").arg(offer.men).arg(offer.women), this));
+  figures->addRow(tr("ﾓﾗﾙ"), new QLabel(QString::number(offer.moral), this));
+  figures->addRow(tr("ｽｷﾙ"), new QLabel(QString::number(offer.skill), this));
+  figures->addRow(tr("男性"), men_);
+  figures->addRow(tr("女性"), women_);
+  figures->addRow(tr("合計"), total_);
 
-  ok_ = new QPushButton(QStringLiteral("採用(&R)"), this);
-  cancel_ = new QPushButton(QStringLiteral("取り消し(&N)"), this);
+  ok_ = new QPushButton(tr("採用(&R)"), this);
+  cancel_ = new QPushButton(tr("取り消し(&N)"), this);
   ok_->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -68,9 +67,7 @@ Tsaiyouform::Tsaiyouform(PersonnelSession& session, const GraduateOffer& offer, 
   showTotal();
 }
 
-void Tsaiyouform::showTotal() {
-  total_->setText(QStringLiteral("%1名").arg(men_->value() + women_->value()));
-}
+void Tsaiyouform::showTotal() { total_->setText(tr("%1名").arg(men_->value() + women_->value())); }
 
 void Tsaiyouform::order() {
   men_->interpretText();

@@ -23,26 +23,25 @@ namespace gm {
 
 Tkoyouform::Tkoyouform(PersonnelSession& session, int waittime, QWidget* parent)
     : QDialog(parent), session_(session) {
-  setWindowTitle(QStringLiteral("雇用人数"));
+  setWindowTitle(tr("雇用人数"));
   setObjectName(QStringLiteral("koyouform"));
 
   prompt_ = new TypingBox(this);
   prompt_->setDelay(waittime);
-  prompt_->setText(QStringLiteral("何人募集しますか？"));
+  prompt_->setText(tr("何人募集しますか？"));
 
   count_ = new QSpinBox(this);
   count_->setObjectName(QStringLiteral("koyoucount"));
   count_->setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
   count_->setGroupSeparatorShown(true);
   count_->setRange(0, kMaxHire);
-  count_->setSuffix(QStringLiteral(" 人"));
+  count_->setSuffix(tr(" 人"));
   count_->setAlignment(Qt::AlignRight);
 
-  auto* sexBox = new QGroupBox(QStringLiteral("性別指定"), this);
+  auto* sexBox = new QGroupBox(tr("性別指定"), this);
   auto* sexLayout = new QHBoxLayout(sexBox);
   auto* group = new QButtonGroup(this);
-  const std::array<QString, 3> captions = {QStringLiteral("指定なし"), QStringLiteral("男性"),
-                                           QStringLiteral("女性")};
+  const std::array<QString, 3> captions = {tr("指定なし"), tr("男性"), tr("女性")};
   for (int i = 0; i < 3; ++i) {
     sexes_[i] = new QRadioButton(captions[i], sexBox);
     group->addButton(sexes_[i], i);
@@ -55,13 +54,13 @@ Tkoyouform::Tkoyouform(PersonnelSession& session, int waittime, QWidget* parent)
   remaining_ = new QLabel(this);
   for (QLabel* l : {cost_, cash_, remaining_}) l->setAlignment(Qt::AlignRight);
   auto* figures = new QFormLayout;
-  figures->addRow(QStringLiteral("募集人数"), count_);
-  figures->addRow(QStringLiteral("費用(千円)"), cost_);
-  figures->addRow(QStringLiteral("資金(千円)"), cash_);
-  figures->addRow(QStringLiteral("残り(千円)"), remaining_);
+  figures->addRow(tr("募集人数"), count_);
+  figures->addRow(tr("費用(千円)"), cost_);
+  figures->addRow(tr("資金(千円)"), cash_);
+  figures->addRow(tr("残り(千円)"), remaining_);
 
-  ok_ = new QPushButton(QStringLiteral("決定(&R)"), this);
-  cancel_ = new QPushButton(QStringLiteral("取り消し(&N)"), this);
+  ok_ = new QPushButton(tr("決定(&R)"), this);
+  cancel_ = new QPushButton(tr("取り消し(&N)"), this);
   ok_->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

@@ -83,6 +83,14 @@ QString HistoryGraph::seriesName(int i) const {
                : lines_[static_cast<std::size_t>(i)].name;
 }
 
+QStringList HistoryGraph::writtenTexts() const {
+  if (bars_ ? barList_.empty() : (lines_.empty() || months_.isEmpty())) return {nothing_};
+  QStringList texts = months_;
+  if (bars_) texts << caption_;
+  for (int i = 0; i < seriesCount(); ++i) texts << seriesName(i);
+  return texts;
+}
+
 QString HistoryGraph::valueText(double v) const {
   // Ticks are round numbers; the format is the screens' "#,##0".
   return QString::fromStdString(formatGrouped(static_cast<int64_t>(std::llround(v))));

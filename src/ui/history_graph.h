@@ -50,6 +50,9 @@ class HistoryGraph : public QWidget {
   const QStringList& monthLabels() const { return months_; }
   // The axis labels of the last paint, top to bottom.
   const QStringList& axisLabels() const { return axisLabels_; }
+  // Every word the chart paints: the legend and the month labels, or what it says with nothing
+  // to draw.
+  QStringList writtenTexts() const;
 
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,21 +22,22 @@ namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, kBusinessForms> kFormButtons = {
-    "無制限(&M)", "ﾗｯｷｰNO.(&L)", "定量制(&T)", "一回交換(&K)"};
+constexpr std::array<const char*, kBusinessForms> kFormButtons = {
+    QT_TRANSLATE_NOOP("gm::TKeitaichousei", "無制限(&M)"),
+    QT_TRANSLATE_NOOP("gm::TKeitaichousei", "ﾗｯｷｰNO.(&L)"),
+    QT_TRANSLATE_NOOP("gm::TKeitaichousei", "定量制(&T)"),
+    QT_TRANSLATE_NOOP("gm::TKeitaichousei", "一回交換(&K)")};
 
 QString ratioText(const MorningRatio& r) {
-  return QString::number(r.morning) + QStringLiteral("台／") + QString::number(r.slotMachines) +
-         QStringLiteral("台");
+  return TMorningchousei::tr("%1台／%2台").arg(r.morning).arg(r.slotMachines);
 }
 
 }  // namespace
 
 TKeitaichousei::TKeitaichousei(tworld& world, const StoreSelection& stores, QWidget* parent)
-    : OrderDialog(world, QStringLiteral("営業形態一括調整"), QStringLiteral("keitaichousei"),
-                  parent),
+    : OrderDialog(world, tr("営業形態一括調整"), QStringLiteral("keitaichousei"), parent),
       stores_(stores) {
-  auto* typeBox = new QGroupBox(QStringLiteral("機種"), this);
+  auto* typeBox = new QGroupBox(tr("機種"), this);
   auto* typeGrid = new QGridLayout(typeBox);
   for (int t = 0; t < kMachineTypeCount; ++t) {
     std::array<int, kBusinessForms> forms{};
@@ -44,23 +46,22 @@ TKeitaichousei::TKeitaichousei(tworld& world, const StoreSelection& stores, QWid
       for (int f = 0; f < kBusinessForms; ++f) forms[f] += c[f];
     }
     const int machines = forms[0] + forms[1] + forms[2] + forms[3];
-    types_[t] = new QCheckBox(qs(machineTypeInfo(t).name), typeBox);
+    types_[t] = new QCheckBox(qs(machineTypeName(t)), typeBox);
     types_[t]->setEnabled(machines > 0);
     typeGrid->addWidget(types_[t], t, 0);
     // What the type's machines run now, form by form.
     QString now;
     for (int f = 0; f < kBusinessForms; ++f)
       if (forms[f] > 0)
-        now += qs(businessFormName(f)) + QStringLiteral(" ") + QString::number(forms[f]) +
-               QStringLiteral("台  ");
+        now += tr("%1 %2台  ").arg(qs(businessFormName(f)), QString::number(forms[f]));
     typeGrid->addWidget(new QLabel(now, typeBox), t, 1);
   }
   body()->addWidget(typeBox);
-  auto* formBox = new QGroupBox(QStringLiteral("営業形態"), this);
+  auto* formBox = new QGroupBox(tr("営業形態"), this);
   auto* formRow = new QHBoxLayout(formBox);
   auto* group = new QButtonGroup(this);
   for (int f = 0; f < kBusinessForms; ++f) {
-    forms_[f] = new QRadioButton(qs(kFormButtons[f]), formBox);
+    forms_[f] = new QRadioButton(tr(kFormButtons[f]), formBox);
     group->addButton(forms_[f], f);
     formRow->addWidget(forms_[f]);
   }
@@ -81,18 +82,17 @@ OrderOutcome TKeitaichousei::runOrder() {
 }
 
 TMorningchousei::TMorningchousei(tworld& world, const StoreSelection& stores, QWidget* parent)
-    : OrderDialog(world, QStringLiteral("ﾓｰﾆﾝｸﾞ一括設定"), QStringLiteral("morningchousei"),
-                  parent),
+    : OrderDialog(world, tr("ﾓｰﾆﾝｸﾞ一括設定"), QStringLiteral("morningchousei"), parent),
       stores_(stores) {
   machines_ = new QSpinBox(this);
   machines_->setRange(0, kMorningMachines);
-  machines_->setSuffix(QStringLiteral(" 台／10台"));
+  machines_->setSuffix(tr(" 台／10台"));
   now_ = new QLabel(this);
   after_ = new QLabel(this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("一島あたりのﾓｰﾆﾝｸﾞ台数"), machines_);
-  form->addRow(QStringLiteral("ﾓｰﾆﾝｸﾞ合計／ﾊﾟﾁｽﾛ合計（現在）"), now_);
-  form->addRow(QStringLiteral("ﾓｰﾆﾝｸﾞ合計／ﾊﾟﾁｽﾛ合計（変更後）"), after_);
+  form->addRow(tr("一島あたりのﾓｰﾆﾝｸﾞ台数"), machines_);
+  form->addRow(tr("ﾓｰﾆﾝｸﾞ合計／ﾊﾟﾁｽﾛ合計（現在）"), now_);
+  form->addRow(tr("ﾓｰﾆﾝｸﾞ合計／ﾊﾟﾁｽﾛ合計（変更後）"), after_);
   body()->addLayout(form);
   connect(machines_, &QSpinBox::valueChanged, this, &TMorningchousei::showRatio);
   showRatio();
@@ -109,17 +109,16 @@ OrderOutcome TMorningchousei::runOrder() {
 }
 
 Tdefform::Tdefform(tworld& world, const StoreSelection& stores, QWidget* parent)
-    : OrderDialog(world, QStringLiteral("新台初期値設定"), QStringLiteral("defform"), parent),
-      stores_(stores) {
+    : OrderDialog(world, tr("新台初期値設定"), QStringLiteral("defform"), parent), stores_(stores) {
   const NewIslandDefaults start =
       stores.none() ? NewIslandDefaults{}
                     : NewIslandDefaults::of(world.kaichou.slot(firstSlot(stores)));
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("機種"), this), 0, 0);
-  grid->addWidget(new QLabel(QStringLiteral("利益率"), this), 0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("営業形態"), this), 0, 2);
+  grid->addWidget(new QLabel(tr("機種"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("利益率"), this), 0, 1);
+  grid->addWidget(new QLabel(tr("営業形態"), this), 0, 2);
   for (int t = 0; t < kMachineTypeCount; ++t) {
-    grid->addWidget(new QLabel(qs(machineTypeInfo(t).name), this), t + 1, 0);
+    grid->addWidget(new QLabel(qs(machineTypeName(t)), this), t + 1, 0);
     rates_[t] = new RateSpinBox(this);
     rates_[t]->setRate(start.riritu[t]);
     grid->addWidget(rates_[t], t + 1, 1);
@@ -133,13 +132,13 @@ Tdefform::Tdefform(tworld& world, const StoreSelection& stores, QWidget* parent)
   morning9_ = new QSpinBox(this);
   for (QSpinBox* m : {morning8_, morning9_}) {
     m->setRange(0, kMorningMachines);
-    m->setSuffix(QStringLiteral(" 台"));
+    m->setSuffix(tr(" 台"));
   }
   morning8_->setValue(start.morning8);
   morning9_->setValue(start.morning9);
   auto* form = new QFormLayout;
-  form->addRow(qs(machineTypeInfo(8).name) + QStringLiteral("のﾓｰﾆﾝｸﾞ台数"), morning8_);
-  form->addRow(qs(machineTypeInfo(9).name) + QStringLiteral("のﾓｰﾆﾝｸﾞ台数"), morning9_);
+  form->addRow(tr("%1のﾓｰﾆﾝｸﾞ台数").arg(qs(machineTypeName(8))), morning8_);
+  form->addRow(tr("%1のﾓｰﾆﾝｸﾞ台数").arg(qs(machineTypeName(9))), morning9_);
   body()->addLayout(form);
 }
 

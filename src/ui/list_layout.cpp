@@ -32,9 +32,10 @@ std::optional<int> readInt(QSettings& s, const QString& key) {
   return n;
 }
 
-const std::array<QString, 4> kStyleNames = {QStringLiteral("大きいアイコン(&G)"),
-                                            QStringLiteral("小さいアイコン(&M)"),
-                                            QStringLiteral("一覧(&L)"), QStringLiteral("詳細(&D)")};
+constexpr std::array<const char*, 4> kStyleNames = {
+    QT_TRANSLATE_NOOP("gm::ListPanel", "大きいアイコン(&G)"),
+    QT_TRANSLATE_NOOP("gm::ListPanel", "小さいアイコン(&M)"),
+    QT_TRANSLATE_NOOP("gm::ListPanel", "一覧(&L)"), QT_TRANSLATE_NOOP("gm::ListPanel", "詳細(&D)")};
 
 }  // namespace
 
@@ -80,10 +81,10 @@ ListPanel::ListPanel(const QString& name, const QString& columnsSection, const Q
   addWidget(tree_);
   addWidget(icons_);
 
-  styleMenu_ = new QMenu(QStringLiteral("表示(&O)"), this);
+  styleMenu_ = new QMenu(tr("表示(&O)"), this);
   auto* group = new QActionGroup(styleMenu_);
   for (int s = 0; s < 4; ++s) {
-    QAction* a = styleMenu_->addAction(kStyleNames[s]);
+    QAction* a = styleMenu_->addAction(tr(kStyleNames[s]));
     a->setCheckable(true);
     a->setData(s);
     group->addAction(a);

@@ -1,6 +1,7 @@
 // The machine grids.
 #include "ui/machine_grids.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 #include "shell/qt_text.h"
@@ -10,6 +11,10 @@
 namespace gm {
 
 namespace {
+
+struct GridText {
+  Q_DECLARE_TR_FUNCTIONS(machine_grids)
+};
 
 const MachineRow& rowOf(const MachineTable& t, int row) {
   return row < kMachineTypeCount ? t.types[row] : t.kinds[row - kMachineTypeCount];
@@ -42,17 +47,16 @@ void rate(FigureGrid* g, int row, int column, Money m) {
 
 QStringList machineRowCaptions() {
   QStringList rows;
-  for (int t = 0; t < kMachineTypeCount; ++t) rows << qs(machineTypeInfo(t).name);
-  rows << QStringLiteral("ﾊﾟﾁﾝｺ計") << QStringLiteral("ﾊﾟﾁｽﾛ計") << QStringLiteral("合計");
+  for (int t = 0; t < kMachineTypeCount; ++t) rows << qs(machineTypeName(t));
+  rows << GridText::tr("ﾊﾟﾁﾝｺ計") << GridText::tr("ﾊﾟﾁｽﾛ計") << GridText::tr("合計");
   return rows;
 }
 
 FigureGrid* makeResultsGrid(QWidget* parent) {
-  return make(
-      {QStringLiteral("島数"), QStringLiteral("利益率(設定)"), QStringLiteral("利益率(実績)"),
-       QStringLiteral("売上/台/日(円)"), QStringLiteral("粗利益/台/日(円)"),
-       QStringLiteral("客単価(円)"), QStringLiteral("客付き")},
-      "jissekigrid", parent);
+  return make({GridText::tr("島数"), GridText::tr("利益率(設定)"), GridText::tr("利益率(実績)"),
+               GridText::tr("売上/台/日(円)"), GridText::tr("粗利益/台/日(円)"),
+               GridText::tr("客単価(円)"), GridText::tr("客付き")},
+              "jissekigrid", parent);
 }
 
 void showResults(FigureGrid* g, const MachineTable& t) {
@@ -68,9 +72,9 @@ void showResults(FigureGrid* g, const MachineTable& t) {
 }
 
 FigureGrid* makeInstalledGrid(QWidget* parent) {
-  QStringList columns = {QStringLiteral("島数"), QStringLiteral("台数")};
+  QStringList columns = {GridText::tr("島数"), GridText::tr("台数")};
   for (int f = 0; f < 4; ++f) columns << qs(businessFormName(f));
-  columns << QStringLiteral("ﾓｰﾆﾝｸﾞ");
+  columns << GridText::tr("ﾓｰﾆﾝｸﾞ");
   return make(columns, "uchiwakegrid", parent);
 }
 
@@ -84,8 +88,8 @@ void showInstalled(FigureGrid* g, const MachineTable& t) {
 }
 
 FigureGrid* makeCountsGrid(QWidget* parent) {
-  return make({QStringLiteral("設置 島数"), QStringLiteral("設置 台数"),
-               QStringLiteral("倉庫 島数"), QStringLiteral("倉庫 台数")},
+  return make({GridText::tr("設置 島数"), GridText::tr("設置 台数"), GridText::tr("倉庫 島数"),
+               GridText::tr("倉庫 台数")},
               "daisuugrid", parent);
 }
 
@@ -100,7 +104,7 @@ void showCounts(FigureGrid* g, const MachineTable& stores, const MachineTable& w
 }
 
 FigureGrid* makeStockGrid(QWidget* parent) {
-  return make({QStringLiteral("島数"), QStringLiteral("台数")}, "stockgrid", parent);
+  return make({GridText::tr("島数"), GridText::tr("台数")}, "stockgrid", parent);
 }
 
 void showStock(FigureGrid* g, const MachineTable& t) {
@@ -111,10 +115,9 @@ void showStock(FigureGrid* g, const MachineTable& t) {
 }
 
 FigureGrid* makeTakingsGrid(QWidget* parent) {
-  return make(
-      {QStringLiteral("台数"), QStringLiteral("売上"), QStringLiteral("粗利益"),
-       QStringLiteral("利益率"), QStringLiteral("粗利益予測"), QStringLiteral("利益率予測")},
-      "urishousaigrid", parent);
+  return make({GridText::tr("台数"), GridText::tr("売上"), GridText::tr("粗利益"),
+               GridText::tr("利益率"), GridText::tr("粗利益予測"), GridText::tr("利益率予測")},
+              "urishousaigrid", parent);
 }
 
 void showTakings(FigureGrid* g, const MachineTable& t) {

@@ -17,8 +17,8 @@ StoreMachineGrids::StoreMachineGrids(QWidget* parent) : QWidget(parent) {
   installed_ = makeInstalledGrid(this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(results_->boxed(QStringLiteral("台の実績詳細（平均）"), this));
-  layout->addWidget(installed_->boxed(QStringLiteral("設置されている台数の内訳"), this));
+  layout->addWidget(results_->boxed(tr("台の実績詳細（平均）"), this));
+  layout->addWidget(installed_->boxed(tr("設置されている台数の内訳"), this));
   layout->addStretch(1);
 }
 
@@ -38,10 +38,10 @@ CompanyMachinesPage::CompanyMachinesPage(QWidget* parent) : QWidget(parent) {
   results_ = makeResultsGrid(this);
   auto* layout = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
-  left->addWidget(counts_->boxed(QStringLiteral("台数の一覧"), this));
+  left->addWidget(counts_->boxed(tr("台数の一覧"), this));
   left->addStretch(1);
   auto* right = new QVBoxLayout;
-  right->addWidget(results_->boxed(QStringLiteral("台の実績詳細（平均）"), this));
+  right->addWidget(results_->boxed(tr("台の実績詳細（平均）"), this));
   right->addStretch(1);
   layout->addLayout(left);
   layout->addLayout(right, 1);

@@ -1,6 +1,7 @@
 // The machine window.
 #include "ui/machine_window.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
@@ -14,21 +15,46 @@ namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, MachineFacts::kRowCount> kCaptions = {
-    "台名",     "機種",     "販売元ﾒｰｶｰ", "設置場所",    "購入単価(円)", "購入年月",
-    "有効期限", "生産台数", "性能",       "射幸性",      "ベース",       "洗練度",
-    "斬新さ",   "違法性",   "ﾓﾃﾞﾙﾏｼﾝ",    "営業形態",    "ﾓｰﾆﾝｸﾞ",       "利益率",
-    "営業時間", "営業日数", "稼動",       "客単価(円)",  "利益率実績",   "客付き",
-    "男性客",   "女性客",   "売上(千円)", "粗利益(千円)"};
+constexpr std::array<const char*, MachineFacts::kRowCount> kCaptions = {
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "台名"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "機種"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "販売元ﾒｰｶｰ"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "設置場所"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "購入単価(円)"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "購入年月"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "有効期限"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "生産台数"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "性能"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "射幸性"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "ベース"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "洗練度"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "斬新さ"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "違法性"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "ﾓﾃﾞﾙﾏｼﾝ"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "営業形態"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "ﾓｰﾆﾝｸﾞ"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "利益率"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "営業時間"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "営業日数"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "稼動"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "客単価(円)"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "利益率実績"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "客付き"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "男性客"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "女性客"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "売上(千円)"),
+    QT_TRANSLATE_NOOP("gm::MachineWindow", "粗利益(千円)")};
 
-constexpr std::array<std::pair<MachineFacts::Row, std::string_view>, 6> kHints = {{
-    {MachineFacts::kValidUntil, "入替可能な年月"},
-    {MachineFacts::kIllegal, "不正なｹﾞｰﾑ性"},
-    {MachineFacts::kCustomers, "一ヶ月の総動員数"},
-    {MachineFacts::kGambling, "ｷﾞｬﾝﾌﾞﾙ性"},
-    {MachineFacts::kPlay, "遊びやすさ"},
-    {MachineFacts::kNovelty, "目新しさ"},
+constexpr std::array<std::pair<MachineFacts::Row, const char*>, 6> kHints = {{
+    {MachineFacts::kValidUntil, QT_TRANSLATE_NOOP("gm::MachineWindow", "入替可能な年月")},
+    {MachineFacts::kIllegal, QT_TRANSLATE_NOOP("gm::MachineWindow", "不正なｹﾞｰﾑ性")},
+    {MachineFacts::kCustomers, QT_TRANSLATE_NOOP("gm::MachineWindow", "一ヶ月の総動員数")},
+    {MachineFacts::kGambling, QT_TRANSLATE_NOOP("gm::MachineWindow", "ｷﾞｬﾝﾌﾞﾙ性")},
+    {MachineFacts::kPlay, QT_TRANSLATE_NOOP("gm::MachineWindow", "遊びやすさ")},
+    {MachineFacts::kNovelty, QT_TRANSLATE_NOOP("gm::MachineWindow", "目新しさ")},
 }};
+
+QString shown(const char* text) { return QCoreApplication::translate("gm::MachineWindow", text); }
 
 bool sameIsland(const Tddai& a, const Tddai& b) {
   return a.sameModel(b) && a.kounyuuMonth == b.kounyuuMonth;
@@ -41,30 +67,30 @@ MachineFacts machineFacts(const Tddai& d, int month, const QString& place) {
   F f;
   auto set = [&](F::Row r, const QString& t) { f.text[r] = t; };
   set(F::kName, qs(d.name.view()));
-  set(F::kType, qs(machineTypeInfo(d.kishu).name));
+  set(F::kType, qs(machineTypeName(d.kishu)));
   set(F::kMaker, qs(makerInfo(d.maker).name));
   set(F::kPlace, place);
   set(F::kUnitPrice, moneyText(int64_t{d.tanka}));
   set(F::kBought, dateText(d.kounyuuMonth) + QStringLiteral("  (") + ageText(d.monthsOwned(month)) +
                       QStringLiteral(")"));
   set(F::kValidUntil, dateText(d.yuukouMonth));
-  set(F::kProduction, moneyText(int64_t{d.shukka}) + QStringLiteral("台"));
+  set(F::kProduction, MachineWindow::tr("%1台").arg(moneyText(int64_t{d.shukka})));
   // Until the island has been played, the hall knows only what the maker published.
   const Ratings& r = d.virgin ? d.nominal : d.actual;
-  set(F::kRatingsMark, d.virgin ? QStringLiteral("初見") : QStringLiteral("評価"));
+  set(F::kRatingsMark, d.virgin ? MachineWindow::tr("初見") : MachineWindow::tr("評価"));
   set(F::kGambling, QString::number(r[kGambling]));
   set(F::kPlay, QString::number(r[kPlay]));
   set(F::kRefinement, QString::number(r[kRefinement]));
   set(F::kNovelty, QString::number(r[kNovelty]));
   set(F::kIllegal, qs(illegalityText(d.ihou)));
-  set(F::kModelMachine, d.modelMachine ? QStringLiteral("ﾓﾃﾞﾙﾏｼﾝ") : QStringLiteral("－"));
+  set(F::kModelMachine, d.modelMachine ? MachineWindow::tr("ﾓﾃﾞﾙﾏｼﾝ") : MachineWindow::tr("－"));
   set(F::kForm, qs(businessFormName(d.keitai)));
   set(F::kMorning,
-      d.isPachinko() ? QStringLiteral("－") : QString::number(d.morning) + QStringLiteral("台"));
+      d.isPachinko() ? MachineWindow::tr("－") : MachineWindow::tr("%1台").arg(d.morning));
   set(F::kProfitRate, rateText(d.riritu));
-  set(F::kHours, QString::number(d.jikan) + QStringLiteral("時間"));
-  set(F::kDays, QString::number(d.nissuu) + QStringLiteral("日"));
-  set(F::kCustomers, moneyText(int64_t{d.kadou}) + QStringLiteral("人"));
+  set(F::kHours, MachineWindow::tr("%1時間").arg(d.jikan));
+  set(F::kDays, MachineWindow::tr("%1日").arg(d.nissuu));
+  set(F::kCustomers, MachineWindow::tr("%1人").arg(moneyText(int64_t{d.kadou})));
   set(F::kPerCustomer, moneyText(d.kyakutan * 1000));
   set(F::kRealisedRate, rateText(d.ririJisseki));
   set(F::kAttendance, QString::number(d.attendance()) + QStringLiteral("%"));
@@ -79,15 +105,15 @@ MachineWindow::MachineWindow(TMain& main) : Tddaidata(main) {
   auto* grid = new QGridLayout;
   grid->setColumnStretch(1, 1);
   for (int r = 0; r < MachineFacts::kRowCount; ++r) {
-    auto* caption = new QLabel(qs(kCaptions[r]), this);
+    auto* caption = new QLabel(shown(kCaptions[r]), this);
     values_[r] = new QLabel(this);
     values_[r]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(caption, r % 14, (r / 14) * 2);
     grid->addWidget(values_[r], r % 14, (r / 14) * 2 + 1);
     for (const auto& [row, hint] : kHints)
       if (row == r) {
-        caption->setToolTip(qs(hint));
-        values_[r]->setToolTip(qs(hint));
+        caption->setToolTip(shown(hint));
+        values_[r]->setToolTip(shown(hint));
       }
   }
   static_cast<QBoxLayout*>(layout())->addLayout(grid);
@@ -154,7 +180,7 @@ void MachineWindow::refresh() {
     return;
   }
   seen_ = *d;
-  QString place = QStringLiteral("本部の倉庫");
+  QString place = tr("本部の倉庫");
   if (where_ == Where::Store)
     place = qs(store_.name.view()) + QStringLiteral("  ") + qs(floorHallName(floor_));
   const MachineFacts f = machineFacts(*d, world().month, place);

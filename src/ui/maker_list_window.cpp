@@ -10,6 +10,7 @@
 
 #include "shell/picture_book.h"
 #include "store/maker.h"
+#include "ui/column_fit.h"
 #include "ui/screen_text.h"
 #include "ui/sort_key_item.h"
 #include "world/world.h"
@@ -18,19 +19,17 @@ namespace gm {
 
 Tmakerichiran::Tmakerichiran(const tworld& world, const PictureBook* pictures, QWidget* parent)
     : QDialog(parent), world_(world), pictures_(pictures) {
-  setWindowTitle(QStringLiteral("メーカー一覧"));
+  setWindowTitle(tr("メーカー一覧"));
   setObjectName(QStringLiteral("makerichiran"));
 
   list_ = new QTreeWidget(this);
   list_->setColumnCount(kColumnCount);
-  list_->setHeaderLabels(
-      {QStringLiteral("メーカー／台名"), QStringLiteral("市場"), QStringLiteral("取引"),
-       QStringLiteral("友好度"), QStringLiteral("値引き"), QStringLiteral("機種"),
-       QStringLiteral("価格(千円)"), QStringLiteral("在庫"), QStringLiteral("販売期限")});
+  list_->setHeaderLabels({tr("メーカー／台名"), tr("市場"), tr("取引"), tr("友好度"), tr("値引き"),
+                          tr("機種"), tr("価格(千円)"), tr("在庫"), tr("販売期限")});
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   list_->setMinimumSize(720, 360);
 
-  auto* close = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+  auto* close = new QPushButton(tr("閉じる(&C)"), this);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -41,6 +40,7 @@ Tmakerichiran::Tmakerichiran(const tworld& world, const PictureBook* pictures, Q
   layout->addLayout(buttons);
 
   refresh();
+  widenToColumns(list_, list_, 720, 1300);
 }
 
 void Tmakerichiran::refresh() {
@@ -50,15 +50,15 @@ void Tmakerichiran::refresh() {
     auto* row = new SortKeyItem(list_);
     row->setText(kColName, qs(m.name()));
     row->setData(kColName, Qt::UserRole, int{m.makerNo});
-    row->setText(kColMarket, m.shijou ? QStringLiteral("参入") : QStringLiteral("未参入"));
-    row->setText(kColTrading, m.torihiki ? QStringLiteral("取引中") : QStringLiteral("取引中止"));
+    row->setText(kColMarket, m.shijou ? tr("参入") : tr("未参入"));
+    row->setText(kColTrading, m.torihiki ? tr("取引中") : tr("取引中止"));
     row->setText(kColFriendship, qs(friendshipText(m)));
     row->setText(kColDiscount, qs(discountText(m)));
     for (const tdai& d : m.models) {
       if (!d.onSale) continue;
       auto* model = new SortKeyItem(row);
       model->setText(kColName, qs(d.name.view()));
-      model->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+      model->setText(kColType, qs(machineTypeName(d.kishu)));
       if (icons)
         model->setIcon(kColType, QIcon(QPixmap::fromImage(pictures_->machineIcon(d.kishu))));
       model->setText(kColPrice, moneyText(int64_t{d.price}));

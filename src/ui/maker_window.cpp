@@ -19,6 +19,7 @@
 #include "shell/typing_box.h"
 #include "store/catalogue.h"
 #include "store/maker.h"
+#include "ui/column_fit.h"
 #include "ui/maker_list_window.h"
 #include "ui/purchase_dialog.h"
 #include "ui/screen_text.h"
@@ -40,7 +41,7 @@ constexpr std::array<Tmakerform::Column, 4> kRatingColumns = {
 Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictures,
                        QWidget* parent)
     : QDialog(parent), world_(world), options_(options), pictures_(pictures) {
-  setWindowTitle(QStringLiteral("新台購入"));
+  setWindowTitle(tr("新台購入"));
   setObjectName(QStringLiteral("makerform"));
 
   makers_ = new QListWidget(this);
@@ -48,20 +49,18 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
   friendship_ = new QLabel(this);
   discount_ = new QLabel(this);
   auto* left = new QVBoxLayout;
-  left->addWidget(new QLabel(QStringLiteral("メーカー"), this));
+  left->addWidget(new QLabel(tr("メーカー"), this));
   left->addWidget(makers_, 1);
   left->addWidget(friendship_);
   left->addWidget(discount_);
-  makerList_ = new QPushButton(QStringLiteral("メーカー一覧(&L)"), this);
+  makerList_ = new QPushButton(tr("メーカー一覧(&L)"), this);
   left->addWidget(makerList_);
 
   models_ = new QTreeWidget(this);
   models_->setColumnCount(kColumnCount);
-  models_->setHeaderLabels({QStringLiteral("台名"), QStringLiteral("機種"),
-                            QStringLiteral("価格(千円)"), QStringLiteral("生産台数"),
-                            QStringLiteral("在庫"), QStringLiteral("販売期限"),
-                            QStringLiteral("射幸性"), QStringLiteral("ベース"),
-                            QStringLiteral("洗練度"), QStringLiteral("斬新さ")});
+  models_->setHeaderLabels({tr("台名"), tr("機種"), tr("価格(千円)"), tr("生産台数"), tr("在庫"),
+                            tr("販売期限"), tr("射幸性"), tr("ベース"), tr("洗練度"),
+                            tr("斬新さ")});
   models_->setRootIsDecorated(false);
   models_->setSortingEnabled(true);
   models_->sortByColumn(-1, Qt::AscendingOrder);  // slot order until the player sorts
@@ -69,21 +68,21 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
   models_->setMinimumWidth(640);
 
   talk_ = new TypingBox(this);
-  skip_ = new QCheckBox(QStringLiteral("鑑定ｽｷｯﾌﾟ(&S)"), this);
+  skip_ = new QCheckBox(tr("鑑定ｽｷｯﾌﾟ(&S)"), this);
   skip_->setChecked(options_.kanteiskip);
-  skip_->setToolTip(QStringLiteral("未鑑定の台の評価を、鑑定の会話を省いてすぐに表示します"));
+  skip_->setToolTip(tr("未鑑定の台の評価を、鑑定の会話を省いてすぐに表示します"));
   // The talk waits for the player after every line; the button says so to a player who would
   // not think of clicking on the words.
-  next_ = new QPushButton(QStringLiteral("次へ(&N) ▼"), this);
+  next_ = new QPushButton(tr("次へ(&N) ▼"), this);
   next_->setObjectName(QStringLiteral("nextbtn"));
-  next_->setToolTip(QStringLiteral("鑑定の会話を先へ進めます（会話をクリックしても進みます）"));
+  next_->setToolTip(tr("鑑定の会話を先へ進めます（会話をクリックしても進みます）"));
   next_->setAutoDefault(false);
   next_->hide();
 
-  buy_ = new QPushButton(QStringLiteral("購入(&B)"), this);
+  buy_ = new QPushButton(tr("購入(&B)"), this);
   buy_->setEnabled(false);
-  buy_->setToolTip(QStringLiteral("選んだ台を購入します"));
-  close_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+  buy_->setToolTip(tr("選んだ台を購入します"));
+  close_ = new QPushButton(tr("閉じる(&C)"), this);
   for (QPushButton* b : {makerList_, buy_, close_}) b->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(skip_);
@@ -117,6 +116,8 @@ Tmakerform::Tmakerform(tworld& world, Options& options, const PictureBook* pictu
   connect(buy_, &QPushButton::clicked, this, &Tmakerform::buySelected);
 
   fillMakers();
+  // Room for every column of the first maker's models, whatever language the headings speak.
+  widenToColumns(models_, models_, 640, 1100);
 }
 
 Tmakerform::~Tmakerform() = default;
@@ -170,14 +171,14 @@ void Tmakerform::fillModelRow(QTreeWidgetItem* item, int slot) {
   auto* row = static_cast<SortKeyItem*>(item);
   const tdai& d = world_.makers[maker_].models[slot];
   row->setText(kColName, qs(d.name.view()));
-  row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+  row->setText(kColType, qs(machineTypeName(d.kishu)));
   row->setSortKey(kColType, d.kishu);
   if (pictures_ && world_.options().daiiconview)
     row->setIcon(kColType, QIcon(QPixmap::fromImage(pictures_->machineIcon(d.kishu))));
   row->setText(kColPrice, moneyText(int64_t{d.price}));
   row->setSortKey(kColPrice, d.price);
   row->setText(kColProduction, newModelRunLine(d.shukka).limited
-                                   ? moneyText(int64_t{d.shukka}) + QStringLiteral("台限定")
+                                   ? tr("%1台限定").arg(moneyText(int64_t{d.shukka}))
                                    : moneyText(int64_t{d.shukka}));
   row->setSortKey(kColProduction, d.shukka);
   row->setText(kColStock, moneyText(int64_t{d.zaiko}));
@@ -186,7 +187,7 @@ void Tmakerform::fillModelRow(QTreeWidgetItem* item, int slot) {
   row->setSortKey(kColSaleEnd, d.saleEndMonth);
   for (int r = 0; r < 4; ++r) {
     const int column = kRatingColumns[r];
-    row->setText(column, d.unappraised ? QStringLiteral("？") : QString::number(d.nominal[r]));
+    row->setText(column, d.unappraised ? tr("？") : QString::number(d.nominal[r]));
     row->setSortKey(column, listedRating(d, r));
     row->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
   }

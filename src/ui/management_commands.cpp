@@ -2,6 +2,7 @@
 #include "ui/management_commands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include "company/company_figures.h"
 #include "company/personnel_orders.h"
@@ -21,7 +22,8 @@ bool runBudgetCommand(TMain& main, QWidget* parent, int command, int slot) {
   tworld& w = main.world();
   const bool store = slot >= 1 && slot <= kStoreSlots && w.kaichou.slot(slot).used;
   if (slot != 0 && !store) return false;
-  const QString subject = store ? qs(w.kaichou.slot(slot).name.view()) : QStringLiteral("会社全体");
+  const QString subject = store ? qs(w.kaichou.slot(slot).name.view())
+                                : QCoreApplication::translate("management_commands", "会社全体");
   switch (command) {
     case BudgetPage::kTakings: {
       const MachineTable t =

@@ -12,8 +12,7 @@
 namespace gm {
 
 Ttempoinchiki::Ttempoinchiki(tworld& world, const StoreSelection& stores, QWidget* parent)
-    : OrderDialog(world, QStringLiteral("工作変更"), QStringLiteral("tempoinchiki"), parent),
-      stores_(stores) {
+    : OrderDialog(world, tr("工作変更"), QStringLiteral("tempoinchiki"), parent), stores_(stores) {
   for (int bit = 0; bit < kManipulationCount; ++bit) {
     int with = 0;
     for (int n : slotsOf(stores)) with += (world.kaichou.slot(n).kousaku >> bit) & 1;
@@ -27,7 +26,7 @@ Ttempoinchiki::Ttempoinchiki(tworld& world, const StoreSelection& stores, QWidge
   }
   cost_ = new QLabel(this);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("コスト(千円)"), cost_);
+  form->addRow(tr("コスト(千円)"), cost_);
   body()->addLayout(form);
   showCost();
 }

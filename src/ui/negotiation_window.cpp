@@ -36,7 +36,7 @@ TypingBox* speechBox(QWidget* parent, const Options& options) {
 
 TBuykoushou::TBuykoushou(TMain& main) : QDialog(&main), main_(main) {
   setObjectName(QStringLiteral("buykoushou"));
-  setWindowTitle(QStringLiteral("買収交渉"));
+  setWindowTitle(tr("買収交渉"));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setModal(true);
 
@@ -50,7 +50,7 @@ TBuykoushou::TBuykoushou(TMain& main) : QDialog(&main), main_(main) {
   mybox_ = speechBox(this, main.options());
   mybox_->setObjectName(QStringLiteral("mybox"));
 
-  close_ = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+  close_ = new QPushButton(tr("閉じる(&C)"), this);
   close_->setAutoDefault(false);
   connect(close_, &QPushButton::clicked, this, [this] {
     if (!talking_) done(QDialog::Accepted);
@@ -90,12 +90,12 @@ void TBuykoushou::begin(int row, int column, int64_t askingPrice) {
   QString where;
   if (w.onMap(row, column)) {
     const Tchip& b = w.block(row, column);
-    where = qs(b.KindName()) + QStringLiteral("  (%1, %2)  ").arg(column).arg(row) +
-            QStringLiteral("所有者  ") +
-            qs(b.OwnerLabel(w.cityName.view(), w.kaichou.ownername.view()));
+    where = tr("%1  (%2, %3)  所有者  %4")
+                .arg(qs(b.KindName()), QString::number(column), QString::number(row),
+                     qs(b.OwnerLabel(w.cityName.view(), w.kaichou.ownername.view())));
   }
-  header_->setText(where + QStringLiteral("    希望価格(千円)  ") +
-                   QString::fromStdString(formatGrouped(askingPrice)));
+  header_->setText(tr("%1    希望価格(千円)  %2")
+                       .arg(where, QString::fromStdString(formatGrouped(askingPrice))));
   showOwner(kOwnerAccepts);
   showPresident(kFaceSmile);
   kyakubox_->reset();

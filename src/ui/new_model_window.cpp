@@ -26,7 +26,7 @@ NewModelWindow::NewModelWindow(const NewModelNotice& notice, const PictureBook& 
     : QDialog(parent) {
   const NewModelRunLine run = newModelRunLine(notice.production);
   limited_ = run.limited;
-  setWindowTitle(QStringLiteral("新台製作発表"));
+  setWindowTitle(tr("新台製作発表"));
   setObjectName(QStringLiteral("sindaiform"));
 
   QFont big = font();
@@ -36,7 +36,7 @@ NewModelWindow::NewModelWindow(const NewModelNotice& notice, const PictureBook& 
   modelName_ = new QLabel(qs(notice.modelName), this);
   modelName_->setFont(big);
   makerName_ = new QLabel(qs(notice.makerName), this);
-  typeName_ = new QLabel(qs(machineTypeInfo(notice.type).name), this);
+  typeName_ = new QLabel(qs(machineTypeName(notice.type)), this);
   picture_ = new QLabel(this);
   picture_->setPixmap(QPixmap::fromImage(pictures.machineType(notice.type)));
   picture_->setFixedSize(105, 105);
@@ -45,11 +45,11 @@ NewModelWindow::NewModelWindow(const NewModelNotice& notice, const PictureBook& 
   if (limited_) sale_->setStyleSheet(QStringLiteral("color: rgb(0, 160, 0);"));
 
   auto* facts = new QGridLayout;
-  facts->addWidget(new QLabel(QStringLiteral("新しい台の名前"), this), 0, 0);
+  facts->addWidget(new QLabel(tr("新しい台の名前"), this), 0, 0);
   facts->addWidget(modelName_, 0, 1);
-  facts->addWidget(new QLabel(QStringLiteral("メーカー"), this), 1, 0);
+  facts->addWidget(new QLabel(tr("メーカー"), this), 1, 0);
   facts->addWidget(makerName_, 1, 1);
-  facts->addWidget(new QLabel(QStringLiteral("機種"), this), 2, 0);
+  facts->addWidget(new QLabel(tr("機種"), this), 2, 0);
   facts->addWidget(typeName_, 2, 1);
   facts->setColumnStretch(1, 1);
 
@@ -57,7 +57,7 @@ NewModelWindow::NewModelWindow(const NewModelNotice& notice, const PictureBook& 
   top->addWidget(picture_);
   top->addLayout(facts, 1);
 
-  ok_ = new QPushButton(QStringLiteral("了解(&R)"), this);
+  ok_ = new QPushButton(tr("了解(&R)"), this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   auto* buttons = new QHBoxLayout;

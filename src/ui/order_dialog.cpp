@@ -13,8 +13,8 @@ OrderDialog::OrderDialog(tworld& world, const QString& caption, const QString& n
   setWindowTitle(caption);
   setObjectName(name);
   body_ = new QVBoxLayout;
-  ok_ = new QPushButton(QStringLiteral("決定(&R)"), this);
-  cancel_ = new QPushButton(QStringLiteral("取り消し(&N)"), this);
+  ok_ = new QPushButton(tr("決定(&R)"), this);
+  cancel_ = new QPushButton(tr("取り消し(&N)"), this);
   ok_->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

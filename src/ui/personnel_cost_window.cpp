@@ -15,7 +15,7 @@ namespace gm {
 
 Tjinkenchousei::Tjinkenchousei(tworld& world, const StoreSelection& stores, QWidget* parent)
     : QDialog(parent), world_(world), selection_(stores) {
-  setWindowTitle(QStringLiteral("人件費調整"));
+  setWindowTitle(tr("人件費調整"));
   setObjectName(QStringLiteral("jinkenchousei"));
 
   const tkaichou& company = world.kaichou;
@@ -24,9 +24,8 @@ Tjinkenchousei::Tjinkenchousei(tworld& world, const StoreSelection& stores, QWid
     if (!stores.test(n - 1) || !company.slot(n).used) continue;
     if (count++ == 0) first = n;
   }
-  stores_ = new QLabel(count == 1 ? qs(company.slot(first).name.view())
-                                  : QStringLiteral("選択中の%1店舗").arg(count),
-                       this);
+  stores_ = new QLabel(
+      count == 1 ? qs(company.slot(first).name.view()) : tr("選択中の%1店舗").arg(count), this);
 
   // The edits take the whole range that can be typed; the order raises a salary below its
   // floor and refuses what lies beyond the ranges.
@@ -48,17 +47,17 @@ Tjinkenchousei::Tjinkenchousei(tworld& world, const StoreSelection& stores, QWid
   total_->setAlignment(Qt::AlignRight);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("店舗"), stores_);
-  form->addRow(QStringLiteral("給与(千円/人)"), salary_);
-  form->addRow(QStringLiteral("教育(千円/人)"), education_);
-  form->addRow(QStringLiteral("福利厚生(千円/人)"), welfare_);
-  form->addRow(QStringLiteral("人件費の月額(千円)"), total_);
-  salary_->setToolTip(QStringLiteral("120〜1,000。少なすぎるとスタッフが辞めていきます"));
-  education_->setToolTip(QStringLiteral("0〜1,000。スキルはこの額を目指して変わります"));
-  welfare_->setToolTip(QStringLiteral("0〜1,000。モラルはこの額を目指して変わります"));
+  form->addRow(tr("店舗"), stores_);
+  form->addRow(tr("給与(千円/人)"), salary_);
+  form->addRow(tr("教育(千円/人)"), education_);
+  form->addRow(tr("福利厚生(千円/人)"), welfare_);
+  form->addRow(tr("人件費の月額(千円)"), total_);
+  salary_->setToolTip(tr("120〜1,000。少なすぎるとスタッフが辞めていきます"));
+  education_->setToolTip(tr("0〜1,000。スキルはこの額を目指して変わります"));
+  welfare_->setToolTip(tr("0〜1,000。モラルはこの額を目指して変わります"));
 
-  ok_ = new QPushButton(QStringLiteral("決定(&R)"), this);
-  cancel_ = new QPushButton(QStringLiteral("取り消し(&N)"), this);
+  ok_ = new QPushButton(tr("決定(&R)"), this);
+  cancel_ = new QPushButton(tr("取り消し(&N)"), this);
   ok_->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

@@ -29,25 +29,48 @@ namespace {
 
 constexpr int kSlotRole = Qt::UserRole;
 
-constexpr std::array<std::string_view, PersonnelWindow::kCommandCount> kCaptions = {
-    "1人",  "10人",       "100人",    "全員",     "1人",        "10人",     "100人",
-    "全員", "任せる(&M)", "雇用(&K)", "解雇(&D)", "全選択(&A)", "決定(&R)", "取り消し(&N)"};
+constexpr std::array<const char*, PersonnelWindow::kCommandCount> kCaptions = {
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "1人"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "10人"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "100人"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "全員"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "1人"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "10人"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "100人"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "全員"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "任せる(&M)"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "雇用(&K)"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "解雇(&D)"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "全選択(&A)"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "決定(&R)"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "取り消し(&N)"),
+};
 constexpr std::array<std::string_view, PersonnelWindow::kCommandCount> kNames = {
     "assign1", "assign10", "assign100", "assignall", "out1",   "out10", "out100",
     "outall",  "makaseru", "koyou",     "kaiko",     "allsel", "okbtn", "cancelbtn"};
 constexpr std::array<int, 4> kAmounts = {1, 10, 100, kMoveAll};
 
-constexpr std::array<std::string_view, PersonnelWindow::kColumnCount> kHeaders = {
-    "店舗名", "状態", "男性", "女性", "合計", "適正人員", "不足人員", "ﾓﾗﾙ", "ｽｷﾙ", "給与"};
+constexpr std::array<const char*, PersonnelWindow::kColumnCount> kHeaders = {
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "店舗名"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "状態"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "男性"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "女性"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "合計"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "適正人員"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "不足人員"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "ﾓﾗﾙ"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "ｽｷﾙ"),
+    QT_TRANSLATE_NOOP("gm::PersonnelWindow", "給与"),
+};
 
-QString people(int n) { return countFigure(n) + QStringLiteral("人"); }
+QString people(int n) { return PersonnelWindow::tr("%1人").arg(countFigure(n)); }
 
 }  // namespace
 
 PersonnelWindow::PersonnelWindow(TMain& main)
     : Tidouform(main), layout_(this, QStringLiteral("idouform")) {
   QStringList headers;
-  for (std::string_view h : kHeaders) headers << qs(h);
+  for (const char* h : kHeaders) headers << tr(h);
   panel_ = new ListPanel(QStringLiteral("tempolist"), QStringLiteral("idcolumns"),
                          QStringLiteral("temposort"), headers, this);
   list_ = panel_->tree();
@@ -55,34 +78,32 @@ PersonnelWindow::PersonnelWindow(TMain& main)
   panel_->setMinimumSize(620, 240);
 
   for (int c = 0; c < kCommandCount; ++c) {
-    buttons_[c] = new QPushButton(qs(kCaptions[c]), this);
+    buttons_[c] = new QPushButton(tr(kCaptions[c]), this);
     buttons_[c]->setObjectName(QLatin1String(kNames[c].data()));
     buttons_[c]->setAutoDefault(false);
   }
-  buttons_[kAssignAll]->setToolTip(QStringLiteral("余剰ｽﾀｯﾌを選択中の店舗に均等に配属"));
-  buttons_[kOutAll]->setToolTip(QStringLiteral("選択中の店舗のｽﾀｯﾌを全て余剰ｽﾀｯﾌに"));
-  buttons_[kLeaveItToMe]->setToolTip(QStringLiteral("選択中の店舗の人員不足を自動で解消"));
-  buttons_[kDismiss]->setToolTip(QStringLiteral("余剰ｽﾀｯﾌを全て解雇（退職金がかかります）"));
+  buttons_[kAssignAll]->setToolTip(tr("余剰ｽﾀｯﾌを選択中の店舗に均等に配属"));
+  buttons_[kOutAll]->setToolTip(tr("選択中の店舗のｽﾀｯﾌを全て余剰ｽﾀｯﾌに"));
+  buttons_[kLeaveItToMe]->setToolTip(tr("選択中の店舗の人員不足を自動で解消"));
+  buttons_[kDismiss]->setToolTip(tr("余剰ｽﾀｯﾌを全て解雇（退職金がかかります）"));
 
-  auto* poolBox = new QGroupBox(QStringLiteral("余剰ｽﾀｯﾌ"), this);
+  auto* poolBox = new QGroupBox(tr("余剰ｽﾀｯﾌ"), this);
   auto* poolGrid = new QGridLayout(poolBox);
-  const std::array<QString, kPoolFieldCount> poolCaptions = {
-      QStringLiteral("男性"), QStringLiteral("女性"), QStringLiteral("合計"), QStringLiteral("ﾓﾗﾙ"),
-      QStringLiteral("ｽｷﾙ")};
+  const std::array<QString, kPoolFieldCount> poolCaptions = {tr("男性"), tr("女性"), tr("合計"),
+                                                             tr("ﾓﾗﾙ"), tr("ｽｷﾙ")};
   for (int f = 0; f < kPoolFieldCount; ++f) {
     poolGrid->addWidget(new QLabel(poolCaptions[f], poolBox), f, 0);
     pool_[f] = new QLabel(poolBox);
     pool_[f]->setAlignment(Qt::AlignRight);
     poolGrid->addWidget(pool_[f], f, 1);
   }
-  pool_[kPoolMoral]->setToolTip(QStringLiteral("ｽﾀｯﾌの職務意識"));
-  pool_[kPoolSkill]->setToolTip(QStringLiteral("ｽﾀｯﾌの職務技能"));
+  pool_[kPoolMoral]->setToolTip(tr("ｽﾀｯﾌの職務意識"));
+  pool_[kPoolSkill]->setToolTip(tr("ｽﾀｯﾌの職務技能"));
 
-  auto* choiceBox = new QGroupBox(QStringLiteral("異動対象"), this);
+  auto* choiceBox = new QGroupBox(tr("異動対象"), this);
   auto* choiceLayout = new QHBoxLayout(choiceBox);
   auto* group = new QButtonGroup(this);
-  const std::array<QString, 3> choiceCaptions = {QStringLiteral("両方"), QStringLiteral("男性"),
-                                                 QStringLiteral("女性")};
+  const std::array<QString, 3> choiceCaptions = {tr("両方"), tr("男性"), tr("女性")};
   for (int i = 0; i < 3; ++i) {
     choices_[i] = new QRadioButton(choiceCaptions[i], choiceBox);
     group->addButton(choices_[i], i);
@@ -96,8 +117,8 @@ PersonnelWindow::PersonnelWindow(TMain& main)
     for (int i = 0; i < 4; ++i) l->addWidget(buttons_[first + i]);
     return box;
   };
-  auto* assignBox = row(QStringLiteral("配属（余剰ｽﾀｯﾌ→店舗）"), kAssign1);
-  auto* outBox = row(QStringLiteral("転属（店舗→余剰ｽﾀｯﾌ）"), kOut1);
+  auto* assignBox = row(tr("配属（余剰ｽﾀｯﾌ→店舗）"), kAssign1);
+  auto* outBox = row(tr("転属（店舗→余剰ｽﾀｯﾌ）"), kOut1);
 
   auto* side = new QVBoxLayout;
   side->addWidget(poolBox);
@@ -299,7 +320,7 @@ void PersonnelWindow::fill() {
   pool_[kPoolMoral]->setText(QString::number(p.moral.trunc()));
   pool_[kPoolSkill]->setText(QString::number(p.skill.trunc()));
   buttons_[kDismiss]->setEnabled(p.staffTotal() > 0);
-  setSummary(QStringLiteral("資金  ") + moneyText(w.kaichou.sikin));
+  setSummary(tr("資金  %1").arg(moneyText(w.kaichou.sikin)));
 }
 
 }  // namespace gm

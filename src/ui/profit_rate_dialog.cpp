@@ -22,7 +22,7 @@ namespace {
 RateSpinBox* addRow(QGridLayout* grid, int row, const QString& name, int islands, Money average,
                     QWidget* parent) {
   grid->addWidget(new QLabel(name, parent), row, 0);
-  auto* count = new QLabel(QString::number(islands) + QStringLiteral("島"), parent);
+  auto* count = new QLabel(Triritushuusei::tr("%1島").arg(islands), parent);
   count->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   grid->addWidget(count, row, 1);
   auto* now = new QLabel(rateText(average), parent);
@@ -36,18 +36,18 @@ RateSpinBox* addRow(QGridLayout* grid, int row, const QString& name, int islands
 }
 
 void addHeadings(QGridLayout* grid, const QString& first, QWidget* parent) {
-  const QString heads[] = {first, QStringLiteral("島数"), QStringLiteral("現在(平均)"),
-                           QStringLiteral("新しい利益率")};
+  const QString heads[] = {first, Triritushuusei::tr("島数"), Triritushuusei::tr("現在(平均)"),
+                           Triritushuusei::tr("新しい利益率")};
   for (int c = 0; c < 4; ++c) grid->addWidget(new QLabel(heads[c], parent), 0, c);
 }
 
 }  // namespace
 
 Triritushuusei::Triritushuusei(tworld& world, const StoreSelection& stores, QWidget* parent)
-    : OrderDialog(world, QStringLiteral("利益率一括修正"), QStringLiteral("riritushuusei"), parent),
+    : OrderDialog(world, tr("利益率一括修正"), QStringLiteral("riritushuusei"), parent),
       stores_(stores) {
-  byType_ = new QRadioButton(QStringLiteral("機種別で修正(&1)"), this);
-  byForm_ = new QRadioButton(QStringLiteral("営業形態別で修正(&2)"), this);
+  byType_ = new QRadioButton(tr("機種別で修正(&1)"), this);
+  byForm_ = new QRadioButton(tr("営業形態別で修正(&2)"), this);
   auto* modes = new QButtonGroup(this);
   modes->addButton(byType_, 0);
   modes->addButton(byForm_, 1);
@@ -60,23 +60,22 @@ Triritushuusei::Triritushuusei(tworld& world, const StoreSelection& stores, QWid
   pages_ = new QStackedWidget(this);
   auto* typePage = new QWidget(pages_);
   auto* typeGrid = new QGridLayout(typePage);
-  addHeadings(typeGrid, QStringLiteral("機種"), typePage);
+  addHeadings(typeGrid, tr("機種"), typePage);
   for (int t = 0; t < kMachineTypeCount; ++t) {
     const IslandFilter f{t, -1, IslandKind::Both};
     typeStart_[t] = averageProfitRate(world, stores, f);
-    typeRates_[t] = addRow(typeGrid, t + 1, qs(machineTypeInfo(t).name),
-                           islandCount(world, stores, f), typeStart_[t], typePage);
+    typeRates_[t] = addRow(typeGrid, t + 1, qs(machineTypeName(t)), islandCount(world, stores, f),
+                           typeStart_[t], typePage);
     typeStart_[t] = typeRates_[t]->rate();  // as the edit shows it
   }
   auto* formPage = new QWidget(pages_);
   auto* formGrid = new QGridLayout(formPage);
-  addHeadings(formGrid, QStringLiteral("営業形態"), formPage);
+  addHeadings(formGrid, tr("営業形態"), formPage);
   for (int k = 0; k < 2; ++k)
     for (int f = 0; f < kBusinessForms; ++f) {
       const IslandFilter filter{-1, f, k == 0 ? IslandKind::Pachinko : IslandKind::Slot};
       const int i = k * kBusinessForms + f;
-      const QString name =
-          (k == 0 ? QStringLiteral("ﾊﾟﾁﾝｺ ") : QStringLiteral("ﾊﾟﾁｽﾛ ")) + qs(businessFormName(f));
+      const QString name = (k == 0 ? tr("ﾊﾟﾁﾝｺ %1") : tr("ﾊﾟﾁｽﾛ %1")).arg(qs(businessFormName(f)));
       formRates_[i] = addRow(formGrid, i + 1, name, islandCount(world, stores, filter),
                              averageProfitRate(world, stores, filter), formPage);
       formStart_[i] = formRates_[i]->rate();
@@ -89,9 +88,9 @@ Triritushuusei::Triritushuusei(tworld& world, const StoreSelection& stores, QWid
   forecastGross_ = new QLabel(this);
   forecastNet_ = new QLabel(this);
   auto* forecast = new QFormLayout;
-  forecast->addRow(QStringLiteral("今月の予想利益率"), forecastRate_);
-  forecast->addRow(QStringLiteral("今月の予想粗利益(千円)"), forecastGross_);
-  forecast->addRow(QStringLiteral("今月の予想純利益(千円)"), forecastNet_);
+  forecast->addRow(tr("今月の予想利益率"), forecastRate_);
+  forecast->addRow(tr("今月の予想粗利益(千円)"), forecastGross_);
+  forecast->addRow(tr("今月の予想純利益(千円)"), forecastNet_);
   body()->addLayout(forecast);
 
   byType_->setChecked(true);

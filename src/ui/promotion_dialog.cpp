@@ -2,6 +2,7 @@
 #include "ui/promotion_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -22,13 +23,18 @@ struct Row {
   Thansokusettei::CostRow cost;
 };
 constexpr std::array<Row, 6> kRows = {{
-    {"イベント実施", Promotion::Event, -1, Thansokusettei::kCostEvent},
-    {"ポケットティッシュ配布", Promotion::Tissue, -1, Thansokusettei::kCostTissue},
-    {"ダイレクトメール", Promotion::Mail, -1, Thansokusettei::kCostMail},
-    {"TVｺﾏｰｼｬﾙ", Promotion::TvAgency, static_cast<int>(Promotion::TvSpot), Thansokusettei::kCostTv},
-    {"WWWｻｰﾊﾞｰ設置", Promotion::Www, -1, Thansokusettei::kCostWww},
-    {"新聞広告", Promotion::NewspaperSize, static_cast<int>(Promotion::NewspaperTerm),
-     Thansokusettei::kCostNewspaper},
+    {QT_TRANSLATE_NOOP("gm::Thansokusettei", "イベント実施"), Promotion::Event, -1,
+     Thansokusettei::kCostEvent},
+    {QT_TRANSLATE_NOOP("gm::Thansokusettei", "ポケットティッシュ配布"), Promotion::Tissue, -1,
+     Thansokusettei::kCostTissue},
+    {QT_TRANSLATE_NOOP("gm::Thansokusettei", "ダイレクトメール"), Promotion::Mail, -1,
+     Thansokusettei::kCostMail},
+    {QT_TRANSLATE_NOOP("gm::Thansokusettei", "TVｺﾏｰｼｬﾙ"), Promotion::TvAgency,
+     static_cast<int>(Promotion::TvSpot), Thansokusettei::kCostTv},
+    {QT_TRANSLATE_NOOP("gm::Thansokusettei", "WWWｻｰﾊﾞｰ設置"), Promotion::Www, -1,
+     Thansokusettei::kCostWww},
+    {QT_TRANSLATE_NOOP("gm::Thansokusettei", "新聞広告"), Promotion::NewspaperSize,
+     static_cast<int>(Promotion::NewspaperTerm), Thansokusettei::kCostNewspaper},
 }};
 
 std::array<uint8_t*, kPromotionCount> fields(Thansoku& h) {
@@ -45,22 +51,21 @@ QLabel* costCell(QWidget* parent) {
 }  // namespace
 
 Thansokusettei::Thansokusettei(tworld& world, const StoreSelection& stores, QWidget* parent)
-    : OrderDialog(world, QStringLiteral("販売促進予算変更"), QStringLiteral("hansokusettei"),
-                  parent),
+    : OrderDialog(world, tr("販売促進予算変更"), QStringLiteral("hansokusettei"), parent),
       stores_(stores) {
   Thansoku start = stores.none() ? Thansoku{} : world.kaichou.slot(firstSlot(stores)).hansoku;
   const std::array<uint8_t*, kPromotionCount> now = fields(start);
   for (int p = 0; p < kPromotionCount; ++p) {
     boxes_[p] = new QComboBox(this);
     for (const PromotionChoice& c : promotionChoices(static_cast<Promotion>(p)))
-      boxes_[p]->addItem(qs(c.name));
+      boxes_[p]->addItem(qs(promotionChoiceName(c)));
     boxes_[p]->setCurrentIndex(std::min<int>(*now[p], boxes_[p]->count() - 1));
   }
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("費用(千円)"), this), 0, 3);
+  grid->addWidget(new QLabel(tr("費用(千円)"), this), 0, 3);
   int line = 1;
   for (const Row& r : kRows) {
-    grid->addWidget(new QLabel(QString::fromUtf8(r.caption), this), line, 0);
+    grid->addWidget(new QLabel(tr(r.caption), this), line, 0);
     grid->addWidget(boxes_[static_cast<int>(r.first)], line, 1);
     if (r.second >= 0) grid->addWidget(boxes_[r.second], line, 2);
     costs_[r.cost] = costCell(this);
@@ -68,17 +73,17 @@ Thansokusettei::Thansokusettei(tworld& world, const StoreSelection& stores, QWid
     ++line;
   }
   costs_[kCostTotal] = costCell(this);
-  grid->addWidget(new QLabel(QStringLiteral("合計"), this), line, 0);
+  grid->addWidget(new QLabel(tr("合計"), this), line, 0);
   grid->addWidget(costs_[kCostTotal], line, 3);
   body()->addLayout(grid);
   if (stores.count() == 1) {
     const Ttempo& s = world.kaichou.slot(firstSlot(stores));
     const PromotionLimits limits = promotionLimits(s);
     body()->addWidget(
-        new QLabel(QStringLiteral("スタッフ %1人：ティッシュは「%2」、ＤＭは「%3」まで")
-                       .arg(s.staffTotal())
-                       .arg(qs(promotionChoice(Promotion::Tissue, limits.tissue).name))
-                       .arg(qs(promotionChoice(Promotion::Mail, limits.mail).name)),
+        new QLabel(tr("スタッフ %1人：ティッシュは「%2」、ＤＭは「%3」まで")
+                       .arg(QString::number(s.staffTotal()),
+                            qs(promotionChoiceName(Promotion::Tissue, limits.tissue)),
+                            qs(promotionChoiceName(Promotion::Mail, limits.mail))),
                    this));
   }
   for (QComboBox* b : boxes_)

@@ -19,7 +19,7 @@ QString grouped(Money m) { return QString::fromStdString(formatGrouped(m)); }
 }  // namespace
 
 QString remainderText(Money cash, int64_t offer) {
-  return QStringLiteral("残り資金  ") + grouped(cash - Money::fromInt(offer));
+  return Tbuymoney::tr("残り資金  %1").arg(grouped(cash - Money::fromInt(offer)));
 }
 
 Tbuymoney::Tbuymoney(const QString& title, int64_t landPrice, Money cash, QWidget* parent)
@@ -27,8 +27,8 @@ Tbuymoney::Tbuymoney(const QString& title, int64_t landPrice, Money cash, QWidge
   setWindowTitle(title);
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-  landPrice_ = new QLabel(QStringLiteral("地価  ") + grouped(Money::fromInt(landPrice)), this);
-  cash_ = new QLabel(QStringLiteral("資金  ") + grouped(cash), this);
+  landPrice_ = new QLabel(tr("地価  %1").arg(grouped(Money::fromInt(landPrice))), this);
+  cash_ = new QLabel(tr("資金  %1").arg(grouped(cash)), this);
   remainder_ = new QLabel(this);
   offer_ = new QSpinBox(this);
   // "#,##0" whatever the desktop's language: the grouping of the game's other figures.
@@ -42,19 +42,19 @@ Tbuymoney::Tbuymoney(const QString& title, int64_t landPrice, Money cash, QWidge
   offer_->setMinimumWidth(160);
   offer_->setSingleStep(1000);
 
-  ok_ = new QPushButton(QStringLiteral("決定(&R)"), this);
+  ok_ = new QPushButton(tr("決定(&R)"), this);
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(offer_, &QSpinBox::valueChanged, this, &Tbuymoney::offerChanged);
 
   auto* figures = new QVBoxLayout;
   // The figures keep the game's own labels; the unit stands once above them.
-  figures->addWidget(new QLabel(QStringLiteral("（金額の単位：千円）"), this));
+  figures->addWidget(new QLabel(tr("（金額の単位：千円）"), this));
   figures->addWidget(landPrice_);
   figures->addWidget(cash_);
   figures->addWidget(remainder_);
   auto* entry = new QHBoxLayout;
-  entry->addWidget(new QLabel(QStringLiteral("買収金額"), this));
+  entry->addWidget(new QLabel(tr("買収金額"), this));
   entry->addWidget(offer_, 1);
   entry->addWidget(ok_);
   auto* layout = new QVBoxLayout(this);

@@ -18,6 +18,7 @@
 #include "shell/form_placement.h"
 #include "shell/picture_book.h"
 #include "shell/placement_rules.h"
+#include "ui/column_fit.h"
 #include "ui/screen_text.h"
 #include "ui/sort_key_item.h"
 #include "world/world.h"
@@ -39,7 +40,7 @@ ListPanel* makeList(QWidget* parent, const QString& name, const QString& columns
 void fillRow(SortKeyItem* row, const Tddai& d, int month, const PictureBook* pictures) {
   row->setText(0, qs(d.name.view()));
   if (pictures) row->setIcon(0, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
-  row->setText(1, qs(machineTypeInfo(d.kishu).name));
+  row->setText(1, qs(machineTypeName(d.kishu)));
   row->setSortKey(1, d.kishu);
   row->setText(2, qs(makerInfo(d.maker).name));
   row->setText(3, dateText(d.yuukouMonth));
@@ -52,7 +53,7 @@ void fillRow(SortKeyItem* row, const Tddai& d, int month, const PictureBook* pic
 }  // namespace
 
 Tirekaesub::Tirekaesub(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("作業計画書"));
+  setWindowTitle(tr("作業計画書"));
   setObjectName(QStringLiteral("irekaesub"));
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint);
   list_ = new QListWidget(this);
@@ -66,24 +67,20 @@ void Tirekaesub::showPlan(const ReplacementPlan& plan) {
     const PlannedMove& m = plan.move(i);
     const Tddai& d = m.install ? plan.store().dai[m.floor][m.island] : plan.warehouse()[m.record];
     const QString hall = qs(floorHallName(m.floor));
-    list_->addItem(QString::number(i + 1) + QStringLiteral(". ") +
-                   (m.install ? QStringLiteral("設置  ") + qs(d.name.view()) +
-                                    QStringLiteral("  倉庫 → ") + hall
-                              : QStringLiteral("撤去  ") + qs(d.name.view()) +
-                                    QStringLiteral("  ") + hall + QStringLiteral(" → 倉庫")));
+    list_->addItem((m.install ? tr("%1. 設置  %2  倉庫 → %3") : tr("%1. 撤去  %2  %3 → 倉庫"))
+                       .arg(QString::number(i + 1), qs(d.name.view()), hall));
   }
   list_->scrollToBottom();
 }
 
 Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* parent,
                          const PictureBook* pictures)
-    : OrderDialog(world, QStringLiteral("入替計画"), QStringLiteral("irekaeform"), parent),
+    : OrderDialog(world, tr("入替計画"), QStringLiteral("irekaeform"), parent),
       options_(options),
       pictures_(pictures),
       layout_(this, QStringLiteral("irekaeform")),
       plan_(std::make_unique<ReplacementPlan>(world, slot)) {
-  const QStringList heads = {QStringLiteral("台名"), QStringLiteral("機種"), QStringLiteral("ﾒｰｶｰ"),
-                             QStringLiteral("有効期限"), QStringLiteral("購入年月")};
+  const QStringList heads = {tr("台名"), tr("機種"), tr("ﾒｰｶｰ"), tr("有効期限"), tr("購入年月")};
   stockPanel_ = makeList(this, QStringLiteral("stocklist"), QStringLiteral("irstockcolumns"),
                          QStringLiteral("daisort"), heads);
   floorPanel_ = makeList(this, QStringLiteral("shimalist"), QStringLiteral("irshimacolumns"),
@@ -91,10 +88,10 @@ Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* par
   stock_ = stockPanel_->tree();
   floorList_ = floorPanel_->tree();
   floor_ = new QComboBox(this);
-  install_ = new QPushButton(QStringLiteral("設置(&S) →"), this);
-  remove_ = new QPushButton(QStringLiteral("← 撤去(&E)"), this);
-  undo_ = new QPushButton(QStringLiteral("元に戻す(&U)"), this);
-  sheetButton_ = new QPushButton(QStringLiteral("作業計画書(&P)"), this);
+  install_ = new QPushButton(tr("設置(&S) →"), this);
+  remove_ = new QPushButton(tr("← 撤去(&E)"), this);
+  undo_ = new QPushButton(tr("元に戻す(&U)"), this);
+  sheetButton_ = new QPushButton(tr("作業計画書(&P)"), this);
   sheetButton_->setCheckable(true);
   for (QPushButton* b : {install_, remove_, undo_, sheetButton_}) b->setAutoDefault(false);
   cost_ = new QLabel(this);
@@ -107,7 +104,7 @@ Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* par
   middle->addWidget(undo_);
   middle->addStretch(1);
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("本部の倉庫"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("本部の倉庫"), this), 0, 0);
   grid->addWidget(floor_, 0, 2);
   grid->addWidget(stockPanel_, 1, 0);
   grid->addLayout(middle, 1, 1);
@@ -115,7 +112,7 @@ Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* par
   body()->addWidget(new QLabel(qs(plan_->store().name.view()), this));
   body()->addLayout(grid);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("作業費用(千円)"), cost_);
+  form->addRow(tr("作業費用(千円)"), cost_);
   body()->addLayout(form);
   body()->addWidget(sheetButton_, 0, Qt::AlignLeft);
 
@@ -133,6 +130,9 @@ Tirekaeform::Tirekaeform(tworld& world, Options& options, int slot, QWidget* par
   layout_.addList(floorPanel_);
   layout_.restore();
   fill();
+  // Both lists at the width of their columns, side by side within a laptop's screen.
+  widenToColumns(stockPanel_, stock_, 320, 520);
+  widenToColumns(floorPanel_, floorList_, 320, 520);
 }
 
 Tirekaeform::~Tirekaeform() = default;
@@ -182,8 +182,8 @@ void Tirekaeform::fill() {
   floorPanel_->endFill();
   for (int i = 0; i < floor_->count(); ++i) {
     const int f = floor_->itemData(i).toInt();
-    floor_->setItemText(i, qs(floorHallName(f)) + QStringLiteral("  空き ") +
-                               QString::number(p.freeIslands(f)) + QStringLiteral("島"));
+    floor_->setItemText(
+        i, tr("%1  空き %2島").arg(qs(floorHallName(f)), QString::number(p.freeIslands(f))));
   }
   cost_->setText(moneyText(p.cost()));
   undo_->setEnabled(p.moveCount() > 0);

@@ -15,26 +15,28 @@ namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, RivalStorePage::kFieldCount> kCaptions = {"経営",
-                                                                                 "状態",
-                                                                                 "規模",
-                                                                                 "区画",
-                                                                                 "築年数",
-                                                                                 "洗練度",
-                                                                                 "知名度",
-                                                                                 "満足度",
-                                                                                 "ﾓﾗﾙ",
-                                                                                 "ｽｷﾙ",
-                                                                                 "ﾊﾟﾁﾝｺの交換率",
-                                                                                 "ｽﾛｯﾄの交換率",
-                                                                                 "先月の実績(千円)",
-                                                                                 "累計実績(千円)",
-                                                                                 "累積赤字(千円)",
-                                                                                 "客数"};
+constexpr std::array<const char*, RivalStorePage::kFieldCount> kCaptions = {
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "経営"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "状態"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "規模"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "区画"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "築年数"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "洗練度"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "知名度"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "満足度"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "ﾓﾗﾙ"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "ｽｷﾙ"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "ﾊﾟﾁﾝｺの交換率"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "ｽﾛｯﾄの交換率"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "先月の実績(千円)"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "累計実績(千円)"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "累積赤字(千円)"),
+    QT_TRANSLATE_NOOP("gm::RivalStorePage", "客数"),
+};
 
 QString stateText(int joutai) {
   // A rival record has no waiting state: state 0 is a record without a store.
-  if (joutai == kRivalNone) return QStringLiteral("－");
+  if (joutai == kRivalNone) return RivalStorePage::tr("－");
   return qs(storeStateName(joutai));
 }
 
@@ -55,7 +57,7 @@ RivalStorePage::RivalStorePage(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout(this);
   grid->setColumnStretch(1, 1);
   for (int f = 0; f < kFieldCount; ++f) {
-    grid->addWidget(new QLabel(qs(kCaptions[f]), this), f, 0);
+    grid->addWidget(new QLabel(tr(kCaptions[f]), this), f, 0);
     values_[f] = new QLabel(this);
     values_[f]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(values_[f], f, 1);
@@ -85,7 +87,7 @@ void RivalStorePage::showStore(const tworld& world, const TEntempo& s) {
   set(kLastResult, moneyText(s.zengetsu));
   set(kTotalResult, moneyText(s.ruikei));
   set(kLosses, moneyText(s.akaji));
-  set(kCustomers, countFigure(s.kyaku) + QStringLiteral("人"));
+  set(kCustomers, tr("%1人").arg(countFigure(s.kyaku)));
 }
 
 RivalStoreWindow::RivalStoreWindow(TMain& main) : Tentempoform(main) {

@@ -17,7 +17,7 @@ QString grouped(Money m) { return QString::fromStdString(formatGrouped(m)); }
 }  // namespace
 
 Tsaleform::Tsaleform(int landPrice, Money cash, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("売却金額"));
+  setWindowTitle(tr("売却金額"));
 
   landPrice_ = new QLabel(grouped(Money::fromInt(landPrice)), this);
   cash_ = new QLabel(grouped(cash), this);
@@ -32,12 +32,12 @@ Tsaleform::Tsaleform(int landPrice, Money cash, QWidget* parent) : QDialog(paren
   price_->setMinimumWidth(140);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("区画の地価(千円)"), landPrice_);
-  form->addRow(QStringLiteral("資金(千円)"), cash_);
-  form->addRow(QStringLiteral("売却金額(千円)"), price_);
+  form->addRow(tr("区画の地価(千円)"), landPrice_);
+  form->addRow(tr("資金(千円)"), cash_);
+  form->addRow(tr("売却金額(千円)"), price_);
 
-  ok_ = new QPushButton(QStringLiteral("決定(&R)"), this);
-  cancel_ = new QPushButton(QStringLiteral("取り消し(&N)"), this);
+  ok_ = new QPushButton(tr("決定(&R)"), this);
+  cancel_ = new QPushButton(tr("取り消し(&N)"), this);
   ok_->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

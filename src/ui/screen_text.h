@@ -2,6 +2,7 @@
 // ages and money as the screens write them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string_view>
 
@@ -14,12 +15,12 @@ namespace gm {
 // A month number as a calendar date: "3年 11月".
 inline QString dateText(int monthNumber) {
   const YearMonth d = MonthToDate(monthNumber);
-  return QStringLiteral("%1年 %2月").arg(d.year).arg(d.month);
+  return QCoreApplication::translate("screen_text", "%1年 %2月").arg(d.year).arg(d.month);
 }
 
 // An age: "2年 1ヶ月".
 inline QString ageText(YearMonth age) {
-  return QStringLiteral("%1年 %2ヶ月").arg(age.year).arg(age.month);
+  return QCoreApplication::translate("screen_text", "%1年 %2ヶ月").arg(age.year).arg(age.month);
 }
 
 // Money in whole thousands of yen, "#,##0".

@@ -18,17 +18,16 @@ namespace gm {
 
 Tseminorform::Tseminorform(const SeminarOffer& offer, int waittime, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle(QStringLiteral("経営者ｾﾐﾅｰ"));
+  setWindowTitle(tr("経営者ｾﾐﾅｰ"));
   setObjectName(QStringLiteral("seminorform"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
   prompt_ = new TypingBox(this);
   prompt_->setDelay(waittime);
-  prompt_->setText(QStringLiteral("どのセミナーに出席しますか？"));
+  prompt_->setText(tr("どのセミナーに出席しますか？"));
   prompt_->setFocusPolicy(Qt::NoFocus);
 
-  const std::array<QString, 4> captions = {QStringLiteral("魅力"), QStringLiteral("知性"),
-                                           QStringLiteral("統率力"), QStringLiteral("鑑定眼")};
+  const std::array<QString, 4> captions = {tr("魅力"), tr("知性"), tr("統率力"), tr("鑑定眼")};
   const std::array<int, 4> qualities = {offer.karisuma, offer.chisei, offer.tousotu, offer.kantei};
   auto* grid = new QGridLayout;
   for (int i = 0; i < 4; ++i) {
@@ -48,7 +47,7 @@ Tseminorform::Tseminorform(const SeminarOffer& offer, int waittime, QWidget* par
   list_->setObjectName(QStringLiteral("seminorlist"));
   for (const std::string& course : offer.courses) list_->addItem(qs(course));
   list_->setCurrentRow(0);
-  ok_ = new QPushButton(QStringLiteral("決定(&R)"), this);
+  ok_ = new QPushButton(tr("決定(&R)"), this);
   ok_->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);

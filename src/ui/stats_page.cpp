@@ -2,6 +2,7 @@
 #include "ui/stats_page.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -55,21 +56,23 @@ QString figureOf(int series, Money v) {
 
 QString monthLabel(int monthNumber, bool withYear) {
   const YearMonth d = MonthToDate(monthNumber);
-  return withYear ? QStringLiteral("%1年%2月").arg(d.year).arg(d.month)
-                  : QStringLiteral("%1月").arg(d.month);
+  return withYear ? StatsPage::tr("%1年%2月").arg(d.year).arg(d.month)
+                  : StatsPage::tr("%1月").arg(d.month);
 }
 
 }  // namespace
 
 QString seriesName(int series, bool company) {
-  static const std::array<QString, kHistorySeries> names = {
-      QStringLiteral("資産価値"), QStringLiteral("売上"),   QStringLiteral("利益率"),
-      QStringLiteral("粗利益"),   QStringLiteral("営業費"), QStringLiteral("保守費"),
-      QStringLiteral("人件費"),   QStringLiteral("純利益"), QStringLiteral("客付き"),
-      QStringLiteral("洗練度"),   QStringLiteral("知名度"), QStringLiteral("満足度"),
-      QStringLiteral("ﾓﾗﾙ"),      QStringLiteral("ｽｷﾙ")};
-  if (series == 0 && company) return QStringLiteral("総資産");
-  return names[series];
+  static constexpr std::array<const char*, kHistorySeries> kNames = {
+      QT_TRANSLATE_NOOP("gm::StatsPage", "資産価値"), QT_TRANSLATE_NOOP("gm::StatsPage", "売上"),
+      QT_TRANSLATE_NOOP("gm::StatsPage", "利益率"),   QT_TRANSLATE_NOOP("gm::StatsPage", "粗利益"),
+      QT_TRANSLATE_NOOP("gm::StatsPage", "営業費"),   QT_TRANSLATE_NOOP("gm::StatsPage", "保守費"),
+      QT_TRANSLATE_NOOP("gm::StatsPage", "人件費"),   QT_TRANSLATE_NOOP("gm::StatsPage", "純利益"),
+      QT_TRANSLATE_NOOP("gm::StatsPage", "客付き"),   QT_TRANSLATE_NOOP("gm::StatsPage", "洗練度"),
+      QT_TRANSLATE_NOOP("gm::StatsPage", "知名度"),   QT_TRANSLATE_NOOP("gm::StatsPage", "満足度"),
+      QT_TRANSLATE_NOOP("gm::StatsPage", "ﾓﾗﾙ"),      QT_TRANSLATE_NOOP("gm::StatsPage", "ｽｷﾙ")};
+  if (series == 0 && company) return StatsPage::tr("総資産");
+  return QCoreApplication::translate("gm::StatsPage", kNames[series]);
 }
 
 HistoryView storeHistory(const tworld& world, const Ttempo& store) {
@@ -138,10 +141,10 @@ StatsPage::StatsPage(QWidget* parent) : QWidget(parent) {
     b->setAutoDefault(false);
     return b;
   };
-  switch_ = button(QStringLiteral("切替(&C)"), "kirikaebtn");
-  results_ = button(QStringLiteral("実績ｸﾞﾗﾌ(&J)"), "jissekigraphbtn");
-  ability_ = button(QStringLiteral("能力ｸﾞﾗﾌ(&P)"), "nouryokugraphbtn");
-  average_ = button(QStringLiteral("年間平均(&Y)"), "heikinbtn");
+  switch_ = button(tr("切替(&C)"), "kirikaebtn");
+  results_ = button(tr("実績ｸﾞﾗﾌ(&J)"), "jissekigraphbtn");
+  ability_ = button(tr("能力ｸﾞﾗﾌ(&P)"), "nouryokugraphbtn");
+  average_ = button(tr("年間平均(&Y)"), "heikinbtn");
   connect(switch_, &QPushButton::clicked, this,
           [this] { setView(view_ == kGrid ? lastGraph_ : kGrid); });
   connect(results_, &QPushButton::clicked, this, [this] { setView(kResultsGraph); });
@@ -173,7 +176,7 @@ void StatsPage::showHistory(const HistoryView& h) {
   const int months = std::clamp(h.months, 0, kHistoryMonths);
   QStringList columns;
   for (int m = 1; m <= months; ++m) columns << monthLabel(h.lastMonth - (m - 1), true);
-  columns << QStringLiteral("平均");
+  columns << tr("平均");
   grid_->clearContents();
   grid_->setColumnCount(static_cast<int>(columns.size()));
   grid_->setHorizontalHeaderLabels(columns);
@@ -193,7 +196,7 @@ void StatsPage::drawGraph() {
   if (view_ == kGrid) return;
   const int months = std::clamp(history_.months, 0, kHistoryMonths);
   if (months == 0) {
-    graph_->showNothing(QStringLiteral("まだ実績がありません。"));
+    graph_->showNothing(tr("まだ実績がありません。"));
     return;
   }
   const bool company = history_.company;
@@ -202,8 +205,8 @@ void StatsPage::drawGraph() {
     for (int s : kResultSeries)
       if (boxes_[s]->isChecked())
         bars.push_back({seriesName(s, company), kColours[s], history_.series[s].average});
-    graph_->showBars(QStringLiteral("年間平均（千円）"), bars);
-    if (bars.empty()) graph_->showNothing(QStringLiteral("表示する項目を選んでください。"));
+    graph_->showBars(tr("年間平均（千円）"), bars);
+    if (bars.empty()) graph_->showNothing(tr("表示する項目を選んでください。"));
     return;
   }
   // Oldest month on the left; the year is written at January and at the first month.
@@ -224,7 +227,7 @@ void StatsPage::drawGraph() {
   else
     for (int s : kAbilitySeries) add(s);
   if (lines.empty()) {
-    graph_->showNothing(QStringLiteral("表示する項目を選んでください。"));
+    graph_->showNothing(tr("表示する項目を選んでください。"));
     return;
   }
   graph_->showLines(labels, lines, view_ == kAbilityGraph);

@@ -51,15 +51,15 @@ StoreWindow::StoreWindow(TMain& main)
   promotion_ = new StorePromotionPage(pages_);
   equipment_ = new StoreEquipmentPage(pages_);
   stats_ = new StatsPage(pages_);
-  pages_->addTab(status_, QStringLiteral("ｽﾃｰﾀｽ"));
-  pages_->addTab(budget_, QStringLiteral("予算"));
-  pages_->addTab(bulk_, QStringLiteral("一括設定"));
-  pages_->addTab(islands_, QStringLiteral("個別調整"));
-  pages_->addTab(promotion_, QStringLiteral("販促"));
-  pages_->addTab(equipment_, QStringLiteral("設備"));
-  pages_->addTab(stats_, QStringLiteral("統計"));
+  pages_->addTab(status_, tr("ｽﾃｰﾀｽ"));
+  pages_->addTab(budget_, tr("予算"));
+  pages_->addTab(bulk_, tr("一括設定"));
+  pages_->addTab(islands_, tr("個別調整"));
+  pages_->addTab(promotion_, tr("販促"));
+  pages_->addTab(equipment_, tr("設備"));
+  pages_->addTab(stats_, tr("統計"));
   advice_ = new AdvicePage(pages_);
-  pages_->addTab(advice_, QStringLiteral("診断"));
+  pages_->addTab(advice_, tr("診断"));
   connect(advice_, &AdvicePage::remedyRequested, this,
           [this](const Advice& a) { runStoreRemedy(*this, a); });
   layout()->addWidget(pages_);
@@ -70,9 +70,9 @@ StoreWindow::StoreWindow(TMain& main)
   });
 
   addCommonOrders();
-  connect(addOrderButton(QStringLiteral("次店(&Q)"), QStringLiteral("nextbtn")),
-          &QPushButton::clicked, this, &StoreWindow::showNextStore);
-  addMenuOrder(QStringLiteral("ﾘｽﾄ(&L)"), QStringLiteral("listbtn"), QStringLiteral("tempomenu"));
+  connect(addOrderButton(tr("次店(&Q)"), QStringLiteral("nextbtn")), &QPushButton::clicked, this,
+          &StoreWindow::showNextStore);
+  addMenuOrder(tr("ﾘｽﾄ(&L)"), QStringLiteral("listbtn"), QStringLiteral("tempomenu"));
 
   connect(status_, &StoreStatusPage::commandChosen, this, &StoreWindow::runStatusCommand);
   connect(bulk_, &StoreBulkPage::commandChosen, this, &StoreWindow::runBulkCommand);
@@ -103,9 +103,9 @@ QMenu* StoreWindow::popupMenu() {
   popup_->clear();
   addCommandItems(popup_, pages_->currentWidget(), windowOrderButtons(this));
   popup_->addSeparator();
-  connect(popup_->addAction(QStringLiteral("倉庫(&G)")), &QAction::triggered, this,
+  connect(popup_->addAction(tr("倉庫(&G)")), &QAction::triggered, this,
           [this] { openWarehouse(mainWindow(), this); });
-  connect(popup_->addAction(QStringLiteral("電卓(&U)")), &QAction::triggered, this,
+  connect(popup_->addAction(tr("電卓(&U)")), &QAction::triggered, this,
           [this] { openCalculator(this); });
   giveEveryItemItsOwnLetter(popup_);
   return popup_;

@@ -14,19 +14,24 @@
 namespace gm {
 
 namespace {
-constexpr std::array<std::string_view, StoreBulkPage::kCommandCount> kCaptions = {
-    "利益率(&R)", "営業形態(&E)", "ﾓｰﾆﾝｸﾞ(&M)", "新台初期設定(&Y)"};
-constexpr std::array<std::string_view, StoreBulkPage::kCommandCount> kHints = {
-    "機種別または営業形態別に利益率を一括修正します", "機種別に営業形態を一括調整します",
-    "全てのﾊﾟﾁｽﾛの島のﾓｰﾆﾝｸﾞ台数を一括設定します", "新しく設置する台の初期値を設定します"};
+constexpr std::array<const char*, StoreBulkPage::kCommandCount> kCaptions = {
+    QT_TRANSLATE_NOOP("gm::StoreBulkPage", "利益率(&R)"),
+    QT_TRANSLATE_NOOP("gm::StoreBulkPage", "営業形態(&E)"),
+    QT_TRANSLATE_NOOP("gm::StoreBulkPage", "ﾓｰﾆﾝｸﾞ(&M)"),
+    QT_TRANSLATE_NOOP("gm::StoreBulkPage", "新台初期設定(&Y)")};
+constexpr std::array<const char*, StoreBulkPage::kCommandCount> kHints = {
+    QT_TRANSLATE_NOOP("gm::StoreBulkPage", "機種別または営業形態別に利益率を一括修正します"),
+    QT_TRANSLATE_NOOP("gm::StoreBulkPage", "機種別に営業形態を一括調整します"),
+    QT_TRANSLATE_NOOP("gm::StoreBulkPage", "全てのﾊﾟﾁｽﾛの島のﾓｰﾆﾝｸﾞ台数を一括設定します"),
+    QT_TRANSLATE_NOOP("gm::StoreBulkPage", "新しく設置する台の初期値を設定します")};
 }  // namespace
 
 StoreBulkPage::StoreBulkPage(QWidget* parent) : QWidget(parent) {
   auto* grid = new QGridLayout;
   for (int c = 0; c < kCommandCount; ++c) {
-    buttons_[c] = new QPushButton(qs(kCaptions[c]), this);
+    buttons_[c] = new QPushButton(tr(kCaptions[c]), this);
     buttons_[c]->setAutoDefault(false);
-    buttons_[c]->setToolTip(qs(kHints[c]));
+    buttons_[c]->setToolTip(tr(kHints[c]));
     grid->addWidget(buttons_[c], c / 2, c % 2);
     connect(buttons_[c], &QPushButton::clicked, this, [this, c] { emit commandChosen(c); });
   }
@@ -54,7 +59,7 @@ void StoreBulkPage::showStore(const tworld&, const Ttempo& s) {
   buttons_[kMorning]->setEnabled(js.has(JobStep::Morning));
   buttons_[kNewDefaults]->setEnabled(true);
   const MachineCounts c = s.machineCounts();
-  summary_->setText(QStringLiteral("ﾊﾟﾁﾝｺ %1島（%2台）  ﾊﾟﾁｽﾛ %3島（%4台）  ﾓｰﾆﾝｸﾞ %5台")
+  summary_->setText(tr("ﾊﾟﾁﾝｺ %1島（%2台）  ﾊﾟﾁｽﾛ %3島（%4台）  ﾓｰﾆﾝｸﾞ %5台")
                         .arg(c.pachinkoIslands)
                         .arg(c.pachinkoMachines)
                         .arg(c.slotIslands)

@@ -20,19 +20,19 @@ constexpr int kItemRole = Qt::UserRole + 4;
 }
 
 StoreEquipmentPage::StoreEquipmentPage(QWidget* parent) : QWidget(parent) {
-  const QString titles[2] = {QStringLiteral("一般設備"), QStringLiteral("特殊設備")};
+  const QString titles[2] = {tr("一般設備"), tr("特殊設備")};
   auto* layout = new QHBoxLayout(this);
   for (int kind = 0; kind < 2; ++kind) {
     auto* box = new QGroupBox(titles[kind], this);
     auto* grid = new QGridLayout(box);
     installed_[kind] = new QListWidget(box);
     offered_[kind] = new QListWidget(box);
-    invest_[kind] = new QPushButton(QStringLiteral("設備投資"), box);
+    invest_[kind] = new QPushButton(tr("設備投資"), box);
     invest_[kind]->setAutoDefault(false);
     invest_[kind]->setEnabled(false);
-    grid->addWidget(new QLabel(QStringLiteral("導入済み"), box), 0, 0);
+    grid->addWidget(new QLabel(tr("導入済み"), box), 0, 0);
     grid->addWidget(installed_[kind], 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral("導入可能（費用 千円）"), box), 2, 0);
+    grid->addWidget(new QLabel(tr("導入可能（費用 千円）"), box), 2, 0);
     grid->addWidget(offered_[kind], 3, 0);
     grid->addWidget(invest_[kind], 4, 0, Qt::AlignRight);
     layout->addWidget(box);
@@ -66,8 +66,8 @@ void StoreEquipmentPage::showStore(const tworld& world, const Ttempo& s) {
   for (int n = 0; n < kEquipmentCount; ++n) {
     const EquipmentInfo& e = equipmentInfo(n);
     const int kind = e.special ? 1 : 0;
-    QString name = qs(e.name);
-    if (e.special) name += QStringLiteral("  (%1階・%2台分)").arg(e.floor).arg(e.space);
+    QString name = qs(equipmentName(n));
+    if (e.special) name += tr("  (%1階・%2台分)").arg(e.floor).arg(e.space);
     if (s.hasEquipment(n)) {
       installed_[kind]->addItem(name);
     } else if (equipmentOffered(s, n)) {

@@ -25,19 +25,27 @@ namespace {
 
 constexpr int kPlaceRole = Qt::UserRole + 5;
 
-constexpr std::array<std::string_view, StoreIslandsPage::kButtonCount> kCaptions = {
-    "▲",        "▼",        "▲",        "▼",       "▲", "▼", "全選択(&A)", "台データ(&T)",
-    "更新(&D)", "入替(&I)", "切替(&C)", "項目(&V)"};
+constexpr std::array<const char*, StoreIslandsPage::kButtonCount> kCaptions = {
+    "▲",
+    "▼",
+    "▲",
+    "▼",
+    "▲",
+    "▼",
+    QT_TRANSLATE_NOOP("gm::StoreIslandsPage", "全選択(&A)"),
+    QT_TRANSLATE_NOOP("gm::StoreIslandsPage", "台データ(&T)"),
+    QT_TRANSLATE_NOOP("gm::StoreIslandsPage", "更新(&D)"),
+    QT_TRANSLATE_NOOP("gm::StoreIslandsPage", "入替(&I)"),
+    QT_TRANSLATE_NOOP("gm::StoreIslandsPage", "切替(&C)"),
+    QT_TRANSLATE_NOOP("gm::StoreIslandsPage", "項目(&V)")};
 
 }  // namespace
 
 StoreIslandsPage::StoreIslandsPage(QWidget* parent) : QWidget(parent) {
   panel_ = new ListPanel(
       QStringLiteral("dailist"), QStringLiteral("tmcolumns"), QStringLiteral("daisort"),
-      {QStringLiteral("場所"), QStringLiteral("台名"), QStringLiteral("機種"),
-       QStringLiteral("利益率"), QStringLiteral("営業形態"), QStringLiteral("ﾓｰﾆﾝｸﾞ"),
-       QStringLiteral("稼動"), QStringLiteral("客付き"), QStringLiteral("売上(千円)"),
-       QStringLiteral("購入年月"), QStringLiteral("有効期限")},
+      {tr("場所"), tr("台名"), tr("機種"), tr("利益率"), tr("営業形態"), tr("ﾓｰﾆﾝｸﾞ"), tr("稼動"),
+       tr("客付き"), tr("売上(千円)"), tr("購入年月"), tr("有効期限")},
       this);
   panel_->setNameColumn(kColName);
   list_ = panel_->tree();
@@ -46,7 +54,7 @@ StoreIslandsPage::StoreIslandsPage(QWidget* parent) : QWidget(parent) {
   list_->sortByColumn(kColPlace, Qt::AscendingOrder);
 
   for (int b = 0; b < kButtonCount; ++b) {
-    buttons_[b] = new QPushButton(qs(kCaptions[b]), this);
+    buttons_[b] = new QPushButton(tr(kCaptions[b]), this);
     buttons_[b]->setAutoDefault(false);
   }
   step_ = new QComboBox(this);
@@ -55,8 +63,7 @@ StoreIslandsPage::StoreIslandsPage(QWidget* parent) : QWidget(parent) {
   floorLabel_ = new QLabel(this);
 
   auto* steps = new QGridLayout;
-  const QString names[3] = {QStringLiteral("利益率"), QStringLiteral("営業形態"),
-                            QStringLiteral("ﾓｰﾆﾝｸﾞ")};
+  const QString names[3] = {tr("利益率"), tr("営業形態"), tr("ﾓｰﾆﾝｸﾞ")};
   for (int i = 0; i < 3; ++i) {
     steps->addWidget(new QLabel(names[i], this), i, 0);
     steps->addWidget(buttons_[2 * i], i, 1);
@@ -135,7 +142,7 @@ void StoreIslandsPage::showStore(const tworld& world, const Ttempo& s,
   const std::vector<IslandPosition> kept = selectedIslands();
   floors_ = s.floorCount();
   if (floor_ > floors_) floor_ = 0;
-  floorLabel_->setText(floor_ == 0 ? QStringLiteral("全フロア") : qs(floorHallName(floor_ - 1)));
+  floorLabel_->setText(floor_ == 0 ? tr("全フロア") : qs(floorHallName(floor_ - 1)));
   panel_->beginFill();
   list_->clear();
   for (int f = 0; f < floors_ && f < kFloors; ++f) {
@@ -152,13 +159,13 @@ void StoreIslandsPage::showStore(const tworld& world, const Ttempo& s,
       row->setText(kColName, qs(d.name.view()));
       if (pictures)
         row->setIcon(kColName, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
-      row->setText(kColType, qs(machineTypeInfo(d.kishu).name));
+      row->setText(kColType, qs(machineTypeName(d.kishu)));
       row->setSortKey(kColType, d.kishu);
       row->setText(kColRate, rateText(d.riritu));
       row->setSortKey(kColRate, d.riritu.raw());
       row->setText(kColForm, qs(businessFormName(d.keitai)));
       row->setSortKey(kColForm, d.keitai);
-      row->setText(kColMorning, d.isPachinko() ? QStringLiteral("－") : QString::number(d.morning));
+      row->setText(kColMorning, d.isPachinko() ? tr("－") : QString::number(d.morning));
       row->setSortKey(kColMorning, d.isPachinko() ? -1 : d.morning);
       row->setText(kColCustomers, moneyText(int64_t{d.kadou}));
       row->setSortKey(kColCustomers, d.kadou);

@@ -16,9 +16,13 @@ namespace gm {
 namespace {
 
 constexpr std::array<const char*, 7> kRowNames = {
-    "イベント実施", "ポケットティッシュ配布", "ダイレクトメール",
-    "TVｺﾏｰｼｬﾙ",     "WWWｻｰﾊﾞｰ設置",           "新聞広告",
-    "合計"};
+    QT_TRANSLATE_NOOP("gm::StorePromotionPage", "イベント実施"),
+    QT_TRANSLATE_NOOP("gm::StorePromotionPage", "ポケットティッシュ配布"),
+    QT_TRANSLATE_NOOP("gm::StorePromotionPage", "ダイレクトメール"),
+    QT_TRANSLATE_NOOP("gm::StorePromotionPage", "TVｺﾏｰｼｬﾙ"),
+    QT_TRANSLATE_NOOP("gm::StorePromotionPage", "WWWｻｰﾊﾞｰ設置"),
+    QT_TRANSLATE_NOOP("gm::StorePromotionPage", "新聞広告"),
+    QT_TRANSLATE_NOOP("gm::StorePromotionPage", "合計")};
 
 QTableWidgetItem* cell(const QString& text, bool number) {
   auto* item = new QTableWidgetItem(text);
@@ -27,20 +31,20 @@ QTableWidgetItem* cell(const QString& text, bool number) {
   return item;
 }
 
-QString choiceName(Promotion p, int choice) { return qs(promotionChoice(p, choice).name); }
+QString choiceName(Promotion p, int choice) { return qs(promotionChoiceName(p, choice)); }
 
 }  // namespace
 
 StorePromotionPage::StorePromotionPage(QWidget* parent) : QWidget(parent) {
   grid_ = new QTableWidget(static_cast<int>(kRowNames.size()), 2, this);
   grid_->setObjectName(QStringLiteral("hansokugrid"));
-  grid_->setHorizontalHeaderLabels({QStringLiteral("内容"), QStringLiteral("費用(千円)")});
+  grid_->setHorizontalHeaderLabels({tr("内容"), tr("費用(千円)")});
   QStringList rows;
-  for (const char* r : kRowNames) rows << QString::fromUtf8(r);
+  for (const char* r : kRowNames) rows << tr(r);
   grid_->setVerticalHeaderLabels(rows);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-  change_ = new QPushButton(QStringLiteral("販促予算変更(&H)"), this);
+  change_ = new QPushButton(tr("販促予算変更(&H)"), this);
   change_->setAutoDefault(false);
   change_->setEnabled(false);
   auto* buttons = new QHBoxLayout;

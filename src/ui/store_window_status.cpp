@@ -24,25 +24,48 @@ namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kCaptions = {
-    "名称",   "状態",           "規模",          "区画",         "出店年月",     "築年数",
-    "洗練度", "知名度",         "満足度",        "男性ｽﾀｯﾌ",     "女性ｽﾀｯﾌ",     "ﾓﾗﾙ",
-    "ｽｷﾙ",    "必要人数",       "ﾊﾟﾁﾝｺの交換率", "ｽﾛｯﾄの交換率", "工作",         "ﾊﾟﾁﾝｺ",
-    "ﾊﾟﾁｽﾛ",  "合計",           "客数",          "売上(千円)",   "粗利益(千円)", "純利益(千円)",
-    "稼動",   "資産価値(千円)", "受賞"};
+constexpr std::array<const char*, StoreStatusPage::kFieldCount> kCaptions = {
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "名称"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "状態"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "規模"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "区画"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "出店年月"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "築年数"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "洗練度"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "知名度"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "満足度"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "男性ｽﾀｯﾌ"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "女性ｽﾀｯﾌ"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ﾓﾗﾙ"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ｽｷﾙ"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "必要人数"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ﾊﾟﾁﾝｺの交換率"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ｽﾛｯﾄの交換率"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "工作"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ﾊﾟﾁﾝｺ"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ﾊﾟﾁｽﾛ"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "合計"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "客数"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "売上(千円)"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "粗利益(千円)"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "純利益(千円)"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "稼動"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "資産価値(千円)"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "受賞")};
 
 // The hints the player gets over a row; rows that explain themselves have none.
-constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kHints = [] {
-  std::array<std::string_view, StoreStatusPage::kFieldCount> h{};
-  h[StoreStatusPage::kSize] = "店舗の大きさ";
-  h[StoreStatusPage::kOpened] = "出店した年月";
-  h[StoreStatusPage::kRefinement] = "見た目、ﾃﾞｻﾞｲﾝの洗練度";
-  h[StoreStatusPage::kFame] = "有名さ";
-  h[StoreStatusPage::kSatisfaction] = "客の感想";
-  h[StoreStatusPage::kMoral] = "ｽﾀｯﾌの職務意識";
-  h[StoreStatusPage::kSkill] = "ｽﾀｯﾌの職務技能";
-  h[StoreStatusPage::kAttendance] = "客付き";
-  h[StoreStatusPage::kAssetValue] = "店舗と土地の価値";
+constexpr std::array<const char*, StoreStatusPage::kFieldCount> kHints = [] {
+  std::array<const char*, StoreStatusPage::kFieldCount> h{};
+  h[StoreStatusPage::kSize] = QT_TRANSLATE_NOOP("gm::StoreStatusPage", "店舗の大きさ");
+  h[StoreStatusPage::kOpened] = QT_TRANSLATE_NOOP("gm::StoreStatusPage", "出店した年月");
+  h[StoreStatusPage::kRefinement] =
+      QT_TRANSLATE_NOOP("gm::StoreStatusPage", "見た目、ﾃﾞｻﾞｲﾝの洗練度");
+  h[StoreStatusPage::kFame] = QT_TRANSLATE_NOOP("gm::StoreStatusPage", "有名さ");
+  h[StoreStatusPage::kSatisfaction] = QT_TRANSLATE_NOOP("gm::StoreStatusPage", "客の感想");
+  h[StoreStatusPage::kMoral] = QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ｽﾀｯﾌの職務意識");
+  h[StoreStatusPage::kSkill] = QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ｽﾀｯﾌの職務技能");
+  h[StoreStatusPage::kAttendance] = QT_TRANSLATE_NOOP("gm::StoreStatusPage", "客付き");
+  h[StoreStatusPage::kAssetValue] = QT_TRANSLATE_NOOP("gm::StoreStatusPage", "店舗と土地の価値");
   return h;
 }();
 
@@ -51,34 +74,46 @@ constexpr std::array<std::string_view, StoreStatusPage::kFieldCount> kHints = []
 constexpr std::array<int, StoreStatusPage::kFieldCount> kGroupOf = {
     0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 3, 3, 0, 0};
 
-constexpr std::array<std::string_view, 4> kGroupTitles = {"店舗", "ｽﾀｯﾌと交換率", "台数",
-                                                          "先月の実績"};
+constexpr std::array<const char*, 4> kGroupTitles = {
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "店舗"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ｽﾀｯﾌと交換率"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "台数"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "先月の実績")};
 
-constexpr std::array<std::string_view, StoreStatusPage::kCommandCount> kCommandCaptions = {
-    "開店(&O)", "閉店(&Z)", "工事(&K)", "変更(&C)", "変更(&D)", "ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)"};
+constexpr std::array<const char*, StoreStatusPage::kCommandCount> kCommandCaptions = {
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "開店(&O)"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "閉店(&Z)"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "工事(&K)"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "変更(&C)"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "変更(&D)"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "ｼﾞｮﾌﾞｽﾄﾘｰﾑ(&W)")};
 
-constexpr std::array<std::string_view, StoreStatusPage::kCommandCount> kCommandHints = {
-    "店舗を開店します",   "店舗を閉店します", "店舗の区画で工事を行います",
-    "交換率を変更します", "工作を変更します", "店舗の調整画面を順に開きます"};
+constexpr std::array<const char*, StoreStatusPage::kCommandCount> kCommandHints = {
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "店舗を開店します"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "店舗を閉店します"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "店舗の区画で工事を行います"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "交換率を変更します"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "工作を変更します"),
+    QT_TRANSLATE_NOOP("gm::StoreStatusPage", "店舗の調整画面を順に開きます")};
 
-const QString kNone = QStringLiteral("－");
+QString noneMark() { return StoreStatusPage::tr("－"); }
 
-QString machinesText(int n) { return countFigure(n) + QStringLiteral("台"); }
-QString peopleText(int n) { return countFigure(n) + QStringLiteral("人"); }
+QString machinesText(int n) { return StoreStatusPage::tr("%1台").arg(countFigure(n)); }
+QString peopleText(int n) { return StoreStatusPage::tr("%1人").arg(countFigure(n)); }
 
 QString manipulationText(uint8_t bits) {
   QStringList names;
-  if (bits & kShills) names << QStringLiteral("サクラ");
-  if (bits & kIllegalRom) names << QStringLiteral("裏ROM");
-  if (bits & kJackpotControl) names << QStringLiteral("特賞操作");
-  return names.isEmpty() ? QStringLiteral("なし") : names.join(QStringLiteral("  "));
+  if (bits & kShills) names << StoreStatusPage::tr("サクラ");
+  if (bits & kIllegalRom) names << StoreStatusPage::tr("裏ROM");
+  if (bits & kJackpotControl) names << StoreStatusPage::tr("特賞操作");
+  return names.isEmpty() ? StoreStatusPage::tr("なし") : names.join(QStringLiteral("  "));
 }
 
 QString awardsText(const Ttempo& s) {
   QStringList names;
-  if (s.bestWww) names << QStringLiteral("Best Of WWW 受賞");
-  if (s.bestCm) names << QStringLiteral("CM大賞受賞");
-  return names.isEmpty() ? kNone : names.join(QStringLiteral("  "));
+  if (s.bestWww) names << StoreStatusPage::tr("Best Of WWW 受賞");
+  if (s.bestCm) names << StoreStatusPage::tr("CM大賞受賞");
+  return names.isEmpty() ? noneMark() : names.join(QStringLiteral("  "));
 }
 
 }  // namespace
@@ -97,23 +132,23 @@ StoreStatusPage::StoreStatusPage(QWidget* parent) : QWidget(parent) {
   std::array<QGridLayout*, kGroupTitles.size()> grids{};
   std::array<QGroupBox*, kGroupTitles.size()> boxes{};
   for (std::size_t g = 0; g < kGroupTitles.size(); ++g) {
-    boxes[g] = new QGroupBox(qs(kGroupTitles[g]), this);
+    boxes[g] = new QGroupBox(tr(kGroupTitles[g]), this);
     grids[g] = new QGridLayout(boxes[g]);
     grids[g]->setColumnStretch(1, 1);
   }
   for (int f = 0; f < kFieldCount; ++f) {
     QGridLayout* grid = grids[kGroupOf[f]];
     const int row = grid->rowCount();
-    captions_[f] = new QLabel(qs(kCaptions[f]), this);
+    captions_[f] = new QLabel(tr(kCaptions[f]), this);
     grid->addWidget(captions_[f], row, 0);
     values_[f] = new QLabel(this);
     values_[f]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(values_[f], row, 1);
-    if (!kHints[f].empty())
-      for (QLabel* l : {captions_[f], values_[f]}) l->setToolTip(qs(kHints[f]));
+    if (kHints[f])
+      for (QLabel* l : {captions_[f], values_[f]}) l->setToolTip(tr(kHints[f]));
   }
 
-  auto* models = new QGroupBox(QStringLiteral("Ａ ＭＯＤＥＬ ＯＦ"), this);
+  auto* models = new QGroupBox(tr("Ａ ＭＯＤＥＬ ＯＦ"), this);
   modellist_ = new QListWidget(models);
   modellist_->setObjectName(QStringLiteral("modellist"));
   modellist_->setMaximumHeight(90);
@@ -121,14 +156,14 @@ StoreStatusPage::StoreStatusPage(QWidget* parent) : QWidget(parent) {
 
   auto* commands = new QHBoxLayout;
   for (int c = 0; c < kCommandCount; ++c) {
-    buttons_[c] = new QPushButton(qs(kCommandCaptions[c]), this);
+    buttons_[c] = new QPushButton(tr(kCommandCaptions[c]), this);
     buttons_[c]->setEnabled(false);
     buttons_[c]->setAutoDefault(false);
-    buttons_[c]->setToolTip(qs(kCommandHints[c]));
+    buttons_[c]->setToolTip(tr(kCommandHints[c]));
     commands->addWidget(buttons_[c]);
     connect(buttons_[c], &QPushButton::clicked, this, [this, c] { emit commandChosen(c); });
   }
-  personnelCost_ = new QPushButton(QStringLiteral("人件費調整(&N)"), this);
+  personnelCost_ = new QPushButton(tr("人件費調整(&N)"), this);
   personnelCost_->setObjectName(QStringLiteral("jinkenbtn"));
   personnelCost_->setAutoDefault(false);
   commands->addWidget(personnelCost_);
@@ -191,7 +226,8 @@ void StoreStatusPage::showStore(const tworld& world, const Ttempo& s) {
     set(kNetProfit, moneyText(s.netProfit()));
     set(kAttendance, QString::number(s.kadou[kTotal]) + QStringLiteral("%"));
   } else {
-    for (Field f : {kCustomers, kTakings, kGrossProfit, kNetProfit, kAttendance}) set(f, kNone);
+    for (Field f : {kCustomers, kTakings, kGrossProfit, kNetProfit, kAttendance})
+      set(f, noneMark());
   }
 
   const int64_t land =

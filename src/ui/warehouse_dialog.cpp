@@ -12,6 +12,7 @@
 #include "company/company_figures.h"
 #include "shell/picture_book.h"
 #include "store/maker.h"
+#include "ui/column_fit.h"
 #include "ui/figure_grid.h"
 #include "ui/figure_text.h"
 #include "ui/machine_grids.h"
@@ -26,15 +27,15 @@ enum Column { kName, kType, kMaker, kBought, kValid, kPrice, kIllegal, kColumnCo
 }
 
 QStringList machineRowHeaders() {
-  return {QStringLiteral("機種名"),   QStringLiteral("種類"),     QStringLiteral("メーカー"),
-          QStringLiteral("購入年月"), QStringLiteral("設置期限"), QStringLiteral("単価(円)"),
-          QStringLiteral("違法性")};
+  return {Tstockform::tr("機種名"),   Tstockform::tr("種類"),     Tstockform::tr("メーカー"),
+          Tstockform::tr("購入年月"), Tstockform::tr("設置期限"), Tstockform::tr("単価(円)"),
+          Tstockform::tr("違法性")};
 }
 
 void fillMachineRow(SortKeyItem* row, const Tddai& d, int record, const PictureBook* pictures) {
   row->setData(kName, Qt::UserRole, record);
   row->setText(kName, qs(d.name.view()));
-  row->setText(kType, qs(machineTypeInfo(d.kishu).name));
+  row->setText(kType, qs(machineTypeName(d.kishu)));
   row->setSortKey(kType, d.kishu);
   if (pictures) row->setIcon(kName, QIcon(QPixmap::fromImage(pictures->machineIcon(d.kishu))));
   row->setText(kMaker, qs(makerInfo(d.maker).name));
@@ -51,7 +52,7 @@ void fillMachineRow(SortKeyItem* row, const Tddai& d, int record, const PictureB
 
 Tstockform::Tstockform(const tworld& world, const PictureBook* pictures, QWidget* parent)
     : QDialog(parent), layout_(this, QStringLiteral("stockform")) {
-  setWindowTitle(QStringLiteral("倉庫"));
+  setWindowTitle(tr("倉庫"));
   const tkaichou& k = world.kaichou;
   list_ = new ListPanel(QStringLiteral("dailist"), QStringLiteral("stcolumns"),
                         QStringLiteral("daisort"), machineRowHeaders(), this);
@@ -67,17 +68,17 @@ Tstockform::Tstockform(const tworld& world, const PictureBook* pictures, QWidget
     fillMachineRow(new SortKeyItem(list_->tree()), d, n, pictures);
   }
   list_->endFill();
+  widenToColumns(list_, list_->tree(), 560, 1000);
 
   grid_ = makeStockGrid(this);
   showStock(grid_, warehouseMachineTable(k));
-  room_ = new QLabel(QStringLiteral("%1  空き %2台")
-                         .arg(qs(warehouseLevel(k.souko).label), countFigure(k.SoukoAki())),
-                     this);
+  room_ = new QLabel(
+      tr("%1  空き %2台").arg(qs(warehouseLevelLabel(k.souko)), countFigure(k.SoukoAki())), this);
   room_->setObjectName(QStringLiteral("soukolb"));
 
-  auto* selectAll = new QPushButton(QStringLiteral("全選択(&A)"), this);
-  auto* columns = new QPushButton(QStringLiteral("項目(&V)"), this);
-  auto* close = new QPushButton(QStringLiteral("閉じる(&C)"), this);
+  auto* selectAll = new QPushButton(tr("全選択(&A)"), this);
+  auto* columns = new QPushButton(tr("項目(&V)"), this);
+  auto* close = new QPushButton(tr("閉じる(&C)"), this);
   for (QPushButton* b : {selectAll, columns}) b->setAutoDefault(false);
   close->setDefault(true);
   connect(selectAll, &QPushButton::clicked, list_, &ListPanel::selectAll);
@@ -86,7 +87,7 @@ Tstockform::Tstockform(const tworld& world, const PictureBook* pictures, QWidget
 
   auto* side = new QVBoxLayout;
   side->addWidget(room_);
-  side->addWidget(grid_->boxed(QStringLiteral("ｽﾄｯｸされている台の内訳"), this));
+  side->addWidget(grid_->boxed(tr("ｽﾄｯｸされている台の内訳"), this));
   side->addStretch(1);
   auto* top = new QHBoxLayout;
   top->addWidget(list_, 1);

@@ -6,6 +6,7 @@
 
 #include "base/money.h"
 #include "base/rating.h"
+#include "base/translation.h"
 #include "company/rivals.h"
 
 namespace gm {
@@ -15,34 +16,34 @@ namespace {
 using O = OwnerKind;
 constexpr std::array<KindInfo, kKindCount> kKinds = {{
     {"--", 0, O::None, 0, 0, 0, 0, 0, 0, 0},
-    {"空き地", 1, O::Citizens, 0, 0, 0, 35, 0, 100000, 300000},
-    {"空き地", 1, O::Player, 0, 0, 0, 35, 0, 100000, 300000},
-    {"空き地", 1, O::Rival, 0, 0, 0, 35, 0, 100000, 300000},
-    {"道路", 2, O::City, 0, 0, 0, 45, 0, 140000, 420000},
-    {"道路", 2, O::City, 0, 0, 0, 45, 0, 140000, 420000},
-    {"道路", 2, O::City, 0, 0, 0, 40, 0, 130000, 390000},
-    {"道路", 2, O::City, 0, 0, 0, 40, 0, 130000, 390000},
-    {"道路", 2, O::City, 0, 0, 0, 40, 0, 130000, 390000},
-    {"道路", 2, O::City, 0, 0, 0, 40, 0, 130000, 390000},
-    {"十字路", 3, O::City, 0, 0, 0, 35, 0, 200000, 600000},
-    {"T字路", 2, O::City, 0, 0, 0, 40, 0, 170000, 510000},
-    {"T字路", 2, O::City, 0, 0, 0, 40, 0, 170000, 510000},
-    {"T字路", 2, O::City, 0, 0, 0, 40, 0, 170000, 510000},
-    {"T字路", 2, O::City, 0, 0, 0, 40, 0, 170000, 510000},
-    {"駅", 4, O::City, 750, 350, 20, 50, 25, 600000, 3000000},
-    {"駅", 4, O::City, 750, 350, 20, 50, 25, 600000, 3000000},
-    {"線路", 5, O::City, 0, 0, 0, 50, 0, 120000, 360000},
-    {"線路", 5, O::City, 0, 0, 0, 50, 0, 120000, 360000},
-    {"自店舗", 7, O::Player, 0, 0, 0, 25, 0, 180000, 660000},
-    {"他店舗", 7, O::Rival, 0, 0, 0, 25, 0, 180000, 660000},
-    {"住宅", 7, O::Citizens, 200, 100, 15, 50, 25, 150000, 450000},
-    {"教育施設", 7, O::City, 100, 50, 5, 55, 25, 180000, 720000},
-    {"病院", 7, O::City, 100, 50, 10, 55, 25, 190000, 630000},
-    {"繁華街", 7, O::Citizens, 300, 150, 15, 25, 20, 260000, 1350000},
-    {"オフィス街", 7, O::Citizens, 400, 200, 10, 55, 20, 280000, 1830000},
-    {"警察署", 7, O::City, 150, 75, 10, 75, 25, 250000, 1140000},
-    {"駐車場", 6, O::Player, 0, 0, 0, 35, 0, 160000, 480000},
-    {"駐車場", 6, O::Rival, 0, 0, 0, 35, 0, 160000, 480000},
+    {GM_TR_NOOP("block", "空き地"), 1, O::Citizens, 0, 0, 0, 35, 0, 100000, 300000},
+    {GM_TR_NOOP("block", "空き地"), 1, O::Player, 0, 0, 0, 35, 0, 100000, 300000},
+    {GM_TR_NOOP("block", "空き地"), 1, O::Rival, 0, 0, 0, 35, 0, 100000, 300000},
+    {GM_TR_NOOP("block", "道路"), 2, O::City, 0, 0, 0, 45, 0, 140000, 420000},
+    {GM_TR_NOOP("block", "道路"), 2, O::City, 0, 0, 0, 45, 0, 140000, 420000},
+    {GM_TR_NOOP("block", "道路"), 2, O::City, 0, 0, 0, 40, 0, 130000, 390000},
+    {GM_TR_NOOP("block", "道路"), 2, O::City, 0, 0, 0, 40, 0, 130000, 390000},
+    {GM_TR_NOOP("block", "道路"), 2, O::City, 0, 0, 0, 40, 0, 130000, 390000},
+    {GM_TR_NOOP("block", "道路"), 2, O::City, 0, 0, 0, 40, 0, 130000, 390000},
+    {GM_TR_NOOP("block", "十字路"), 3, O::City, 0, 0, 0, 35, 0, 200000, 600000},
+    {GM_TR_NOOP("block", "T字路"), 2, O::City, 0, 0, 0, 40, 0, 170000, 510000},
+    {GM_TR_NOOP("block", "T字路"), 2, O::City, 0, 0, 0, 40, 0, 170000, 510000},
+    {GM_TR_NOOP("block", "T字路"), 2, O::City, 0, 0, 0, 40, 0, 170000, 510000},
+    {GM_TR_NOOP("block", "T字路"), 2, O::City, 0, 0, 0, 40, 0, 170000, 510000},
+    {GM_TR_NOOP("block", "駅"), 4, O::City, 750, 350, 20, 50, 25, 600000, 3000000},
+    {GM_TR_NOOP("block", "駅"), 4, O::City, 750, 350, 20, 50, 25, 600000, 3000000},
+    {GM_TR_NOOP("block", "線路"), 5, O::City, 0, 0, 0, 50, 0, 120000, 360000},
+    {GM_TR_NOOP("block", "線路"), 5, O::City, 0, 0, 0, 50, 0, 120000, 360000},
+    {GM_TR_NOOP("block", "自店舗"), 7, O::Player, 0, 0, 0, 25, 0, 180000, 660000},
+    {GM_TR_NOOP("block", "他店舗"), 7, O::Rival, 0, 0, 0, 25, 0, 180000, 660000},
+    {GM_TR_NOOP("block", "住宅"), 7, O::Citizens, 200, 100, 15, 50, 25, 150000, 450000},
+    {GM_TR_NOOP("block", "教育施設"), 7, O::City, 100, 50, 5, 55, 25, 180000, 720000},
+    {GM_TR_NOOP("block", "病院"), 7, O::City, 100, 50, 10, 55, 25, 190000, 630000},
+    {GM_TR_NOOP("block", "繁華街"), 7, O::Citizens, 300, 150, 15, 25, 20, 260000, 1350000},
+    {GM_TR_NOOP("block", "オフィス街"), 7, O::Citizens, 400, 200, 10, 55, 20, 280000, 1830000},
+    {GM_TR_NOOP("block", "警察署"), 7, O::City, 150, 75, 10, 75, 25, 250000, 1140000},
+    {GM_TR_NOOP("block", "駐車場"), 6, O::Player, 0, 0, 0, 35, 0, 160000, 480000},
+    {GM_TR_NOOP("block", "駐車場"), 6, O::Rival, 0, 0, 0, 35, 0, 160000, 480000},
 }};
 
 // Land price factors by a 0..100 value in bands of ten.
@@ -178,14 +179,16 @@ int Tchip::FanCount() const {
   return static_cast<int>(static_cast<int64_t>(fanRate) * population / 100);
 }
 
-std::string_view Tchip::KindName() const { return kindInfo(kind).name; }
+std::string blockKindName(int kind) { return translate("block", kindInfo(kind).name.data()); }
+
+std::string Tchip::KindName() const { return blockKindName(kind); }
 
 std::string Tchip::OwnerLabel(std::string_view cityName, std::string_view presidentName) const {
   switch (kindInfo(kind).owner) {
     case OwnerKind::City:
       return std::string(cityName);
     case OwnerKind::Citizens:
-      return "市民";
+      return translate("block", "市民");
     case OwnerKind::Player:
       return std::string(presidentName);
     case OwnerKind::Rival:

@@ -47,6 +47,8 @@ struct KindInfo {
 
 // The kind table; kinds outside 0..28 read as kind 0.
 const KindInfo& kindInfo(int kind);
+// A kind's name in the player's language.
+std::string blockKindName(int kind);
 
 // Jitter(a): d = a div 30; if d >= 2 then d = RandInt(d); then r = RandInt(100) + 1; the result
 // is a + d when r < 50, else a - d.
@@ -99,7 +101,7 @@ class Tchip {
   int Occupancy() const;
   int DevelopmentLevel() const;
   int FanCount() const;
-  std::string_view KindName() const;
+  std::string KindName() const;
   // The owner label: the city name, "市民", the player's representative or the owning rival.
   std::string OwnerLabel(std::string_view cityName, std::string_view presidentName) const;
   int Distance(int otherRow, int otherColumn) const;

@@ -3,6 +3,7 @@
 // gambling appeal in January, and the October demonstration against the halls.
 #include <string>
 
+#include "base/translation.h"
 #include "world/incident_odds.h"
 #include "world/incident_support.h"
 
@@ -37,8 +38,9 @@ void DryAir(IncidentPass& p) {
   p.dryAir = true;
   // The warning itself is not always given: the fires may come unannounced.
   if (rng.randInt(100) > 60)
-    tell(p.world, kNoCue, "異常乾燥注意報", "空気が乾燥しています。火の元には充分注意しましょう。",
-         false, kFaceNormal, kNoCue);
+    tell(p.world, kNoCue, translate("city_incidents", "異常乾燥注意報"),
+         translate("city_incidents", "空気が乾燥しています。火の元には充分注意しましょう。"), false,
+         kFaceNormal, kNoCue);
 }
 
 void GangArrival(IncidentPass& p) {
@@ -47,9 +49,11 @@ void GangArrival(IncidentPass& p) {
   const bool season = (w.hasLaw(kLawLongHours) && p.calendarMonth == 2) || p.calendarMonth == 9;
   if (rumour != 1 || !season || p.density <= 30) return;
   p.gangInTown = true;
-  tell(w, kNoCue, "漁山泊の蠢動",
-       w.cityName.str() + "にパチンコ攻略集団「漁山泊」がやってきているようです。", false, kFaceCry,
-       kNoCue);
+  tell(w, kNoCue, translate("city_incidents", "漁山泊の蠢動"),
+       formatText(
+           translate("city_incidents", "%1にパチンコ攻略集団「漁山泊」がやってきているようです。"),
+           {w.cityName.view()}),
+       false, kFaceCry, kNoCue);
 }
 
 void GangWar(IncidentPass& p) {
@@ -62,9 +66,11 @@ void GangWar(IncidentPass& p) {
       p.totalPopulation <= 50000 || p.averageSecurity >= police)
     return;
   p.gangWar = true;
-  tell(w, kNoCue, "暴力団抗争",
-       w.cityName.str() + "で暴力団同士の抗争が" +
-           "激化しております。我が社で事件が起こらなければよいのですが．．．",
+  tell(w, kNoCue, translate("city_incidents", "暴力団抗争"),
+       formatText(translate("city_incidents",
+                            "%1で暴力団同士の抗争が激化しております。"
+                            "我が社で事件が起こらなければよいのですが．．．"),
+                  {w.cityName.view()}),
        false, kFaceCry, kNoCue);
 }
 
@@ -77,10 +83,12 @@ void UnionComplaint(IncidentPass& p) {
 
   const int64_t fine = clampValue((k.sikin * Money::fromRaw(1000)).round(), 5000, 500000);
   const bool pay = w.ui().message(
-      "組合からの苦情",
-      "組合から我が社に苦情が届いております。内容は「市民の射幸心を煽りすぎ、パチンコに対する不信感"
-      "が高まっている」との事です。組合の規制の締め付けを回避する為に、追徴金" +
-          amount(fine) + "を支払いますか？",
+      translate("city_incidents", "組合からの苦情"),
+      formatText(translate("city_incidents",
+                           "組合から我が社に苦情が届いております。内容は「市民の射幸心を煽りすぎ、"
+                           "パチンコに対する不信感が高まっている」との事です。組合の規制の締め付け"
+                           "を回避する為に、追徴金%1を支払いますか？"),
+                 {amount(fine)}),
       true, true, kFaceCry);
   if (pay) {
     k.Shiharai(fine);
@@ -88,8 +96,10 @@ void UnionComplaint(IncidentPass& p) {
   }
   if (w.rng().randInt(4) == 1) return;
   w.SetUnionHourCut(w.unionHourCut + 1);
-  tell(w, kCueDown, "営業時間の規制",
-       "組合の方針により、一日の営業時間は" + std::to_string(w.DailyHours()) + "時間となりました。",
+  tell(w, kCueDown, translate("city_incidents", "営業時間の規制"),
+       formatText(
+           translate("city_incidents", "組合の方針により、一日の営業時間は%1時間となりました。"),
+           {std::to_string(w.DailyHours())}),
        false, kFaceCry);
 }
 
@@ -110,13 +120,14 @@ void Demonstration(IncidentPass& p) {
   tkaichou& k = w.kaichou;
   k.SetTousotu(k.tousotu - rng.randInt(4));
   k.SetKarisuma(k.karisuma - rng.randInt(4));
-  tell(
-      w, kCueDown, "デモ",
-      w.cityName.str() + "各所で市民がデモを行っています。" +
-          "デモの内容は「町の治安を乱す行き過ぎたパチンコ店のやり口を許すな！」などというもので、" +
-          "相次ぐパチンコ店がらみの事件などに触発されたものと思われます。" +
-          "パチンコに対するイメージの悪化が懸念されます。",
-      false, kFaceCry);
+  tell(w, kCueDown, translate("city_incidents", "デモ"),
+       formatText(translate("city_incidents",
+                            "%1各所で市民がデモを行っています。デモの内容は「町の治安を乱す行き過ぎ"
+                            "たパチンコ店のやり口を許すな！」などというもので、相次ぐパチンコ店がら"
+                            "みの事件などに触発されたものと思われます。パチンコに対するイメージの悪"
+                            "化が懸念されます。"),
+                  {w.cityName.view()}),
+       false, kFaceCry);
 }
 
 }  // namespace gm

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
@@ -46,7 +47,8 @@ int64_t limitDonation(int64_t typed, Money cash) {
 }
 
 std::string donationQuestion(int64_t amount) {
-  return formatGrouped(amount) + "を寄付します。よろしいですか？";
+  return formatText(translate("donation", "%1を寄付します。よろしいですか？"),
+                    {formatGrouped(amount)});
 }
 
 int donationLevel(int64_t amount, Money remaining) {
@@ -62,10 +64,12 @@ bool DonationRequest(tworld& world) {
 
   Frontend& ui = world.ui();
   const std::string city = world.cityName.str();
-  if (!ui.message("寄付願い",
-                  city + "の慈善団体が、" + "活動資金の寄付を我が社に願い出ております。" +
-                      "寄付されたお金は、" + city +
-                      "の育英事業に役立てたいとの事ですが、寄付しますか？",
+  if (!ui.message(translate("donation", "寄付願い"),
+                  formatText(translate("donation",
+                                       "%1の慈善団体が、活動資金の寄付を我が社に願い出ております。"
+                                       "寄付されたお金は、%1の育英事業に役立てたいとの事ですが、"
+                                       "寄付しますか？"),
+                             {city}),
                   false, true, kFaceNormal))
     return false;
 
@@ -79,14 +83,17 @@ bool DonationRequest(tworld& world) {
     calmTheCity(world, level);
     ui.cityChanged();
     ui.playCue(kCueUp);
-    ui.message("寄付", "これで我が社のイメージが少しでも良くなればいいですね。", true, false,
-               kFaceLaugh);
+    ui.message(translate("donation", "寄付"),
+               translate("donation", "これで我が社のイメージが少しでも良くなればいいですね。"),
+               true, false, kFaceLaugh);
     const int gain = world.rng().randInt(3);
     company.SetKarisuma(int64_t{company.karisuma} + gain);
     ui.playCue(kCueMain);
   } else {
-    ui.message("寄付",
-               "あまり慈善団体の方は喜んでいらっしゃらなかったようですが．．．出し渋ったのですか？",
+    ui.message(translate("donation", "寄付"),
+               translate("donation",
+                         "あまり慈善団体の方は喜んでいらっしゃらなかったようですが．"
+                         "．．出し渋ったのですか？"),
                true, false, kFaceNormal);
     const int loss = world.rng().randInt(3);
     company.SetKarisuma(int64_t{company.karisuma} - loss);

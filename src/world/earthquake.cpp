@@ -5,6 +5,7 @@
 // with houses first and cuts its tax to help.
 #include <string>
 
+#include "base/translation.h"
 #include "world/incident_support.h"
 
 namespace gm {
@@ -47,16 +48,20 @@ bool shakeOwnStore(tworld& w, Tchip& b) {
         d.reset();
         ++destroyed;
       }
-    std::string machines;
+    std::string text;
     if (destroyed > 0) {
       t.sortDai();
-      machines = "また、" + std::to_string(destroyed) + "0台の台が破壊され、使い物に" +
-                 "ならなくなりました。";
+      text = formatText(translate("earthquake",
+                                  "%1にも設備にかなりの被害がありました。また、%2台の台が破壊され、"
+                                  "使い物にならなくなりました。スタッフも動揺しています。"),
+                        {t.name.view(), std::to_string(destroyed * 10)});
+    } else {
+      text =
+          formatText(translate("earthquake",
+                               "%1にも設備にかなりの被害がありました。スタッフも動揺しています。"),
+                     {t.name.view()});
     }
-    tellStore(w, t, kNoCue, "店舗半壊",
-              t.name.str() + "にも設備にかなりの" + "被害がありました。" + machines +
-                  "スタッフも動揺しています。",
-              false, kFaceCry, kNoCue);
+    tellStore(w, t, kNoCue, translate("earthquake", "店舗半壊"), text, false, kFaceCry, kNoCue);
     return false;
   }
   const std::string name = t.name.str();
@@ -64,10 +69,12 @@ bool shakeOwnStore(tworld& w, Tchip& b) {
   t.init();
   w.kaichou.TempoSort();
   w.ui().pointBlockWindowAt(b.row, b.column);
-  tell(w, kNoCue, "店舗全壊",
-       name + "が跡形も無く全壊してしまいました．．．" +
-           "大混乱のうちに、スタッフも四散してしまいました．．．" +
-           "心中お察しいたします．．．．。",
+  tell(w, kNoCue, translate("earthquake", "店舗全壊"),
+       formatText(translate("earthquake",
+                            "%1が跡形も無く全壊してしまいました．．．"
+                            "大混乱のうちに、スタッフも四散してしまいました．．．"
+                            "心中お察しいたします．．．．。"),
+                  {name}),
        false, kFaceCry, kNoCue);
   return true;
 }
@@ -83,9 +90,10 @@ bool shakeRivalStore(tworld& w, Tchip& b) {
     const int owner = t.owner;
     b.kind = kRivalLandKind;
     w.ui().pointBlockWindowAt(b.row, b.column);
-    tell(w, kNoCue, "店舗全壊",
-         std::string(rivalName(owner)) + "の店舗もかなりの被害にあっています。", false, kFaceNormal,
-         kNoCue);
+    tell(w, kNoCue, translate("earthquake", "店舗全壊"),
+         formatText(translate("earthquake", "%1の店舗もかなりの被害にあっています。"),
+                    {rivalName(owner)}),
+         false, kFaceNormal, kNoCue);
     w.rivals.ClearTenpo(k);
     return true;
   }
@@ -153,9 +161,12 @@ void Earthquake(IncidentPass& p) {
 
   const std::string city = w.cityName.str();
   w.SetHousingPolicy(w.housingPolicy + 20);
-  tell(w, kCueDown, city + "大震災",
-       "た、大変です！" + city + "をマグニチュード７．２規模の直下型" +
-           "大地震が直撃しました！各所で人的物的に凄まじい被害が出ております！",
+  tell(w, kCueDown, formatText(translate("earthquake", "%1大震災"), {city}),
+       formatText(
+           translate("earthquake",
+                     "た、大変です！%1をマグニチュード７．２規模の直下型大地震が直撃しました！"
+                     "各所で人的物的に凄まじい被害が出ております！"),
+           {city}),
        false, kFacePanic, kNoCue);
 
   w.cityUpdating = true;
@@ -170,10 +181,10 @@ void Earthquake(IncidentPass& p) {
   w.cityUpdating = false;
 
   w.SetTaxRate(w.taxRate - 25);
-  tell(
-      w, kNoCue, "税率の改正",
-      "震災の影響により、" + city + "の税率が" + std::to_string(w.taxRate) + "％に改正されました。",
-      false, kFaceNormal);
+  tell(w, kNoCue, translate("earthquake", "税率の改正"),
+       formatText(translate("earthquake", "震災の影響により、%1の税率が%2％に改正されました。"),
+                  {city, std::to_string(w.taxRate)}),
+       false, kFaceNormal);
 }
 
 }  // namespace gm

@@ -3,6 +3,7 @@
 // floors or, when it reaches the top, the whole store, and the land is left bare.
 #include <string>
 
+#include "base/translation.h"
 #include "world/incident_odds.h"
 #include "world/incident_support.h"
 
@@ -37,10 +38,13 @@ bool fireAt(IncidentPass& p, Ttempo& t) {
   if (!(skill < handling && moral < alarm)) {
     const int cost = Jitter(t.kibo * 70 + 70, rng);
     addCash(w, -cost);
-    tellStore(w, t, kCueUp, "ボヤ",
-              t.name.str() + "でボヤ騒ぎがありました！幸いにも駆けつけた人間が" +
-                  "素早く適切な初期消火を行ってくれましたので、火災は未然に防がれ、" +
-                  "混乱も最小限度に鎮められました。損害は" + amount(cost) + "程度です。",
+    tellStore(w, t, kCueUp, translate("fires", "ボヤ"),
+              formatText(translate("fires",
+                                   "%1でボヤ騒ぎがありました！幸いにも駆けつけた人間が"
+                                   "素早く適切な初期消火を行ってくれましたので、火災は未然"
+                                   "に防がれ、混乱も最小限度に鎮められました。損害は%2程"
+                                   "度です。"),
+                         {t.name.view(), amount(cost)}),
               true, kFaceSmile);
     return false;
   }
@@ -49,11 +53,13 @@ bool fireAt(IncidentPass& p, Ttempo& t) {
   if (spared < t.kibo) {
     t.fireDamage(t.kibo - spared - 1);
     t.setChimei(t.chimei + rng.randInt(10));
-    tellStore(w, t, kCueDown, "火災",
-              t.name.str() + "で火災が発生しました！初期消火は殆ど効果がなく、" +
-                  "又消防署への連絡も遅れてしまった為、被害の拡大を防ぎきれなかった" +
-                  "ようです。誠に無念ながら、" + std::to_string(spared + 1) +
-                  "が全焼してしまいました！",
+    tellStore(w, t, kCueDown, translate("fires", "火災"),
+              formatText(translate("fires",
+                                   "%1で火災が発生しました！初期消火は殆ど効果がなく、"
+                                   "又消防署への連絡も遅れてしまった為、被害の拡大を防ぎき"
+                                   "れなかったようです。誠に無念ながら、%2が全焼してしま"
+                                   "いました！"),
+                         {t.name.view(), std::to_string(spared + 1)}),
               false, kFaceCry);
     return false;
   }
@@ -66,11 +72,13 @@ bool fireAt(IncidentPass& p, Ttempo& t) {
   t.init();
   w.kaichou.TempoSort();
   w.ui().pointBlockWindowAt(row, column);
-  tell(w, kCueDown, "大火災",
-       "た、大変です！" + name + "で大規模な火災が発生しました！" +
-           "数日来の乾燥した空気のせいで、火の回りが思いのほか早かったようで、" +
-           "消防隊の必死の消火作業も空しく店舗は焼け落ちてしまいました．．．" +
-           "ご愁傷様でした．．．。",
+  tell(w, kCueDown, translate("fires", "大火災"),
+       formatText(translate("fires",
+                            "た、大変です！%1で大規模な火災が発生しました！"
+                            "数日来の乾燥した空気のせいで、火の回りが思いのほか早かったよ"
+                            "うで、消防隊の必死の消火作業も空しく店舗は焼け落ちてしまいま"
+                            "した．．．ご愁傷様でした．．．。"),
+                  {name}),
        false, kFaceCry);
   return true;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "base/translation.h"
 #include "world/incident_support.h"
 #include "world/store_incidents.h"
 
@@ -82,12 +83,21 @@ bool GangAttack(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
       addCash(w, -loss);
       t.setManzoku(t.manzoku - rng.randInt(10));
       t.setSenren(t.senren - rng.randInt(10));
-      std::string text = t.name.str() + "にて、" + d.name.str() + "が漁山泊に攻略されました！";
-      if (foundIllegal)
-        text += "調査によると、どうやらこの台のゲーム性には元々違法性があったようです！";
-      text += "被害を受けた台数は" + std::to_string(islands) + "0台、被害金額は" + amount(loss) +
-              "に昇っています！";
-      tellStore(w, t, kCueDown, "漁山泊の襲撃", text, true, kFacePanic);
+      // The count is of islands, ten machines each.
+      const std::string machines = std::to_string(islands) + "0";
+      const std::string text =
+          foundIllegal
+              ? formatText(
+                    translate("gang_attack",
+                              "%1にて、%2が漁山泊に攻略されました！調査によると、どうやらこの"
+                              "台のゲーム性には元々違法性があったようです！被害を受けた台数は"
+                              "%3台、被害金額は%4に昇っています！"),
+                    {t.name.view(), d.name.view(), machines, amount(loss)})
+              : formatText(translate("gang_attack",
+                                     "%1にて、%2が漁山泊に攻略されました！被害を受け"
+                                     "た台数は%3台、被害金額は%4に昇っています！"),
+                           {t.name.view(), d.name.view(), machines, amount(loss)});
+      tellStore(w, t, kCueDown, translate("gang_attack", "漁山泊の襲撃"), text, true, kFacePanic);
       if (foundIllegal) {
         p.illegalFound = true;
         p.illegalModel = d;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/translation.h"
 #include "world/incidents.h"
 #include "world/monthly_pass.h"
 #include "world/seasonal_events.h"
@@ -12,7 +13,9 @@ namespace gm {
 
 bool ConfirmEndOfMonth(tworld& world) {
   if (!world.options().tellmsg) return true;
-  return world.ui().message("命令終了", "以上で今月の指示は終了ですか？", false, true, kFaceNormal);
+  return world.ui().message(translate("month_end", "命令終了"),
+                            translate("month_end", "以上で今月の指示は終了ですか？"), false, true,
+                            kFaceNormal);
 }
 
 void MonthStepA(tworld& world) {
@@ -82,14 +85,17 @@ GameEndResult GameEndCheck(tworld& world) {
     shutDown(world);
     if (world.month == 7) {
       world.ui().message(
-          "辞任",
-          "六ヶ月を経ても店舗を出店していないあなたは、役員会議により辞任に追い込まれ"
-          "ました．．．。残念ですがこれまでのようです。お疲れ様でした．．．。",
+          translate("month_end", "辞任"),
+          translate("month_end",
+                    "六ヶ月を経ても店舗を出店していないあなたは、役員会議により辞任に追い込まれ"
+                    "ました．．．。残念ですがこれまでのようです。お疲れ様でした．．．。"),
           false, false, kFaceCry);
     } else {
-      world.ui().message("撤退",
-                         "店舗が一軒も無くなってしまいました．．．" + company +
-                             "の命運は尽きたようです。お疲れ様でした．．．。",
+      world.ui().message(translate("month_end", "撤退"),
+                         formatText(translate("month_end",
+                                              "店舗が一軒も無くなってしまいました．．．%1の命運は"
+                                              "尽きたようです。お疲れ様でした．．．。"),
+                                    {company}),
                          false, false, kFaceCry);
     }
   }
@@ -97,9 +103,12 @@ GameEndResult GameEndCheck(tworld& world) {
   if (world.kaichou.sikin <= Money()) {
     result.cashTestFired = true;
     shutDown(world);
-    world.ui().message("倒産",
-                       "とうとう資金が底を突きました。これ以上の経営は不可能です。我が" + company +
-                           "は" + "事実上倒産と相成りました。お疲れ様でした．．．。",
+    world.ui().message(translate("month_end", "倒産"),
+                       formatText(translate("month_end",
+                                            "とうとう資金が底を突きました。これ以上の経営は不可能"
+                                            "です。我が%1は事実上倒産と相成りました。お疲れ様でし"
+                                            "た．．．。"),
+                                  {company}),
                        true, false, kFaceCry);
   }
 
@@ -110,10 +119,11 @@ GameEndResult GameEndCheck(tworld& world) {
 std::string EndingText(const tworld& world) {
   const YearMonth date = MonthToDate(world.month);
   const std::string city(world.cityName.view());
-  return "．．．" + std::to_string(date.year) + "年" + std::to_string(date.month) + "月、" +
-         std::string(world.kaichou.ownername.view()) + "は" + city + "における競合に勝ち残った。" +
-         "\n" + " " + std::string(world.kaichou.kaishaname.view()) + "は" + city +
-         "を制覇した．．．";
+  return formatText(translate("month_end",
+                              "．．．%1年%2月、%3は%4における競合に勝ち残った。\n"
+                              " %5は%4を制覇した．．．"),
+                    {std::to_string(date.year), std::to_string(date.month),
+                     world.kaichou.ownername.view(), city, world.kaichou.kaishaname.view()});
 }
 
 GameEndResult PlayMonth(tworld& world) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/rating.h"
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
@@ -66,13 +67,16 @@ bool NewGraduates(tworld& world) {
   const GraduateIntake g = DrawGraduates(world);
   Frontend& ui = world.ui();
   if (g.count == 0) {
-    ui.message("新入社員", "今年は一人も新入社員はおりませんでした。", false, false, kFaceCry);
+    ui.message(translate("new_graduates", "新入社員"),
+               translate("new_graduates", "今年は一人も新入社員はおりませんでした。"), false, false,
+               kFaceCry);
     return true;
   }
-  ui.message("新入社員",
-             "今年は" + formatGrouped(int64_t{g.count}) + "名の新卒者が" +
-                 company.kaishaname.str() + "への入社を希望しています。",
-             false, false, kFaceSmile);
+  ui.message(
+      translate("new_graduates", "新入社員"),
+      formatText(translate("new_graduates", "今年は%1名の新卒者が%2への入社を希望しています。"),
+                 {formatGrouped(int64_t{g.count}), company.kaishaname.view()}),
+      false, false, kFaceSmile);
   ui.offerGraduates({g.men, g.women, g.moral, g.skill});
   return true;
 }

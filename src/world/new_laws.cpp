@@ -5,25 +5,34 @@
 #include <array>
 #include <string>
 
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, kLawCount> kExplanations = {
-    "ぱちんこ店の一日の営業時間は最大２４時間まで延長する事ができる。",
-    "特殊景品（換金可能な景品）を第三者の業者を介在させる事なく自社内で流通させる事ができる。",
-    "ぱちんこ店において、明らかに換金行為を目的とした特殊景品は、これを販売、交換してはならない。",
-    "景品として有価証券及びそれに類する物を販売する事は、これを許可する。",
-    "一般景品の販売単価の上限を、従来の１万円から２万５千円に引き上げる。",
-    "一般景品の販売単価の上限を、従来の１万円から３千円に引き下げる。",
-    "ぱちんこ店は法定公休として毎月最低８日はその営業を休止しなければならない。",
-    "ぱちんこ店はその純益に対し毎月１５％のぱちんこ税を納付しなければならない。",
-    "機械台の製造・販売はどのような法人であってもその正当な権利は保証され、"
-    "市場に自由に参入できる。",
-    "機械台を製造する者は、その機械台を適正に廃棄処理できる設備を有し、"
-    "なおかつ廃棄処理が適正に行われる事を監督・指導し、その努力を怠ってはならない。",
+constexpr std::array<const char*, kLawCount> kExplanations = {
+    GM_TR_NOOP("new_laws", "ぱちんこ店の一日の営業時間は最大２４時間まで延長する事ができる。"),
+    GM_TR_NOOP(
+        "new_laws",
+        "特殊景品（換金可能な景品）を第三者の業者を介在させる事なく自社内で流通させる事ができる。"),
+    GM_TR_NOOP("new_laws",
+               "ぱちんこ店において、明らかに換金行為を目的とした特殊景品は、これを販売、交換しては"
+               "ならない。"),
+    GM_TR_NOOP("new_laws", "景品として有価証券及びそれに類する物を販売する事は、これを許可する。"),
+    GM_TR_NOOP("new_laws", "一般景品の販売単価の上限を、従来の１万円から２万５千円に引き上げる。"),
+    GM_TR_NOOP("new_laws", "一般景品の販売単価の上限を、従来の１万円から３千円に引き下げる。"),
+    GM_TR_NOOP("new_laws",
+               "ぱちんこ店は法定公休として毎月最低８日はその営業を休止しなければならない。"),
+    GM_TR_NOOP("new_laws",
+               "ぱちんこ店はその純益に対し毎月１５％のぱちんこ税を納付しなければならない。"),
+    GM_TR_NOOP("new_laws",
+               "機械台の製造・販売はどのような法人であってもその正当な権利は保証され、"
+               "市場に自由に参入できる。"),
+    GM_TR_NOOP("new_laws",
+               "機械台を製造する者は、その機械台を適正に廃棄処理できる設備を有し、"
+               "なおかつ廃棄処理が適正に行われる事を監督・指導し、その努力を怠ってはならない。"),
 };
 
 enum class Feeling { Any, Below, Above };
@@ -44,14 +53,14 @@ struct LawRule {
   int unrestLimit;
   Step fan;  // populated blocks: fan rate, then unrest
   Step unrest;
-  Step security;  // every block of the map
-  int cue;        // -1: no music at all
-  std::string_view closing;
+  Step security;        // every block of the map
+  int cue;              // -1: no music at all
+  const char* closing;  // nullptr: the text is made when the law comes
   int face;
 };
 
-constexpr std::string_view kRipples =
-    "各所で波紋を広げています。法案の詳細は地区概略をご覧ください。";
+constexpr const char* kRipples =
+    GM_TR_NOOP("new_laws", "各所で波紋を広げています。法案の詳細は地区概略をご覧ください。");
 
 constexpr uint16_t kExchangePair = kLawExchangeEased | kLawExchangeBanned;
 constexpr uint16_t kPrizePair = kLawPrizeLimitUp | kLawPrizeLimitDown;
@@ -60,25 +69,25 @@ constexpr uint16_t kPrizePair = kLawPrizeLimitUp | kLawPrizeLimitDown;
 constexpr std::array<LawRule, kLawCount> kRules = {{
   // bit, blocked by, draw, below, after month, feeling, fan, unrest, security, cue; closing, face
   {0, kLawLongHours,        300, 10, 84,  Feeling::Below, 25, {},       {},       {},       kCueYes,
-   "来月からの収益アップに期待しましょう。法案の詳細は地区概略をご覧ください。", kFaceLaugh},
+   GM_TR_NOOP("new_laws", "来月からの収益アップに期待しましょう。法案の詳細は地区概略をご覧ください。"), kFaceLaugh},
   {1, kExchangePair,        300, 10, 72,  Feeling::Below, 20, {20, 1},  {5, -1},  {10, -1}, kCueYes,
    kRipples, kFaceLaugh},
   {2, kExchangePair,        300, 10, 72,  Feeling::Above, 40, {35, -1}, {3, 1},   {10, 1},  kCueDown,
    kRipples, kFaceCry},
   {3, kLawSecurities,       300, 10, 6,   Feeling::Below, 10, {5, 1},   {2, -1},  {5, -1},  kCueUp,
-   "お客様も喜ばれる事でしょう。法案の詳細は地区概略をご覧ください。", kFaceLaugh},
+   GM_TR_NOOP("new_laws", "お客様も喜ばれる事でしょう。法案の詳細は地区概略をご覧ください。"), kFaceLaugh},
   {4, kPrizePair,           300, 10, 36,  Feeling::Below, 25, {7, 1},   {4, 1},   {6, -1},  kCueUp,
-   "より景品を充実させる事ができますね。法案の詳細は地区概略をご覧ください。", kFaceLaugh},
+   GM_TR_NOOP("new_laws", "より景品を充実させる事ができますね。法案の詳細は地区概略をご覧ください。"), kFaceLaugh},
   {5, kPrizePair,           300, 10, 36,  Feeling::Above, 40, {10, -1}, {2, -1},  {4, 1},   kCueDown,
-   "景品出庫の減少が懸念されます。法案の詳細は地区概略をご覧ください。", kFaceCry},
+   GM_TR_NOOP("new_laws", "景品出庫の減少が懸念されます。法案の詳細は地区概略をご覧ください。"), kFaceCry},
   {6, kLawClosedDays,       300, 10, 60,  Feeling::Above, 50, {10, -1}, {3, -1},  {5, 1},   kCueDown,
-   "今後の収益減が懸念されます。法案の詳細は地区概略をご覧ください。", kFaceCry},
+   GM_TR_NOOP("new_laws", "今後の収益減が懸念されます。法案の詳細は地区概略をご覧ください。"), kFaceCry},
   {7, kLawPachinkoTax,      300, 10, 120, Feeling::Any,   0,  {3, -1},  {5, -1},  {3, 1},   -1,
    kRipples, kFaceNormal},
   {8, kLawFreeManufacture,  100, 50, 36,  Feeling::Any,   0,  {},       {},       {},       kCueUp,
-   {}, kFaceSmile},
+   nullptr, kFaceSmile},
   {9, kLawMakerLiability,   300, 10, 72,  Feeling::Any,   0,  {},       {3, -1},  {3, 1},   kCueUp,
-   "今後はいつでも台の廃棄をメーカーに依頼する事ができるようになります。", kFaceLaugh},
+   GM_TR_NOOP("new_laws", "今後はいつでも台の廃棄をメーカーに依頼する事ができるようになります。"), kFaceLaugh},
 }};
 // clang-format on
 
@@ -124,34 +133,39 @@ void applyToBlocks(tworld& world, const LawRule& rule) {
 
 // Free manufacture brings every absent maker in at once; the closing text names them.
 std::string openTheMarket(tworld& world) {
-  std::string text = "新たに";
+  std::string names;
   for (Tmaker& m : world.makers) {
     if (m.shijou) continue;
     m.shijou = true;
-    text += "「" + std::string(m.name()) + "」";
+    names +=
+        names.empty()
+            ? formatText(translate("new_laws", "「%1」"), {m.name()})
+            : formatText(translate("new_laws", "「%1」", "a further name of the list"), {m.name()});
   }
-  return text + "が" + world.cityName.str() + "の市場に参入します。";
+  return formatText(translate("new_laws", "新たに%1が%2の市場に参入します。"),
+                    {names, world.cityName.view()});
 }
 
 void enact(tworld& world, const LawRule& rule) {
   world.laws = static_cast<uint16_t>(world.laws | (1u << rule.bit));
   applyToBlocks(world, rule);
-  const std::string closing = rule.bit == 8 ? openTheMarket(world) : std::string(rule.closing);
+  const std::string closing =
+      rule.closing == nullptr ? openTheMarket(world) : translate("new_laws", rule.closing);
   Frontend& ui = world.ui();
   // The overview shows the new law while the player reads that he may look it up there.
   ui.cityChanged();
   if (rule.cue >= 0) ui.playCue(rule.cue);
-  ui.message("新法制定",
-             world.cityName.str() + "市議会で新法「" + std::string(lawName(rule.bit)) +
-                 "」が可決、制定されました！" + closing,
+  ui.message(translate("new_laws", "新法制定"),
+             formatText(translate("new_laws", "%1市議会で新法「%2」が可決、制定されました！%3"),
+                        {world.cityName.view(), lawName(rule.bit), closing}),
              false, false, rule.face);
   if (rule.cue >= 0) ui.playCue(kCueMain);
 }
 
 }  // namespace
 
-std::string_view lawExplanation(int bit) {
-  return bit >= 0 && bit < kLawCount ? kExplanations[bit] : std::string_view();
+std::string lawExplanation(int bit) {
+  return bit >= 0 && bit < kLawCount ? translate("new_laws", kExplanations[bit]) : std::string();
 }
 
 int NewLaws(tworld& world) {

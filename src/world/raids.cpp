@@ -4,6 +4,7 @@
 // second raid passes it by.
 #include <string>
 
+#include "base/translation.h"
 #include "world/incident_odds.h"
 #include "world/incident_support.h"
 
@@ -25,9 +26,8 @@ struct RaidRule {
   Reach reach;       // the neighbourhood's blocks that hear of it:
   int unrest;        // unrest + RandInt(unrest), fan rate - RandInt(fans)
   int fans;
-  int months;  // suspended until the month number + months
-  std::string_view finding;
-  std::string_view sentence;
+  int months;          // suspended until the month number + months
+  const char* report;  // %1 the store, %2 the bail
 };
 
 constexpr RaidRule kRomRaid = {
@@ -42,8 +42,10 @@ constexpr RaidRule kRomRaid = {
     .unrest = 5,
     .fans = 10,
     .months = kRomRaidMonths,
-    .finding = "台に裏ロムを取り付けて営業を行っていた事実が発覚してしまいました！",
-    .sentence = "当該店舗は３ヶ月間の営業停止処分を受け、また、保釈金として",
+    .report = GM_TR_NOOP("raids",
+                         "%1がガサ入れされ、台に裏ロムを取り付けて営業を行っていた事実が発覚して"
+                         "しまいました！当該店舗は３ヶ月間の営業停止処分を受け、また、保釈金として"
+                         "%2を支払いました。"),
 };
 
 constexpr RaidRule kJackpotRaid = {
@@ -58,8 +60,10 @@ constexpr RaidRule kJackpotRaid = {
     .unrest = 9,
     .fans = 40,
     .months = kJackpotRaidMonths,
-    .finding = "特賞操作システムを設置運営していた事実が発覚してしまいました！",
-    .sentence = "当該店舗は６ヶ月間の営業停止処分を受け、また、保釈金として",
+    .report = GM_TR_NOOP("raids",
+                         "%1がガサ入れされ、特賞操作システムを設置運営していた事実が発覚してしまい"
+                         "ました！当該店舗は６ヶ月間の営業停止処分を受け、また、保釈金として%2を支"
+                         "払いました。"),
 };
 
 void raid(IncidentPass& p, const RaidRule& rule) {
@@ -95,10 +99,9 @@ void raid(IncidentPass& p, const RaidRule& rule) {
     stainNeighbourhood(w, t, rule.reach, rule.unrest, rule.fans);
     t.teishiMonth = w.month + rule.months;
     t.setJoutai(kSuspended);
-    tellStore(w, t, kCueDown, "ガサ入れ",
-              t.name.str() + "がガサ入れされ、" + std::string(rule.finding) +
-                  std::string(rule.sentence) + amount(bail) + "を支払いました。",
-              true, kFacePanic);
+    tellStore(w, t, kCueDown, translate("raids", "ガサ入れ"),
+              formatText(translate("raids", rule.report), {t.name.view(), amount(bail)}), true,
+              kFacePanic);
   }
 }
 

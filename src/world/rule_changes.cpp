@@ -5,18 +5,21 @@
 
 #include <string>
 
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
 
 namespace {
 
-constexpr std::string_view kUnionTitle = "組合の規制";
-constexpr std::string_view kRevised = "組合の取り決めが改定されました。";
-
 void tell(tworld& world, std::string_view title, const std::string& text, int face) {
   world.ui().cityChanged();
   world.ui().message(title, text, false, false, face);
+}
+
+// The union's notices share their title.
+void tellUnion(tworld& world, const std::string& text, int face) {
+  tell(world, translate("rule_changes", "組合の規制"), text, face);
 }
 
 void reviseTax(tworld& world, int stores, int unrest) {
@@ -41,7 +44,9 @@ void reviseTax(tworld& world, int stores, int unrest) {
     }
   }
   if (world.taxRate != before)
-    tell(world, "税率改正", "税率が" + std::to_string(world.taxRate) + "％に改正されました。",
+    tell(world, translate("rule_changes", "税率改正"),
+         formatText(translate("rule_changes", "税率が%1％に改正されました。"),
+                    {std::to_string(world.taxRate)}),
          kFaceNormal);
 }
 
@@ -66,30 +71,38 @@ void reviseUnionHours(tworld& world, int stores, int unrest) {
     return;
   const std::string hours = std::to_string(world.DailyHours());
   if (world.unionHourCut == 0)
-    tell(world, kUnionTitle,
-         std::string(kRevised) + "組合による営業時間の規制は無くなり、一日の営業時間は" + hours +
-             "時間となりました。",
-         kFaceLaugh);
+    tellUnion(world,
+              formatText(translate("rule_changes",
+                                   "組合の取り決めが改定されました。組合による営業時間の規制は無く"
+                                   "なり、一日の営業時間は%1時間となりました。"),
+                         {hours}),
+              kFaceLaugh);
   else
-    tell(world, kUnionTitle,
-         std::string(kRevised) + "組合による営業時間の規制は" + std::to_string(world.unionHourCut) +
-             "時間" + "となり、一日の営業時間は" + hours + "時間となりました。",
-         kFaceNormal);
+    tellUnion(world,
+              formatText(translate("rule_changes",
+                                   "組合の取り決めが改定されました。組合による営業時間の規制は%1時"
+                                   "間となり、一日の営業時間は%2時間となりました。"),
+                         {std::to_string(world.unionHourCut), hours}),
+              kFaceNormal);
 }
 
 void reviseUnionDays(tworld& world, int stores, int unrest) {
   if (!reviseCut(world, stores, unrest, 76, &tworld::unionDayCut, &tworld::SetUnionDayCut)) return;
   const std::string days = std::to_string(world.BusinessDays());
   if (world.unionDayCut == 0)
-    tell(world, kUnionTitle,
-         std::string(kRevised) + "組合による営業日数の規制は無くなり、月の営業日数は" + days +
-             "日となりました。",
-         kFaceLaugh);
+    tellUnion(world,
+              formatText(translate("rule_changes",
+                                   "組合の取り決めが改定されました。組合による営業日数の規制は無く"
+                                   "なり、月の営業日数は%1日となりました。"),
+                         {days}),
+              kFaceLaugh);
   else
-    tell(world, kUnionTitle,
-         std::string(kRevised) + "組合による営業日数の規制は" + std::to_string(world.unionDayCut) +
-             "日" + "となり、月の営業日数は" + days + "日となりました。",
-         kFaceNormal);
+    tellUnion(world,
+              formatText(translate("rule_changes",
+                                   "組合の取り決めが改定されました。組合による営業日数の規制は%1日"
+                                   "となり、月の営業日数は%2日となりました。"),
+                         {std::to_string(world.unionDayCut), days}),
+              kFaceNormal);
 }
 
 // One of the two exchange limits (pachinko: 0..6, slot: 0..3, the top meaning no limit). A
@@ -122,14 +135,18 @@ void reviseExchangeLimit(tworld& world, int unrest, bool slot) {
   }
   // The union's notice speaks of the pachinko rate for the slot limit too.
   if (limit == top)
-    tell(world, kUnionTitle,
-         std::string(kRevised) + "組合によるパチンコ交換率の規制は無くなりました。", kFaceLaugh);
+    tellUnion(world,
+              translate("rule_changes",
+                        "組合の取り決めが改定されました。組合によるパチンコ交換率"
+                        "の規制は無くなりました。"),
+              kFaceLaugh);
   else
-    tell(world, kUnionTitle,
-         std::string(kRevised) + "組合によるパチンコ交換率の規制は" +
-             std::string(slot ? slotRateName(limit) : pachinkoRateName(limit)) +
-             "までとなりました。",
-         kFaceNormal);
+    tellUnion(world,
+              formatText(translate("rule_changes",
+                                   "組合の取り決めが改定されました。組合によるパ"
+                                   "チンコ交換率の規制は%1までとなりました。"),
+                         {slot ? slotRateName(limit) : pachinkoRateName(limit)}),
+              kFaceNormal);
 }
 
 int rivalStoresInUse(const tworld& world) {

@@ -2,6 +2,7 @@
 // order in which they come.
 #include "world/seasonal_events.h"
 
+#include "base/translation.h"
 #include "company/construction_end.h"
 #include "store/catalogue.h"
 #include "world/donation.h"
@@ -16,9 +17,13 @@ namespace gm {
 void BonusSeasonNotice(tworld& world) {
   const int m = CalendarMonth(world.month);
   if ((m != 6 && m != 12) || !world.options().bonushoukoku) return;
-  world.ui().message("ボーナスシーズン",
-                     std::string("今月は") + (m == 6 ? "夏期" : "冬期") + "ボーナスシーズンです。" +
-                         "店舗の大入りに大いに期待しましょう。",
+  world.ui().message(translate("seasonal_events", "ボーナスシーズン"),
+                     m == 6 ? translate("seasonal_events",
+                                        "今月は夏期ボーナスシーズンです。店舗の大入りに大いに期待し"
+                                        "ましょう。")
+                            : translate("seasonal_events",
+                                        "今月は冬期ボーナスシーズンです。店舗の大入りに大いに期待し"
+                                        "ましょう。"),
                      false, false, kFaceLaugh);
 }
 

@@ -5,21 +5,29 @@
 #include <array>
 #include <string>
 
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
 
 namespace {
 
-constexpr std::array<std::array<std::string_view, 4>, 4> kCourses = {{
-    {"諸葛兄弟に見る人材論", "現代経営兵法", "Lets Try！ 禅", "ゲージの歴史"},
-    {"理想の組織・実践編", "古代算術法を学ぶ", "偉人・奇人達の足跡", "発明の必然と発見の偶然"},
-    {"「忠誠」の感情的・論理的側面", "尊徳の憂鬱", "人格の深淵", "愛すべき娯楽"},
-    {"イデオロギーの誕生と破滅", "智の桃源郷", "ヒトの遺伝的個性", "人間工学の基礎・応用"},
+constexpr std::array<std::array<const char*, 4>, 4> kCourses = {{
+    {GM_TR_NOOP("seminar", "諸葛兄弟に見る人材論"), GM_TR_NOOP("seminar", "現代経営兵法"),
+     GM_TR_NOOP("seminar", "Lets Try！ 禅"), GM_TR_NOOP("seminar", "ゲージの歴史")},
+    {GM_TR_NOOP("seminar", "理想の組織・実践編"), GM_TR_NOOP("seminar", "古代算術法を学ぶ"),
+     GM_TR_NOOP("seminar", "偉人・奇人達の足跡"), GM_TR_NOOP("seminar", "発明の必然と発見の偶然")},
+    {GM_TR_NOOP("seminar", "「忠誠」の感情的・論理的側面"), GM_TR_NOOP("seminar", "尊徳の憂鬱"),
+     GM_TR_NOOP("seminar", "人格の深淵"), GM_TR_NOOP("seminar", "愛すべき娯楽")},
+    {GM_TR_NOOP("seminar", "イデオロギーの誕生と破滅"), GM_TR_NOOP("seminar", "智の桃源郷"),
+     GM_TR_NOOP("seminar", "ヒトの遺伝的個性"), GM_TR_NOOP("seminar", "人間工学の基礎・応用")},
 }};
 
-constexpr std::array<std::string_view, 4> kQualityNames = {"統率力が", "知性が", "魅力が",
-                                                           "鑑定眼が"};
+// What the course raised, by course position: %1 is the gain.
+constexpr std::array<const char*, 4> kGains = {GM_TR_NOOP("seminar", "統率力が%1向上しました！"),
+                                               GM_TR_NOOP("seminar", "知性が%1向上しました！"),
+                                               GM_TR_NOOP("seminar", "魅力が%1向上しました！"),
+                                               GM_TR_NOOP("seminar", "鑑定眼が%1向上しました！")};
 
 int32_t& quality(tkaichou& k, int position) {
   switch (position) {
@@ -49,9 +57,9 @@ void raise(tkaichou& k, int position, int64_t v) {
 
 }  // namespace
 
-std::string_view seminarCourseName(int set, int position) {
+std::string seminarCourseName(int set, int position) {
   if (set < 0 || set > 3 || position < 0 || position > 3) return {};
-  return kCourses[set][position];
+  return translate("seminar", kCourses[set][position]);
 }
 
 int Seminar(tworld& world) {
@@ -62,13 +70,16 @@ int Seminar(tworld& world) {
   if (chance != 1 || (m != 5 && m != 11) || company.TempoKazu().used == 0) return -1;
 
   Frontend& ui = world.ui();
-  if (!ui.message("経営者セミナー",
-                  world.cityName.str() + "で経営者セミナーが開かれています。講習料金は" +
-                      std::to_string(kSeminarFee) + "ですが、参加しますか？",
+  if (!ui.message(translate("seminar", "経営者セミナー"),
+                  formatText(translate("seminar",
+                                       "%1で経営者セミナーが開かれています。講習料金は"
+                                       "%2ですが、参加しますか？"),
+                             {world.cityName.view(), std::to_string(kSeminarFee)}),
                   true, true, kFaceNormal))
     return -1;
   if (!company.Shiharai(kSeminarFee)) {
-    ui.message("資金不足", "資金が足りません。", true, false, kFaceCry);
+    ui.message(translate("seminar", "資金不足"), translate("seminar", "資金が足りません。"), true,
+               false, kFaceCry);
     return -1;
   }
 
@@ -83,7 +94,7 @@ int Seminar(tworld& world) {
   }
   SeminarOffer offer;
   for (int entry = 0; entry < 4; ++entry)
-    offer.courses[entry] = std::string(kCourses[set][order[entry]]);
+    offer.courses[entry] = seminarCourseName(set, order[entry]);
   offer.karisuma = company.karisuma;
   offer.chisei = company.chisei;
   offer.tousotu = company.tousotu;
@@ -97,13 +108,14 @@ int Seminar(tworld& world) {
   raise(company, position, int64_t{before} + step);
   const int gain = quality(company, position) - before;
   if (gain <= 0) {
-    ui.message("講習終了", "あまり変わり映えしませんね．．．ちゃんと勉強したんですか？", false,
-               false, kFaceAngry);
+    ui.message(translate("seminar", "講習終了"),
+               translate("seminar", "あまり変わり映えしませんね．．．ちゃんと勉強したんですか？"),
+               false, false, kFaceAngry);
   } else {
     ui.playCue(kCueUp);
-    ui.message("講習終了",
-               std::string(kQualityNames[position]) + std::to_string(gain) + "向上しました！",
-               false, false, kFaceLaugh);
+    ui.message(translate("seminar", "講習終了"),
+               formatText(translate("seminar", kGains[position]), {std::to_string(gain)}), false,
+               false, kFaceLaugh);
   }
   ui.playCue(kCueMain);
   return gain;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
+#include <string>
 
 namespace gm {
 
@@ -11,8 +11,9 @@ class tworld;
 
 inline constexpr int64_t kSeminarFee = 500;  // thousands of yen
 
-// Course `position` (0 leadership, 1 intelligence, 2 charm, 3 appraisal) of course set 0..3.
-std::string_view seminarCourseName(int set, int position);
+// Course `position` (0 leadership, 1 intelligence, 2 charm, 3 appraisal) of course set 0..3, as
+// the player reads it.
+std::string seminarCourseName(int set, int position);
 
 // Returns the quality's gain when the president took a course, or -1 when he did not.
 int Seminar(tworld& world);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/translation.h"
 #include "world/incident_support.h"
 #include "world/store_incidents.h"
 
@@ -27,11 +28,13 @@ bool Robbery(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
     t.setManzoku(t.manzoku + rng.randInt(5));
     t.setChimei(t.chimei + (rng.randInt(5) + 3));
     addSkill(t, -rng.randInt(4));
-    tellStore(w, t, kCueUp, "強盗",
-              t.name.str() + "で強盗事件が発生しました！ですが、スタッフに" +
-                  "よって犯人は取り押さえられ、強盗は未遂に終わりました！" +
-                  "良いスタッフに恵まれましたね。",
-              false, kFaceLaugh);
+    tellStore(
+        w, t, kCueUp, translate("store_crimes", "強盗"),
+        formatText(translate("store_crimes",
+                             "%1で強盗事件が発生しました！ですが、スタッフによって犯人は取り押さえ"
+                             "られ、強盗は未遂に終わりました！良いスタッフに恵まれましたね。"),
+                   {t.name.view()}),
+        false, kFaceLaugh);
     return true;
   }
   // A day's takings, or a thousand at least when the store took little.
@@ -40,11 +43,14 @@ bool Robbery(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   t.setChimei(t.chimei + (rng.randInt(5) + 3));
   addSkill(t, rng.randInt(4));
   addCash(w, -loss);
-  tellStore(w, t, kCueDown, "強盗事件",
-            t.name.str() + "で強盗事件が発生しました！当日のスタッフの対処は" +
-                "後手後手にまわり、残念ながら、犯人は逃走に成功して" + "しまいました！被害額は" +
-                amount(loss) + "にのぼっております。",
-            true, kFacePanic);
+  tellStore(
+      w, t, kCueDown, translate("store_crimes", "強盗事件"),
+      formatText(
+          translate("store_crimes",
+                    "%1で強盗事件が発生しました！当日のスタッフの対処は後手後手にまわり、残念ながら"
+                    "、犯人は逃走に成功してしまいました！被害額は%2にのぼっております。"),
+          {t.name.view(), amount(loss)}),
+      true, kFacePanic);
   return true;
 }
 
@@ -63,11 +69,15 @@ bool Burglary(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   addMoral(t, -rng.randInt(5));
   const int loss = Jitter(std::max(takingsShare(t, 24), 1000), rng);
   addCash(w, -loss);
-  tellStore(w, t, kCueDown, "泥棒",
-            t.name.str() + "で、深夜、泥棒に入られました！犯人は景品など数百点を" +
-                "を物色し、逃走した模様で、当該店舗は防犯対策が甘かった" +
-                "と言わざるを得ません！被害額は" + amount(loss) + "にのぼっております。",
-            true, kFaceCry);
+  tellStore(
+      w, t, kCueDown, translate("store_crimes", "泥棒"),
+      formatText(
+          translate(
+              "store_crimes",
+              "%1で、深夜、泥棒に入られました！犯人は景品など数百点をを物色し、逃走した模様で、当該"
+              "店舗は防犯対策が甘かったと言わざるを得ません！被害額は%2にのぼっております。"),
+          {t.name.view(), amount(loss)}),
+      true, kFaceCry);
   return true;
 }
 
@@ -82,11 +92,14 @@ bool Drunk(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   t.setManzoku(t.manzoku - (rng.randInt(3) + 2));
   addSkill(t, 3);
   addMoral(t, -5);
-  tellStore(w, t, kCueDown, "酔っ払いの侵入",
-            t.name.str() + "で、近くの繁華街で泥酔していた酔っ払いが店舗内で暴れ" +
-                "るという事件がありました。被害はわずかですが、" +
-                "店舗のイメージダウンに繋がるかもしれません。",
-            false, kFaceCry);
+  tellStore(
+      w, t, kCueDown, translate("store_crimes", "酔っ払いの侵入"),
+      formatText(
+          translate("store_crimes",
+                    "%1で、近くの繁華街で泥酔していた酔っ払いが店舗内で暴れるという事件がありました"
+                    "。被害はわずかですが、店舗のイメージダウンに繋がるかもしれません。"),
+          {t.name.view()}),
+      false, kFaceCry);
   return true;
 }
 
@@ -107,11 +120,15 @@ bool Quarrel(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   t.setChimei(t.chimei + rng.randInt(4));
   const int loss = Jitter(t.kibo * 50 + 50, rng);
   addCash(w, -loss);
-  tellStore(w, t, kCueDown, "喧嘩",
-            t.name.str() + "で、スタッフとお客様が激しく口論し合い、" +
-                "一時店内は騒然となりました！事後処理などで損害額が" + amount(loss) +
-                "ほどありました。スタッフへの影響と、" + "店舗のイメージダウンが懸念されます。",
-            true, kFaceCry);
+  tellStore(
+      w, t, kCueDown, translate("store_crimes", "喧嘩"),
+      formatText(
+          translate(
+              "store_crimes",
+              "%1で、スタッフとお客様が激しく口論し合い、一時店内は騒然となりました！事後処理などで"
+              "損害額が%2ほどありました。スタッフへの影響と、店舗のイメージダウンが懸念されます。"),
+          {t.name.view(), amount(loss)}),
+      true, kFaceCry);
   return true;
 }
 
@@ -129,10 +146,13 @@ bool Cheats(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
     addSkill(t, -(rng.randInt(3) + 2));
     addMoral(t, rng.randInt(3) + 1);
     t.setManzoku(t.manzoku - (rng.randInt(4) + 1));
-    tellStore(w, t, kCueUp, "ゴト師捕縛",
-              t.name.str() + "で営業中ゴト行為を働いていた男を、スタッフが見事取り押さえました！" +
-                  "事件後、ゴト師を警察に引き渡し、店舗には損害はありませんでした。",
-              false, kFaceLaugh);
+    tellStore(
+        w, t, kCueUp, translate("store_crimes", "ゴト師捕縛"),
+        formatText(translate("store_crimes",
+                             "%1で営業中ゴト行為を働いていた男を、スタッフが見事取り押さえました！"
+                             "事件後、ゴト師を警察に引き渡し、店舗には損害はありませんでした。"),
+                   {t.name.view()}),
+        false, kFaceLaugh);
     return true;
   }
   const int loss = (rng.randInt(100) + f.machines) * 10;
@@ -140,11 +160,13 @@ bool Cheats(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   addSkill(t, rng.randInt(3) + 2);
   addMoral(t, -(rng.randInt(3) + 2));
   t.setManzoku(t.manzoku + (rng.randInt(4) + 1));
-  tellStore(w, t, kCueDown, "ゴト師",
-            t.name.str() + "で営業中ゴト行為が行われた事実が判明しました！" +
-                "残念ながらゴト師の捕縛には至っておりません。" + "調査の結果" + amount(loss) +
-                "の被害を受けたのがわかりました。",
-            true, kFacePanic);
+  tellStore(
+      w, t, kCueDown, translate("store_crimes", "ゴト師"),
+      formatText(translate("store_crimes",
+                           "%1で営業中ゴト行為が行われた事実が判明しました！残念ながらゴト師の捕縛"
+                           "には至っておりません。調査の結果%2の被害を受けたのがわかりました。"),
+                 {t.name.view(), amount(loss)}),
+      true, kFacePanic);
   return true;
 }
 
@@ -169,11 +191,14 @@ bool StaffBreach(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   else
     t.setZyosei(t.zyosei - 1);
   if (t.staffTotal() == 0) t.setJoutai(kWaiting);
-  tellStore(w, t, kCueDown, "スタッフの背任",
-            t.name.str() + "でスタッフの背任行為が発覚しました！" +
-                "どうやら客と協同で不正に出玉を出していたようです。このスタッフは" +
-                "懲戒免職処分としましたが、被害額が" + amount(loss) + "あったようです。",
-            false, kFaceCry);
+  tellStore(
+      w, t, kCueDown, translate("store_crimes", "スタッフの背任"),
+      formatText(
+          translate("store_crimes",
+                    "%1でスタッフの背任行為が発覚しました！どうやら客と協同で不正に出玉を出していた"
+                    "ようです。このスタッフは懲戒免職処分としましたが、被害額が%2あったようです。"),
+          {t.name.view(), amount(loss)}),
+      false, kFaceCry);
   return true;
 }
 
@@ -191,11 +216,14 @@ bool Shooting(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   t.setChimei(t.chimei + rng.randInt(10));
   const int loss = rng.randInt(t.kibo * 100 + 100) + 1000;
   addCash(w, -loss);
-  tellStore(w, t, kCueDown, "発砲事件",
-            t.name.str() + "で、" + "抗争中の暴力団組員らが店内で銃を発砲するという" +
-                "事件がありました！幸い怪我人は無く、被害も" + amount(loss) + "程度ですが、" +
-                "お客様やスタッフに大きな衝撃を与えています。",
-            true, kFacePanic);
+  tellStore(
+      w, t, kCueDown, translate("store_crimes", "発砲事件"),
+      formatText(
+          translate("store_crimes",
+                    "%1で、抗争中の暴力団組員らが店内で銃を発砲するという事件がありました！幸い怪我"
+                    "人は無く、被害も%2程度ですが、お客様やスタッフに大きな衝撃を与えています。"),
+          {t.name.view(), amount(loss)}),
+      true, kFacePanic);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "base/translation.h"
 #include "store/promotions.h"
 #include "world/incident_odds.h"
 #include "world/incident_support.h"
@@ -96,12 +97,16 @@ bool CmAward(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   addCash(w, 100000);
   t.setChimei(t.chimei + rng.randInt(10));
   addMoral(t, rng.randInt(10));
-  const std::string agency(promotionChoice(Promotion::TvAgency, t.hansoku.tvAgency).name);
+  const std::string agency = promotionChoiceName(Promotion::TvAgency, t.hansoku.tvAgency);
   tellStore(
-      w, t, kCueYes, "CM大賞受賞",
-      t.name.str() + "で" + agency +
-          "に委託して製作、放映されたコマーシャルが、この度デジタル・パーラー・アカデミーより" +
-          "「CM大賞」を授与され,賞金一億円を頂きました！" + agency + "に依頼して良かったですね！",
+      w, t, kCueYes, translate("store_incidents", "CM大賞受賞"),
+      formatText(
+          translate(
+              "store_incidents",
+              "%1で"
+              "%2に委託して製作、放映されたコマーシャルが、この度デジタル・パーラー・アカデミーより"
+              "「CM大賞」を授与され,賞金一億円を頂きました！%2に依頼して良かったですね！"),
+          {t.name.view(), agency}),
       false, kFaceLaugh);
   return true;
 }
@@ -122,10 +127,13 @@ bool WwwAward(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   t.setChimei(t.chimei + rng.randInt(5));
   addMoral(t, rng.randInt(10));
   tellStore(
-      w, t, kCueYes, "The Best Of World Wide Web Server受賞",
-      t.name.str() + "に設置しているホームページが" + "この度デジタル・パーラー・アカデミーより" +
-          "「The Best Of World Wide Web Server」の称号を授与され、賞金５０００万円を頂きました！" +
-          "スタッフも大変喜んでいますし、この調子でさらに良い店舗になって" + "いって欲しいですね。",
+      w, t, kCueYes, translate("store_incidents", "The Best Of World Wide Web Server受賞"),
+      formatText(translate("store_incidents",
+                           "%1に設置しているホームページがこの度デジタル・パーラー・アカデミーより"
+                           "「The Best Of World Wide Web "
+                           "Server」の称号を授与され、賞金５０００万円を頂きました！スタッフも大変"
+                           "喜んでいますし、この調子でさらに良い店舗になっていって欲しいですね。"),
+                 {t.name.view()}),
       false, kFaceLaugh);
   return true;
 }
@@ -144,9 +152,11 @@ bool SuccessfulEvent(IncidentPass& p, Ttempo& t, const StoreFigures&) {
   t.setSenren(t.senren + rng.randInt(5));
   t.setChimei(t.chimei + rng.randInt(5));
   addMoral(t, rng.randInt(5));
-  tellStore(w, t, kCueUp, "イベント大好評",
-            t.name.str() + "で開催しているイベントが好評を博しています。" +
-                "スタッフの頑張りにより期待いたしましょう。",
+  tellStore(w, t, kCueUp, translate("store_incidents", "イベント大好評"),
+            formatText(translate("store_incidents",
+                                 "%1で開催しているイベントが好評を博しています。スタッフの頑張りに"
+                                 "より期待いたしましょう。"),
+                       {t.name.view()}),
             false, kFaceLaugh);
   return true;
 }
@@ -169,11 +179,13 @@ bool ShillsExposed(IncidentPass& p, Ttempo& t, const StoreFigures&) {
   k.SetKarisuma(k.karisuma - (rng.randInt(3) + 3));
   k.SetTousotu(k.tousotu - (rng.randInt(3) + 3));
   stainNeighbourhood(w, t, Reach::EveryBlock, 5, 10);
-  tellStore(w, t, kCueDown, "サクラ発覚",
-            t.name.str() + "でサクラを" +
-                "雇っているのがバレてしまいました！どうやらスタッフの誰かが" +
-                "外部に情報を漏らしたようです！店舗の信用はガタ落ちです．．．。",
-            false, kFacePanic);
+  tellStore(
+      w, t, kCueDown, translate("store_incidents", "サクラ発覚"),
+      formatText(translate("store_incidents",
+                           "%1でサクラを雇っているのがバレてしまいました！どうやらスタッフの誰かが"
+                           "外部に情報を漏らしたようです！店舗の信用はガタ落ちです．．．。"),
+                 {t.name.view()}),
+      false, kFacePanic);
   return true;
 }
 
@@ -184,9 +196,11 @@ bool Hostility(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   if (!(feeling < f.u3) || !inMonths(p.calendarMonth, 7, 9) || !(crowd < f.o3 || f.park1))
     return false;
   addMoral(t, -(rng.randInt(5) + 4));
-  tellStore(p.world, t, kNoCue, "反感",
-            t.name.str() + "のスタッフが、市民の反感に怯えているようです。", false, kFaceAngry,
-            kNoCue);
+  tellStore(
+      p.world, t, kNoCue, translate("store_incidents", "反感"),
+      formatText(translate("store_incidents", "%1のスタッフが、市民の反感に怯えているようです。"),
+                 {t.name.view()}),
+      false, kFaceAngry, kNoCue);
   return true;
 }
 
@@ -197,9 +211,11 @@ bool Unease(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   if (!(f.s3 < fear) || !inMonths(p.calendarMonth, 10, 12) || !(f.d1 > 2 || crowd < f.o3))
     return false;
   addMoral(t, -(rng.randInt(5) + 4));
-  tellStore(p.world, t, kNoCue, "昏迷",
-            t.name.str() + "のスタッフが、周辺地域の治安に不安を覚えています。", false, kFaceAngry,
-            kNoCue);
+  tellStore(p.world, t, kNoCue, translate("store_incidents", "昏迷"),
+            formatText(translate("store_incidents",
+                                 "%1のスタッフが、周辺地域の治安に不安を覚えています。"),
+                       {t.name.view()}),
+            false, kFaceAngry, kNoCue);
   return true;
 }
 
@@ -212,7 +228,9 @@ bool Carelessness(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
       slip != 1 || f.age <= 12)
     return false;
   addSkill(t, -(rng.randInt(5) + 4));
-  tellStore(p.world, t, kNoCue, "退嬰", t.name.str() + "で、人為的なミスや事故が多発しています。",
+  tellStore(p.world, t, kNoCue, translate("store_incidents", "退嬰"),
+            formatText(translate("store_incidents", "%1で、人為的なミスや事故が多発しています。"),
+                       {t.name.view()}),
             false, kFaceAngry, kNoCue);
   return true;
 }
@@ -244,12 +262,15 @@ bool Riot(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   forSquare(w, t.blockY, t.blockX, 4,
             [&](Tchip& b) { b.SetSecurity(b.security - rng.randInt(6)); });
   // The count is of islands; a trailing zero makes it machines, ten to an island.
-  tellStore(w, t, kCueDown, "暴動発生",
-            "大変です！" + t.name.str() +
-                "の近辺で暴動が発生しました！暴徒と化した市民が店内で暴れまわり、" + "台が" +
-                std::to_string(destroyed) + "0台破壊されてしまいました！スタッフ" +
-                "も動揺しています。",
-            false, kFacePanic);
+  tellStore(
+      w, t, kCueDown, translate("store_incidents", "暴動発生"),
+      formatText(
+          translate(
+              "store_incidents",
+              "大変です！%1の近辺で暴動が発生しました！暴徒と化した市民が店内で暴れまわり、台が"
+              "%2台破壊されてしまいました！スタッフも動揺しています。"),
+          {t.name.view(), std::to_string(destroyed) + "0"}),
+      false, kFacePanic);
   return true;
 }
 
@@ -271,12 +292,14 @@ bool Television(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
     addMoral(t, -rng.randInt(8));
     forPopulatedSquare(w, t.blockY, t.blockX, 4,
                        [&](Tchip& b) { b.SetFanRate(b.fanRate - rng.randInt(8), w.laws); });
-    tellStore(w, t, kCueDown, "TV放映",
-              t.name.str() + "がテレビ中継" +
-                  "されています。何と、その内容は「緊急報道！空前のボッタクリ" +
-                  "パーラーの内情！豪華な店舗の裏面を突く」という物で、かなり店舗の悪い面を強調" +
-                  "した番組になっています！今月の実績が懸念されます。",
-              false, kFaceCry);
+    tellStore(
+        w, t, kCueDown, translate("store_incidents", "TV放映"),
+        formatText(translate("store_incidents",
+                             "%1がテレビ中継されています。何と、その内容は「緊急報道！空前のボッタ"
+                             "クリパーラーの内情！豪華な店舗の裏面を突く」という物で、かなり店舗の"
+                             "悪い面を強調した番組になっています！今月の実績が懸念されます。"),
+                   {t.name.view()}),
+        false, kFaceCry);
     return true;
   }
   t.setSenren(t.senren + rng.randInt(5));
@@ -284,11 +307,14 @@ bool Television(IncidentPass& p, Ttempo& t, const StoreFigures& f) {
   addMoral(t, rng.randInt(5));
   forPopulatedSquare(w, t.blockY, t.blockX, 4,
                      [&](Tchip& b) { b.SetUnrest(b.unrest - rng.randInt(8)); });
-  tellStore(w, t, kCueUp, "TV放映",
-            t.name.str() + "がテレビ中継" + "されています。その内容は「噂の名店、" + t.name.str() +
-                "の店長に直撃インタビュー」という内容で、市民は我が社に" +
-                "好意的評価を持ちつつあるようです。",
-            false, kFaceLaugh, kCueUp);
+  tellStore(
+      w, t, kCueUp, translate("store_incidents", "TV放映"),
+      formatText(translate("store_incidents",
+                           "%1がテレビ中継されています。その内容は「噂の名店、"
+                           "%1の店長に直撃インタビュー」という内容で、市民は我が社に好意的評価"
+                           "を持ちつつあるようです。"),
+                 {t.name.view()}),
+      false, kFaceLaugh, kCueUp);
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "base/translation.h"
 #include "world/incident_odds.h"
 #include "world/incident_support.h"
 
@@ -45,10 +46,12 @@ void TaxEvasionDiscovery(IncidentPass& p) {
     t.setManzoku(t.manzoku - (rng.randInt(10) + 5));
     addMoral(t, -(rng.randInt(15) + 10));
   }
-  tell(w, kCueDown, "脱税発覚",
-       "脱税が露見してしまいました！国税局に追徴課税" + amount(penalty) + "の支払いを命ぜられ、" +
-           "現在営業中の店舗は全て６ヶ月の営業停止処分を受けました！" +
-           "市内は騒然としております．．．。",
+  tell(w, kCueDown, translate("tax_evasion", "脱税発覚"),
+       formatText(translate("tax_evasion",
+                            "脱税が露見してしまいました！国税局に追徴課税"
+                            "%1の支払いを命ぜられ、現在営業中の店舗は全て６ヶ月の営業停止処分を受け"
+                            "ました！市内は騒然としております．．．。"),
+                  {amount(penalty)}),
        true, kFaceCry);
 }
 

@@ -5,34 +5,44 @@
 
 #include "base/rating.h"
 #include "base/text.h"
+#include "base/translation.h"
 
 namespace gm {
 
 namespace {
-constexpr std::array<std::string_view, kLawCount> kLawNames = {
-    "営業時間の規制緩和",     "換金行為の規制緩和",
-    "換金行為の全面規制",     "有価証券商品の交換の認可",
-    "景品限度額の引き上げ",   "景品限度額の引き下げ",
-    "月毎営業日数規制",       "ぱちんこ税の導入",
-    "機械台製造販売の自由化", "機械台の製造者責任を義務付け",
+constexpr std::array<const char*, kLawCount> kLawNames = {
+    GM_TR_NOOP("world", "営業時間の規制緩和"),
+    GM_TR_NOOP("world", "換金行為の規制緩和"),
+    GM_TR_NOOP("world", "換金行為の全面規制"),
+    GM_TR_NOOP("world", "有価証券商品の交換の認可"),
+    GM_TR_NOOP("world", "景品限度額の引き上げ"),
+    GM_TR_NOOP("world", "景品限度額の引き下げ"),
+    GM_TR_NOOP("world", "月毎営業日数規制"),
+    GM_TR_NOOP("world", "ぱちんこ税の導入"),
+    GM_TR_NOOP("world", "機械台製造販売の自由化"),
+    GM_TR_NOOP("world", "機械台の製造者責任を義務付け"),
 };
-constexpr std::array<std::string_view, 7> kPachinkoRates = {
-    "2円 20銭", "2円 50銭", "2円 70銭", "3円", "3円 30銭", "3円 60銭", "等価交換"};
-constexpr std::array<std::string_view, 4> kSlotRates = {"8枚交換", "7枚交換", "6枚交換",
-                                                        "等価交換"};
+constexpr std::array<const char*, 7> kPachinkoRates = {
+    GM_TR_NOOP("world", "2円 20銭"), GM_TR_NOOP("world", "2円 50銭"),
+    GM_TR_NOOP("world", "2円 70銭"), GM_TR_NOOP("world", "3円"),
+    GM_TR_NOOP("world", "3円 30銭"), GM_TR_NOOP("world", "3円 60銭"),
+    GM_TR_NOOP("world", "等価交換")};
+constexpr std::array<const char*, 4> kSlotRates = {
+    GM_TR_NOOP("world", "8枚交換"), GM_TR_NOOP("world", "7枚交換"), GM_TR_NOOP("world", "6枚交換"),
+    GM_TR_NOOP("world", "等価交換")};
 // Makers in the market when a game starts; the others come with free manufacture.
 constexpr std::array<bool, kMakerCount> kStartMakers = {true,  true, false, false, true, true,
                                                         false, true, true,  false, false};
 }  // namespace
 
-std::string_view lawName(int bit) {
-  return bit >= 0 && bit < kLawCount ? kLawNames[bit] : std::string_view();
+std::string lawName(int bit) {
+  return bit >= 0 && bit < kLawCount ? translate("world", kLawNames[bit]) : std::string();
 }
-std::string_view pachinkoRateName(int i) {
-  return i >= 0 && i < 7 ? kPachinkoRates[i] : std::string_view();
+std::string pachinkoRateName(int i) {
+  return i >= 0 && i < 7 ? translate("world", kPachinkoRates[i]) : std::string();
 }
-std::string_view slotRateName(int i) {
-  return i >= 0 && i < 4 ? kSlotRates[i] : std::string_view();
+std::string slotRateName(int i) {
+  return i >= 0 && i < 4 ? translate("world", kSlotRates[i]) : std::string();
 }
 
 tworld::tworld() : kaichou(*this), rivals(*this), jisseki(*this) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "base/fixed_string.h"
@@ -35,11 +36,12 @@ enum LawBit : uint16_t {
   kLawMakerLiability = 1 << 9,   // "機械台の製造者責任を義務付け"
 };
 inline constexpr int kLawCount = 10;
-std::string_view lawName(int bit);
+// Names in the player's language; an index out of range gives an empty name.
+std::string lawName(int bit);
 
 // Exchange-rate names: pachinko 0..6, slot 0..3.
-std::string_view pachinkoRateName(int index);
-std::string_view slotRateName(int index);
+std::string pachinkoRateName(int index);
+std::string slotRateName(int index);
 
 // The blocks' kind counts of `CountKinds` (the district screen's block table).
 struct KindCounts {

@@ -5,6 +5,7 @@
 
 #include "base/money.h"
 #include "base/rating.h"
+#include "base/translation.h"
 #include "world/world.h"
 
 namespace gm {
@@ -159,10 +160,12 @@ void tworld::RestoreMakerRelations() {
     m.torihiki = true;
     ui().playCue(kCueUp);
     YearMonth since = MonthToDate(m.chuushiMonth);
-    std::string text = std::to_string(since.year) + "年" + std::to_string(since.month) +
-                       "月より取引を中止していた、" + std::string(m.name()) +
-                       "との関係が修復されました！" + "今月からは取引を再開できるようになります。";
-    ui().message("取引再開", text, false, false, kFaceLaugh);
+    const std::string text =
+        formatText(translate("world_queries",
+                             "%1年%2月より取引を中止していた、%3との関係が修復されました！"
+                             "今月からは取引を再開できるようになります。"),
+                   {std::to_string(since.year), std::to_string(since.month), m.name()});
+    ui().message(translate("world_queries", "取引再開"), text, false, false, kFaceLaugh);
     ui().playCue(kCueMain);
   }
 }

@@ -268,7 +268,7 @@ TEST_F(SaveOrders, TheMonthEndKeepsEachCompanysThreeNewestAutomaticSavesAndNothi
   EXPECT_TRUE(files().isEmpty()) << "autosave is off";
 
   // A file of the player's that only looks like an automatic save, and another company's saves.
-  QFile own(folder + QStringLiteral("/自動記録 銀玉商事 1年 1月.PLR"));
+  QFile own(folder + QStringLiteral("/銀玉商事 自動記録 1年 1月.PLR"));
   ASSERT_TRUE(own.open(QIODevice::WriteOnly));
   own.write("mine");
   own.close();
@@ -278,21 +278,21 @@ TEST_F(SaveOrders, TheMonthEndKeepsEachCompanysThreeNewestAutomaticSavesAndNothi
   main->world().kaichou.kaishaname = "銀玉商事";
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(runMonthEnd(*main).goesOn);
   EXPECT_EQ(files(),
-            (QStringList{"自動記録 他社／興業 1年 5月.PLR", "自動記録 他社／興業 1年 6月.PLR",
-                         "自動記録 銀玉商事 1年 1月.PLR", "自動記録 銀玉商事 1年 8月.PLR",
-                         "自動記録 銀玉商事 1年 9月.PLR", "自動記録 銀玉商事 1年10月.PLR"}));
+            (QStringList{"他社／興業 自動記録 1年 5月.PLR", "他社／興業 自動記録 1年 6月.PLR",
+                         "銀玉商事 自動記録 1年 1月.PLR", "銀玉商事 自動記録 1年 8月.PLR",
+                         "銀玉商事 自動記録 1年 9月.PLR", "銀玉商事 自動記録 1年10月.PLR"}));
   EXPECT_EQ(fileBytes(own.fileName()), QByteArray("mine"));
   auto loaded = std::make_unique<tworld>();
   ASSERT_TRUE(
-      LoadSaveFile(QFile::encodeName(folder + QStringLiteral("/自動記録 銀玉商事 1年10月.PLR"))
+      LoadSaveFile(QFile::encodeName(folder + QStringLiteral("/銀玉商事 自動記録 1年10月.PLR"))
                        .toStdString(),
                    *loaded)
           .ok);
   EXPECT_EQ(loaded->month, main->world().month);
   EXPECT_EQ(autosaveFileName(QStringLiteral("銀玉商事"), 12 * 9 + 12),
-            QStringLiteral("自動記録 銀玉商事 10年12月.PLR"));
+            QStringLiteral("銀玉商事 自動記録 10年12月.PLR"));
   EXPECT_EQ(autosaveFileName(QStringLiteral("a/b:c"), 1),
-            QStringLiteral("自動記録 a_b_c 1年 1月.PLR"));
+            QStringLiteral("a_b_c 自動記録 1年 1月.PLR"));
   EXPECT_TRUE(others.shown.isEmpty()) << others.shown.toStdString();
   main->world().setFrontend(&main->frontend());
 }

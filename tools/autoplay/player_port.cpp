@@ -14,11 +14,14 @@ namespace gm {
 PlayerPort::PlayerPort(tworld& world, Strategy& strategy) : world_(world), strategy_(strategy) {}
 
 bool PlayerPort::message(std::string_view title, std::string_view text, bool, bool confirm, int) {
+  observe(title);
+  observe(text);
   ++messages_;
   ledger_.messageShown();
   if (!confirm) return true;
   ++questions_;
-  const bool yes = strategy_.confirm(world_, title, text);
+  const bool yes = titleSource_ ? strategy_.confirm(world_, titleSource_(title), text)
+                                : strategy_.confirm(world_, title, text);
   ledger_.questionAnswered(text, yes);
   return yes;
 }
@@ -26,7 +29,9 @@ bool PlayerPort::message(std::string_view title, std::string_view text, bool, bo
 void PlayerPort::cashChanged() { ledger_.cashChanged(world_.kaichou.sikin); }
 
 std::optional<std::string> PlayerPort::askStoreName(std::string_view proposed) {
-  return strategy_.storeName(world_, proposed);
+  std::optional<std::string> name = strategy_.storeName(world_, proposed);
+  if (name) observe(*name, true);
+  return name;
 }
 
 std::optional<int64_t> PlayerPort::askSalePrice(int landPrice) {
@@ -44,7 +49,8 @@ void PlayerPort::negotiationBegin(int, int, int64_t askingPrice) {
   round_ = 0;
 }
 
-std::optional<int64_t> PlayerPort::askPurchaseOffer(std::string_view, int64_t, Money cash) {
+std::optional<int64_t> PlayerPort::askPurchaseOffer(std::string_view title, int64_t, Money cash) {
+  observe(title);
   ++round_;
   std::optional<int64_t> offer = strategy_.purchaseOffer(world_, round_, askingPrice_, cash);
   // The negotiation holds the offer below the cash, and that is what would be paid.
@@ -59,6 +65,7 @@ std::optional<int64_t> PlayerPort::askDonation(Money cash) {
 }
 
 int PlayerPort::askSeminarCourse(const SeminarOffer& offer) {
+  for (const std::string& course : offer.courses) observe(course);
   return strategy_.seminarCourse(world_, offer);
 }
 

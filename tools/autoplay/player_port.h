@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,17 @@ class PlayerPort : public Frontend {
   // Messages shown and questions asked so far.
   int messages() const { return messages_; }
   int questions() const { return questions_; }
+  // Every text the game shows or says to the player, as it reaches him (titles, messages, the
+  // negotiation's lines, the seminar's courses, the ending), and the names the player gives
+  // (typed: true).
+  void observeTexts(std::function<void(std::string_view text, bool typed)> observer) {
+    observer_ = std::move(observer);
+  }
+  // The strategies know the game's questions by their Japanese titles; under a catalogue of
+  // another language this gives them back the title as the game wrote it.
+  void readTitlesWith(std::function<std::string(std::string_view shown)> source) {
+    titleSource_ = std::move(source);
+  }
 
   const Options& options() const override { return options_; }
   bool message(std::string_view title, std::string_view text, bool showCash, bool confirm,
@@ -47,16 +59,22 @@ class PlayerPort : public Frontend {
   void showNewModel(const NewModelNotice&) override {}
   void showResultsReport(int) override {}
   void showResearch() override {}
-  void showEnding(std::string_view) override {}
+  void showEnding(std::string_view text) override { observe(text); }
 
   void offerGraduates(const GraduateOffer& offer) override;
   void negotiationBegin(int row, int column, int64_t askingPrice) override;
   std::optional<int64_t> askPurchaseOffer(std::string_view title, int64_t landPrice,
                                           Money cash) override;
+  void ownerSays(int, std::string_view text) override { observe(text); }
+  void presidentSays(int, std::string_view text) override { observe(text); }
   std::optional<int64_t> askDonation(Money cash) override;
   int askSeminarCourse(const SeminarOffer& offer) override;
 
  private:
+  void observe(std::string_view text, bool typed = false) {
+    if (observer_) observer_(text, typed);
+  }
+
   tworld& world_;
   Strategy& strategy_;
   PlayerOrders* orders_ = nullptr;
@@ -66,6 +84,8 @@ class PlayerPort : public Frontend {
   int round_ = 0;
   int messages_ = 0;
   int questions_ = 0;
+  std::function<void(std::string_view, bool)> observer_;
+  std::function<std::string(std::string_view)> titleSource_;
 };
 
 }  // namespace gm

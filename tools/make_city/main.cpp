@@ -1,13 +1,17 @@
 // make_city: builds a city file (*.pmp) from a text city, and prints a city file for its author.
 //   make_city [--auto] SOURCE.txt OUTPUT.pmp
 //   make_city --check FILE.pmp|SOURCE.txt
+//   make_city --texts OUTPUT.cpp CITY.pmp...
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "base/text.h"
+#include "city_catalogue.h"
 #include "city_text.h"
 #include "persist/city_file.h"
 #include "world/block.h"
@@ -19,7 +23,8 @@ using gm::CityDefinition;
 
 int usage() {
   std::cerr << "usage: make_city [--auto] SOURCE.txt OUTPUT.pmp\n"
-               "       make_city --check FILE.pmp|SOURCE.txt\n";
+               "       make_city --check FILE.pmp|SOURCE.txt\n"
+               "       make_city --texts OUTPUT.cpp CITY.pmp...\n";
   return 2;
 }
 
@@ -119,11 +124,34 @@ int build(const std::string& source, const std::string& output, bool autoKinds) 
   return 0;
 }
 
+// The descriptions are read from the built city files, not from their sources, so that they
+// are exactly what the game decodes and looks up in the catalogue.
+int texts(const std::string& output, const std::vector<std::string>& cityFiles) {
+  std::vector<gm::citytext::ShippedCity> cities;
+  for (const std::string& path : cityFiles) {
+    gm::CityReadResult r = gm::ReadCityFile(path);
+    if (!r.ok) {
+      std::cerr << path << ": " << r.error << "\n";
+      return 1;
+    }
+    cities.push_back({std::filesystem::path(path).filename().string(), r.city.description});
+  }
+  std::ofstream out(output, std::ios::binary | std::ios::trunc);
+  out << gm::citytext::catalogueSource(cities);
+  if (!out.flush()) {
+    std::cerr << output << ": cannot write\n";
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.size() == 2 && args[0] == "--check") return check(args[1]);
+  if (args.size() >= 3 && args[0] == "--texts")
+    return texts(args[1], std::vector<std::string>(args.begin() + 2, args.end()));
   bool autoKinds = false;
   if (!args.empty() && args[0] == "--auto") {
     autoKinds = true;

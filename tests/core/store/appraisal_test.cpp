@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/fixed_catalogue.h"
+
 namespace gm {
 namespace {
 
@@ -22,6 +24,22 @@ TEST(Appraisal, DialogueLinesInOrder) {
       "「うーん、まあＣってとこか。」",
   };
   EXPECT_EQ(lines, expected);
+}
+
+// In another language the opening keeps its two speakers on two lines, and each answer carries
+// its rating wherever the translation puts it.
+TEST(Appraisal, DialogueInAnotherLanguage) {
+  test::FixedCatalogue english({
+      {"appraisal", "「この台はどうですか？」", "\"What about this one?\""},
+      {"appraisal", "「さて、どうかな．．．。」", "\"Let's see...\""},
+      {"appraisal", "「．．．%1ぐらい、かな。」", "\"Maybe %1 or so.\""},
+      {"appraisal", "「Ａだな。いけるよ、こりゃ。」", "\"An A.\""},
+  });
+  auto lines = appraisalDialogue({100, 100, 100, 30});
+  EXPECT_EQ(lines[0], "\"What about this one?\"\r\n\"Let's see...\"");
+  EXPECT_EQ(lines[8], "\"Maybe 30 or so.\"");
+  EXPECT_EQ(lines[10], "\"An A.\"");
+  EXPECT_EQ(lines[2], "「．．．100だな。」") << "a text the catalogue lacks stays as written";
 }
 
 TEST(Appraisal, VerdictBySumOfNominalRatings) {

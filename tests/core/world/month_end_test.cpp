@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "support/fixed_catalogue.h"
 #include "support/scripted_frontend.h"
 #include "world/month_end.h"
 #include "world/world.h"
@@ -160,6 +161,17 @@ TEST_F(MonthEnd, VictoryEndingIsShownOncePerGame) {
   EXPECT_EQ(EndingText(*world),
             "．．．1年3月、試験会長は試験市における競合に勝ち残った。\n "
             "試験商事は試験市を制覇した．．．");
+}
+
+// English names the company before the city, and the city twice: every place lands where the
+// translation puts it.
+TEST_F(MonthEnd, EndingInAnotherLanguage) {
+  world->month = 15;
+  test::FixedCatalogue english({{"month_end",
+                                 "．．．%1年%2月、%3は%4における競合に勝ち残った。\n"
+                                 " %5は%4を制覇した．．．",
+                                 "%5 rules %4.\n(%3, Year %1, Month %2, %4)"}});
+  EXPECT_EQ(EndingText(*world), "試験商事 rules 試験市.\n(試験会長, Year 2, Month 3, 試験市)");
 }
 
 TEST_F(MonthEnd, StepAAdvancesTheMonthAndRecordsTheBusinessDays) {

@@ -6,8 +6,9 @@
 
 #include <set>
 
-#include "support/seeded_draws.h"
+#include "support/fixed_catalogue.h"
 #include "support/scripted_frontend.h"
+#include "support/seeded_draws.h"
 #include "test_city.h"
 
 namespace gm {
@@ -152,6 +153,27 @@ TEST(NewLaws, FreeManufactureBringsEveryAbsentMakerInFromMonth37) {
             "します。");
   EXPECT_EQ(c.port.messages[0].face, kFaceSmile);
   EXPECT_EQ(c.port.cues, (std::vector<int>{kCueUp, kCueMain}));
+}
+
+// The makers' names are listed the way the language lists them: the first one alone, each
+// further one with its separator.
+TEST(NewLaws, TheNewMakersAreListedInAnotherLanguage) {
+  const std::initializer_list<Draw> draws = {any(300), any(300), any(300), any(300),    any(300),
+                                             any(300), any(300), any(300), {100, 0, 49}};
+  LawCity c(37, 30, 30);
+  c.seed(draws);
+  test::FixedCatalogue english({
+      {"world", "機械台製造販売の自由化", "Free Manufacture"},
+      {"new_laws", "%1市議会で新法「%2」が可決、制定されました！%3", "%1 passed \"%2\". %3"},
+      {"new_laws", "新たに%1が%2の市場に参入します。", "Into %2 come %1."},
+      {"new_laws", "「%1」", "<%1>"},
+      {"new_laws", "「%1」", ", <%1>", "a further name of the list"},
+  });
+  EXPECT_EQ(NewLaws(*c.world), 8);
+  ASSERT_EQ(c.port.messages.size(), 1u);
+  EXPECT_EQ(c.port.messages[0].text,
+            "試験市 passed \"Free Manufacture\". Into 試験市 come <煮詩陣>, <大位置>, <不治商事>, "
+            "<サムー工業>, <オリンポア>.");
 }
 
 }  // namespace
