@@ -22,7 +22,7 @@ int32_t headCount(int64_t n) {
 
 }  // namespace
 
-std::string shortageText(int shortage) {
+std::string shortageText(int64_t shortage) {
   if (shortage > 0) return "+" + std::to_string(shortage);
   if (shortage == 0) return "±0";
   return std::to_string(shortage);
