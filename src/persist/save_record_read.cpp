@@ -88,11 +88,14 @@ class Reader {
   const std::string& error() const { return error_; }
 
  private:
+  // A value outside its range is named in the refusal and read as the range's low end: the rest
+  // of its part of the record is still read, and a later check there may index a table with it.
   template <typename T, typename Describe>
   T checked(T v, Range range, Describe&& what) {
-    if (!range.holds(static_cast<int64_t>(v)) && error_.empty())
+    if (range.holds(static_cast<int64_t>(v))) return v;
+    if (error_.empty())
       error_ = "営業報告書の" + what() + "が範囲外です（" + n(static_cast<int64_t>(v)) + "）。";
-    return v;
+    return static_cast<T>(range.lo);
   }
 
   ByteReader in_;
