@@ -24,6 +24,10 @@ Money Money::ratio(int64_t numerator, int64_t denominator) {
   return Money(divRoundHalfEven(static_cast<__int128>(numerator) * kScale, denominator));
 }
 
+Money Money::percent(Money part, Money whole) {
+  return Money(divRoundHalfEven(static_cast<__int128>(part.raw_) * 100 * kScale, whole.raw_));
+}
+
 int64_t Money::round() const { return divRoundHalfEven(raw_, kScale); }
 
 Money Money::operator*(Money o) const {

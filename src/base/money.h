@@ -22,6 +22,9 @@ class Money {
   // The ratio numerator / denominator rounded to four decimals, ties to even; 0 when the
   // denominator is 0.
   static Money ratio(int64_t numerator, int64_t denominator);
+  // part / whole x 100: a share in per cent, to four decimals (ties to even); 0 when whole is 0.
+  // Taken in 128 bits, since a sum of takings times 100 need not fit in 64.
+  static Money percent(Money part, Money whole);
 
   constexpr int64_t raw() const { return raw_; }
   // Conversions to small integers truncate toward zero.
@@ -59,7 +62,7 @@ inline Money roundedWhole(Money m) { return Money::fromInt(m.round()); }
 // A profit rate: gross profit / takings x 100, in per cent kept to four decimals; 0 without
 // takings.
 inline Money profitRate(Money grossProfit, Money takings) {
-  return takings > Money() ? Money::ratio(grossProfit.raw() * 100, takings.raw()) : Money();
+  return takings > Money() ? Money::percent(grossProfit, takings) : Money();
 }
 
 // Integer division of a 128-bit value rounding to nearest, ties to even.

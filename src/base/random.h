@@ -24,6 +24,24 @@ class Random {
     return static_cast<int>((static_cast<uint64_t>(seed_) * static_cast<uint64_t>(n)) >> 32);
   }
 
+  // Advances the generator past `n` draws whose values nobody reads, as n calls of randInt
+  // would, in a few dozen steps: the seed after n steps is a^n x seed + (a^(n-1) + ... + 1),
+  // which squaring the step (seed -> mul x seed + add) composes in log2(n) rounds.
+  void skip(uint64_t n) {
+    uint32_t mul = 1, add = 0;                    // the steps taken so far
+    uint32_t stepMul = 134775813u, stepAdd = 1u;  // 2^k single steps
+    for (uint64_t left = n; left != 0; left >>= 1) {
+      if (left & 1) {
+        mul = mul * stepMul;
+        add = add * stepMul + stepAdd;
+      }
+      stepAdd = stepAdd * stepMul + stepAdd;
+      stepMul = stepMul * stepMul;
+    }
+    seed_ = seed_ * mul + add;
+    draws_ += n;
+  }
+
   // Number of draws made since construction; the benchmarks compare work against draws.
   uint64_t draws() const { return draws_; }
 

@@ -61,6 +61,10 @@ ForecastTerms termsOf(const Month& m) {
 // What the hall costs in a month whatever it takes: staff, upkeep, running and promotions.
 int64_t monthCost(const Month& m, const Ttempo& s) { return forecastCost(s, termsOf(m)).trunc(); }
 
+// A number of people to hire (or, negative, to let go) as a suggestion holds it: head counts
+// run up to the int32 ceiling each, so their differences need not fit in an int.
+int people(int64_t n) { return static_cast<int>(std::clamp<int64_t>(n, -INT32_MAX, INT32_MAX)); }
+
 // The need once the hall's islands have `attendance` per cent of their hours played.
 int needAt(const Month& m, const Ttempo& s, int attendance) {
   Ttempo copy = s;
@@ -213,7 +217,7 @@ void adviseState(const Month& m, const Ttempo& s, int slot, AdviceList& out) {
     Advice a = finding(AdviceTopic::CannotOpenStaff, AdviceSeverity::Serious,
                        AdviceRemedy::Personnel, slot);
     a.v = {s.staffTotal(), need, projected};
-    a.suggestion[0] = projected - s.staffTotal();
+    a.suggestion[0] = people(projected - s.staffTotal());
     a.monthlyCost = idle;
     out.add(a);
     return;
@@ -267,8 +271,8 @@ void adviseStaff(const Month& m, const Ttempo& s, int slot, AdviceList& out) {
     if (pay) {
       a.suggestion = {salary, s.kyouiku, s.fukuri};
     } else {
-      a.suggestion[0] =
-          std::max(std::max(nextNeed(m, s), need) + leaving.total() - s.staffTotal(), 0);
+      a.suggestion[0] = people(
+          std::max<int64_t>(std::max(nextNeed(m, s), need) + leaving.total() - s.staffTotal(), 0));
     }
     a.monthlyCost = std::min(raise, rehire);
     a.monthsLeft = monthsLeft;
@@ -278,12 +282,12 @@ void adviseStaff(const Month& m, const Ttempo& s, int slot, AdviceList& out) {
   if (!open) return;
   // Bring the hall up to its need with the people its pay will lose this month on top.
   const int next = std::max(need, nextNeed(m, s));
-  const int wanted = next + leaving.total() - s.staffTotal();
+  const int64_t wanted = next + leaving.total() - s.staffTotal();
   if (ratio < points(worst.resignation)) {
     Advice a =
         finding(AdviceTopic::StaffWalkOut, AdviceSeverity::Urgent, AdviceRemedy::Personnel, slot);
     a.v = {s.staffTotal(), need, ratio.trunc(), worst.resignation, worst.discontent};
-    a.suggestion[0] = wanted;
+    a.suggestion[0] = people(wanted);
     // Even odds that everybody leaves at the month's end: the hall then closes and must hire
     // its whole staff again.
     a.monthsLeft = 1;
@@ -295,27 +299,27 @@ void adviseStaff(const Month& m, const Ttempo& s, int slot, AdviceList& out) {
     const int64_t c = (points(worst.discontent) - ratio).trunc() + 2;
     // Morale falls by RandInt(2c) + 1 a month, (2c + 1) / 2 on average.
     a.v = {s.staffTotal(), need, ratio.trunc(), worst.discontent, (2 * c + 1) * 5};
-    a.suggestion[0] = wanted;
+    a.suggestion[0] = people(wanted);
     out.add(a);
   } else if (s.staffTotal() - leaving.total() < next) {
     Advice a =
         finding(AdviceTopic::StaffShort, AdviceSeverity::Caution, AdviceRemedy::Personnel, slot);
     a.v = {s.staffTotal(),    need, ratio.trunc(),  worst.discontent,
            worst.resignation, next, leaving.total()};
-    a.suggestion[0] = wanted;
+    a.suggestion[0] = people(wanted);
     out.add(a);
-  } else if (const int spare = s.staffTotal() - next * kSpareStaff / 100 - 2; spare > 0) {
+  } else if (const int64_t spare = s.staffTotal() - next * kSpareStaff / 100 - 2; spare > 0) {
     // Idle hands: their pay against what letting them go costs once.
     Ttempo going = s;
-    going.dansei = std::min(spare, s.dansei);
-    going.zyosei = spare - going.dansei;
+    going.dansei = static_cast<int>(std::min<int64_t>(spare, s.dansei));
+    going.zyosei = static_cast<int>(spare - going.dansei);
     const int64_t pay = int64_t{spare} * (s.kyuyo + s.kyouiku + s.fukuri);
     const int64_t severance = Severance(going, m.chisei);
     if (severance < pay * kPaybackMonths) {
       Advice a = finding(AdviceTopic::StaffSurplus, AdviceSeverity::Caution,
                          AdviceRemedy::Personnel, slot);
       a.v = {s.staffTotal(), need, spare, pay, severance};
-      a.suggestion[0] = -spare;
+      a.suggestion[0] = -people(spare);
       a.monthlyCost = pay;
       out.add(a);
     }

@@ -56,14 +56,15 @@ struct ImageAverages {
 };
 
 // `StaffShuukei`: the company's staff against what its stores need.
+// Head counts in 64 bits: fifty stores of two head counts each near the int32 limit add up.
 struct StaffSummary {
-  int men = 0;
-  int women = 0;
-  int total = 0;
+  int64_t men = 0;
+  int64_t women = 0;
+  int64_t total = 0;
   int need = 0;
-  int averageMen = 0;  // per store in use
-  int averageWomen = 0;
-  int averageTotal = 0;
+  int64_t averageMen = 0;  // per store in use
+  int64_t averageWomen = 0;
+  int64_t averageTotal = 0;
   int averageNeed = 0;
   int menShare = 0;  // per cent of all staff
   int womenShare = 0;

@@ -51,7 +51,7 @@ Check CheckHireCount(int count) {
   return std::nullopt;
 }
 
-int64_t HiringCost(const tworld& world, int count, HireSex sex) {
+int64_t HiringCost(const tworld& world, int64_t count, HireSex sex) {
   const tkaichou& company = world.kaichou;
   // One product in extended precision, truncated once: rounding each step to four decimals
   // would charge a thousand yen more whenever the product lies just below a whole number.

@@ -22,7 +22,7 @@ Check CheckHiring(const tworld& world);
 // Refused for a number outside 0..10000; no side effect.
 Check CheckHireCount(int count);
 // What hiring `count` people costs this month, in thousands of yen.
-int64_t HiringCost(const tworld& world, int count, HireSex sex);
+int64_t HiringCost(const tworld& world, int64_t count, HireSex sex);
 // The whole order: checks, the question (with tellmsg), the payment, the recruits' morale, skill
 // and sexes, and their entry into the pool. True when anybody was hired.
 bool Hire(PersonnelSession& session, int count, HireSex sex);

@@ -142,7 +142,8 @@ int PersonnelSession::shortageOf(const StoreOrder& stores) const {
   int shortage = 0;
   for (int n : stores) {
     if (!inUse(n)) continue;
-    shortage += std::max(store(n).staffNeed(hours, month) - store(n).staffTotal(), 0);
+    shortage += static_cast<int>(
+        std::max<int64_t>(store(n).staffNeed(hours, month) - store(n).staffTotal(), 0));
   }
   return shortage;
 }
@@ -192,7 +193,7 @@ int64_t Severance(const Ttempo& people, int chisei) {
 int64_t PersonnelSession::severance() const { return Severance(pool_, world_->kaichou.chisei); }
 
 bool PersonnelSession::dismiss() {
-  const int people = pool_.staffTotal();
+  const int64_t people = pool_.staffTotal();
   if (people == 0) return false;
   Frontend& ui = world_->ui();
   const int64_t amount = severance();

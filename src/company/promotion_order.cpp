@@ -32,8 +32,9 @@ std::string staffLimitText(const Ttempo& store, Promotion p, int limit) {
 }  // namespace
 
 PromotionLimits promotionLimits(const Ttempo& store) {
-  const int staff = store.staffTotal();
-  return {std::min(10, staff / 10), std::min(25, staff / 5)};
+  const int64_t staff = store.staffTotal();
+  return {static_cast<int>(std::min<int64_t>(10, staff / 10)),
+          static_cast<int>(std::min<int64_t>(25, staff / 5))};
 }
 
 bool limitToStaff(tworld& world, const Ttempo& store, Thansoku& choices) {

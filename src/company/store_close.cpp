@@ -1,6 +1,9 @@
 // The store's business step, monthly close and history, in the order the month runs them.
 #include "company/store_close.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "company/store_influence.h"
 #include "company/store_ratings.h"
 #include "store/island_play.h"
@@ -37,9 +40,14 @@ void StoreMonthlyClose(Ttempo& s, const StoreMonth& m, const President& p, tworl
   s.kadou = a.percent;
   s.hoshuResults = maintenanceCost(s, m.hours, m.month, p.tousotu);
   s.eigyouResults = operatingCost(s, m.hours, p.chisei, p.karisuma);
+  // The record keeps the costs in 32 bits; a staff of millions stays at the top of the range
+  // rather than wrapping round to a negative cost.
   const PersonnelCost staff = s.personnelCost();
-  s.jinkenResults = {static_cast<int32_t>(staff.salaries), static_cast<int32_t>(staff.education),
-                     static_cast<int32_t>(staff.welfare), static_cast<int32_t>(staff.total)};
+  auto kept = [](int64_t cost) {
+    return static_cast<int32_t>(std::min<int64_t>(cost, std::numeric_limits<int32_t>::max()));
+  };
+  s.jinkenResults = {kept(staff.salaries), kept(staff.education), kept(staff.welfare),
+                     kept(staff.total)};
 
   UpdateSatisfaction(s, m.laws, m.month, rng);
   StaffMonthlyStep(s, m.hours, m.month, m.laws, p.karisuma, p.tousotu, world);

@@ -77,6 +77,8 @@ CityReadResult DecodeCityRecord(std::string_view bytes) {
   c.unionDayCut = static_cast<int>(clampValue(c.unionDayCut, 0, 8));
   if (c.maxPachinkoRate > 6) c.maxPachinkoRate = 6;
   if (c.maxSlotRate > 3) c.maxSlotRate = 3;
+  // Every type from 4 up leaves the policies alone when land develops: one value stands for them.
+  if (c.cityType > 4) c.cityType = 4;
   result.ok = true;
   return result;
 }
@@ -125,7 +127,7 @@ std::string EncodeCityRecord(const CityDefinition& c) {
   out.u8(static_cast<uint8_t>(c.maxPachinkoRate));
   out.u8(static_cast<uint8_t>(c.maxSlotRate));
   out.zeros(2);
-  return out.bytes();
+  return out.take();
 }
 
 std::string CitySizeClass(int cells) {

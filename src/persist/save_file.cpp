@@ -3,17 +3,21 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 
+#include "platform/durable_file.h"
 #include "world/world.h"
 
 namespace gm {
 
 SaveResult CheckSaveRecord(std::string_view bytes) {
   auto staging = std::make_unique<tworld>();
-  return DecodeSaveRecord(bytes, *staging);
+  return CheckSaveRecord(bytes, *staging);
+}
+
+SaveResult CheckSaveRecord(std::string_view bytes, tworld& staging) {
+  return DecodeSaveRecord(bytes, staging);
 }
 
 void ApplySaveRecord(std::string_view bytes, tworld& world) {
@@ -24,7 +28,12 @@ void ApplySaveRecord(std::string_view bytes, tworld& world) {
 }
 
 SaveResult LoadSaveRecord(std::string_view bytes, tworld& world) {
-  SaveResult checked = CheckSaveRecord(bytes);
+  auto staging = std::make_unique<tworld>();
+  return LoadSaveRecord(bytes, world, *staging);
+}
+
+SaveResult LoadSaveRecord(std::string_view bytes, tworld& world, tworld& staging) {
+  SaveResult checked = CheckSaveRecord(bytes, staging);
   if (checked.ok) ApplySaveRecord(bytes, world);
   return checked;
 }
@@ -55,29 +64,12 @@ SaveResult LoadSaveFile(const std::string& path, tworld& world) {
 }
 
 SaveResult ReplaceFile(const std::string& path, std::string_view bytes) {
-  namespace fs = std::filesystem;
   SaveResult result;
-  const fs::path target(path);
-  fs::path temp = target;
-  temp += ".tmp";
-  auto fail = [&](const std::string& reason) {
-    std::error_code ignored;
-    fs::remove(temp, ignored);
+  std::string reason;
+  if (!platform::ReplaceFileDurably(path, bytes, reason)) {
     result.error = SaveFailedMessage(reason);
     return result;
-  };
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return fail(std::strerror(errno));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) return fail(std::strerror(errno));
-    out.close();
-    if (!out) return fail(std::strerror(errno));
   }
-  std::error_code ec;
-  fs::rename(temp, target, ec);
-  if (ec) return fail(ec.message());
   result.ok = true;
   return result;
 }

@@ -1,21 +1,22 @@
-// Reading the saved-game record field by field and checking, as it goes, every value that the
-// game uses to index its tables, count, or choose a kind, a state, a type, a slot or a size. The
-// first value out of range names the refusal; the values that are only amounts (money, prices,
-// populations, months of events) are taken as they stand.
+// Reading the saved-game record field by field and checking, as it goes, every number that the
+// game computes with against the range that play can give it (save_ranges.h), and the records
+// against each other where one names another. The first value out of place names the refusal,
+// and reading stops there.
 #include <cstdint>
 #include <string>
 
 #include "base/text.h"
 #include "persist/byte_io.h"
 #include "persist/save_file.h"
+#include "persist/save_ranges.h"
 #include "store/model_name_pools.h"
+#include "store/promotions.h"
 #include "world/world.h"
 
 namespace gm {
 namespace {
 
-inline constexpr int32_t kLastMonth = 12 * 9999;  // December of year 9999
-inline constexpr int64_t kFullRating = 100 * Money::kScale;
+using save::Range;
 
 bool isAscii(std::string_view s) {
   for (char c : s)
@@ -23,114 +24,161 @@ bool isAscii(std::string_view s) {
   return true;
 }
 
+std::string n(int64_t v) { return std::to_string(v); }
+
+// A field's name for a refusal, built only when the refusal is made: a record names thousands of
+// fields, and the check of an accepted one builds none of them.
+template <typename Where>
+auto field(const Where& where, const char* what) {
+  return [&where, what] { return where() + "の" + what; };
+}
+inline auto field(const char* what) {
+  return [what] { return std::string(what); };
+}
+
 class Reader {
  public:
   explicit Reader(std::string_view bytes) : in_(bytes) {}
 
-  uint8_t u8() { return in_.u8(); }
   bool flag() { return in_.u8() != 0; }
+  uint8_t u8() { return in_.u8(); }
   uint16_t u16() { return in_.u16(); }
-  int32_t i32() { return in_.i32(); }
-  int64_t i64() { return in_.i64(); }
-  Money money() { return Money::fromRaw(in_.i64()); }
-  void ratings(Ratings& r) {
-    for (uint8_t& v : r) v = in_.u8();
-  }
   Name name() {
-    const std::string sjis = in_.shortString(kNameBytes);
-    // Most names of a game are empty or plain ASCII, which Shift-JIS leaves as it is.
+    const std::string_view sjis = in_.shortStringView(kNameBytes);
+    // Most names of a game are empty or plain ASCII, which Shift-JIS leaves as it is, and the
+    // same model's name stands in hundreds of islands: one conversion serves them all.
     if (isAscii(sjis)) return Name(sjis);
-    return makeName(fromShiftJis(sjis));
+    if (sjis != lastSjis_) {
+      lastSjis_ = sjis;
+      lastName_ = makeName(fromShiftJis(sjis));
+    }
+    return lastName_;
   }
 
-  // `v` must lie in lo..hi; `what` names the field for the refusal ("店舗 3 の状態").
-  template <typename T, typename Describe>
-  T within(T v, int64_t lo, int64_t hi, Describe&& what) {
-    const int64_t x = static_cast<int64_t>(v);
-    if ((x < lo || x > hi) && error_.empty())
-      error_ = "営業報告書の" + what() + "が範囲外です（" + std::to_string(x) + "）。";
+  // Each reads one field and refuses the record when the value lies outside `range`.
+  template <typename Describe>
+  uint8_t u8(Range range, Describe&& what) {
+    return checked(in_.u8(), range, what);
+  }
+  template <typename Describe>
+  int32_t i32(Range range, Describe&& what) {
+    return checked(in_.i32(), range, what);
+  }
+  template <typename Describe>
+  Money money(Describe&& what, Range range = save::kMoney) {
+    return Money::fromRaw(checked(in_.i64(), range, what));
+  }
+  // A set of bits of which only `known` mean anything.
+  template <typename Describe>
+  uint16_t bits(uint16_t v, uint16_t known, Describe&& what) {
+    require((v & ~known) == 0, what);
     return v;
   }
-  void require(bool holds, const std::string& what) {
-    if (!holds && error_.empty()) error_ = "営業報告書の" + what + "が正しくありません。";
+  template <typename Describe>
+  void ratings(Ratings& r, Range range, Describe&& what) {
+    for (uint8_t& v : r) v = u8(range, what);
+  }
+  template <typename Describe>
+  void require(bool holds, Describe&& what) {
+    if (!holds && error_.empty()) error_ = "営業報告書の" + what() + "が正しくありません。";
   }
 
+  bool failed() const { return !error_.empty() || !in_.ok(); }
   bool inBounds() const { return in_.ok(); }
   const std::string& error() const { return error_; }
 
  private:
+  // A value outside its range is named in the refusal and read as the range's low end: the rest
+  // of its part of the record is still read, and a later check there may index a table with it.
+  template <typename T, typename Describe>
+  T checked(T v, Range range, Describe&& what) {
+    if (range.holds(static_cast<int64_t>(v))) return v;
+    if (error_.empty())
+      error_ = "営業報告書の" + what() + "が範囲外です（" + n(static_cast<int64_t>(v)) + "）。";
+    return static_cast<T>(range.lo);
+  }
+
   ByteReader in_;
   std::string error_;
+  std::string_view lastSjis_;  // a view into the record, which outlives the reader
+  Name lastName_;
 };
-
-std::string n(int64_t v) { return std::to_string(v); }
 
 void readWorldRecord(Reader& r, tworld& w) {
   w.cityName = r.name();
-  w.mapHeight = r.within(r.u8(), 1, kMapSize, [] { return std::string("都市の縦の区画数"); });
-  w.mapWidth = r.within(r.u8(), 1, kMapSize, [] { return std::string("都市の横の区画数"); });
-  w.month = r.within(r.i32(), 1, kLastMonth, [] { return std::string("経過月数"); });
-  w.housingPolicy = r.within(r.i32(), 0, 100, [] { return std::string("宅地開発の方針"); });
-  w.commercePolicy = r.within(r.i32(), 0, 100, [] { return std::string("商業奨励の方針"); });
-  w.businessPolicy = r.within(r.i32(), 0, 100, [] { return std::string("事業誘致の方針"); });
-  w.taxRate = r.i32();
-  w.unionHourCut = r.within(r.i32(), 0, 6, [] { return std::string("組合の営業時間の短縮"); });
-  w.unionDayCut = r.within(r.i32(), 0, 8, [] { return std::string("組合の休業日数"); });
+  w.mapHeight = r.u8({1, kMapSize}, field("都市の縦の区画数"));
+  w.mapWidth = r.u8({1, kMapSize}, field("都市の横の区画数"));
+  w.month = r.i32(save::kMonth, field("経過月数"));
+  w.housingPolicy = r.i32(save::kRating, field("宅地開発の方針"));
+  w.commercePolicy = r.i32(save::kRating, field("商業奨励の方針"));
+  w.businessPolicy = r.i32(save::kRating, field("事業誘致の方針"));
+  w.taxRate = r.i32(save::kTaxRate, field("税率"));
+  w.unionHourCut = r.i32(save::kUnionHourCut, field("組合の営業時間の短縮"));
+  w.unionDayCut = r.i32(save::kUnionDayCut, field("組合の休業日数"));
   w.disposalAccepted = r.flag();
-  w.laws = r.u16();
-  w.maxPachinkoRate = r.within(r.u8(), 0, 6, [] { return std::string("パチンコの交換率の上限"); });
-  w.maxSlotRate = r.within(r.u8(), 0, 3, [] { return std::string("スロットの交換率の上限"); });
-  w.cityType = r.u8();
+  w.laws = r.bits(r.u16(), save::kKnownLaws, field("法律"));
+  // Of each pair of opposite laws, passing one keeps the other from ever being passed.
+  for (uint16_t pair :
+       {kLawExchangeEased | kLawExchangeBanned, kLawPrizeLimitUp | kLawPrizeLimitDown})
+    r.require((w.laws & pair) != pair, field("法律"));
+  w.maxPachinkoRate = r.u8(save::kPachinkoRate, field("パチンコの交換率の上限"));
+  w.maxSlotRate = r.u8(save::kSlotRate, field("スロットの交換率の上限"));
+  w.cityType = r.u8(save::kCityType, field("都市の型"));
   w.endingShown = r.flag();
-  w.lastBusinessDays = r.i32();
-  w.maxLandPrice = r.i32();
+  w.lastBusinessDays = r.i32(save::kBusinessDays, field("前月の営業日数"));
+  w.maxLandPrice = r.i32(save::kLandPrice, field("最高地価"));
 }
 
-void readBlock(Reader& r, Tchip& b, int row, int column) {
-  auto at = [row, column](const char* field) {
-    return "区画（" + n(row + 1) + " 行 " + n(column + 1) + " 列）の" + field;
-  };
-  b.row = r.within(r.i32(), 0, kMapSize - 1, [&] { return at("行番号"); });
-  b.column = r.within(r.i32(), 0, kMapSize - 1, [&] { return at("列番号"); });
-  b.kind = r.within(r.u8(), 0, kKindCount - 1, [&] { return at("種類"); });
-  b.population = r.i32();
-  b.security = r.within(r.i32(), 0, 100, [&] { return at("治安"); });
-  b.fanRate = r.within(r.i32(), 0, 100, [&] { return at("ファン率"); });
-  b.landPrice = r.i32();
-  b.unrest = r.within(r.i32(), 0, 100, [&] { return at("不満度"); });
-  b.owner = r.u8();
-  b.growthInfluence = r.i32();
-  b.securityInfluence = r.i32();
-  b.priceInfluence = r.i32();
-  b.unrestInfluence = r.i32();
+void readBlock(Reader& r, Tchip& b, int row, int column, uint16_t laws) {
+  auto where = [row, column] { return "区画（" + n(row + 1) + " 行 " + n(column + 1) + " 列）"; };
+  // Every block is told its place when the world is made, and the month's pass finds its
+  // neighbours by it.
+  b.row = r.i32({row, row}, field(where, "行番号"));
+  b.column = r.i32({column, column}, field(where, "列番号"));
+  b.kind = r.u8({0, kKindCount - 1}, field(where, "種類"));
+  b.population = r.i32(save::population(b.kind), field(where, "人口"));
+  b.security = r.i32(save::kRating, field(where, "治安"));
+  b.fanRate = r.i32(save::fanRate(laws), field(where, "ファン率"));
+  b.landPrice = r.i32(save::kLandPrice, field(where, "地価"));
+  b.unrest = r.i32(save::kRating, field(where, "不満度"));
+  b.owner = r.u8(save::kBlockOwner, field(where, "所有会社"));
+  // Sums of the neighbours' effects, added up in 64 bits: any value is one the pass may leave.
+  b.growthInfluence = r.i32({INT32_MIN, INT32_MAX}, field(where, "影響"));
+  b.securityInfluence = r.i32({INT32_MIN, INT32_MAX}, field(where, "影響"));
+  b.priceInfluence = r.i32({INT32_MIN, INT32_MAX}, field(where, "影響"));
+  b.unrestInfluence = r.i32({INT32_MIN, INT32_MAX}, field(where, "影響"));
 }
 
-void readModel(Reader& r, tdai& d, const std::string& where) {
+template <typename Where>
+void readModel(Reader& r, tdai& d, int32_t month, const Where& where) {
   d.name = r.name();
-  d.kishu = r.within(r.u8(), 0, kMachineTypeCount - 1, [&] { return where + "の機種"; });
-  d.price = r.i32();
-  d.maker = r.within(r.u8(), 0, kMakerCount - 1, [&] { return where + "のメーカー"; });
-  r.ratings(d.nominal);
-  r.ratings(d.actual);
-  d.releaseMonth = r.i32();
-  d.saleEndMonth = r.i32();
-  d.shukka = r.i32();
-  d.zaiko = r.i32();
+  d.kishu = r.u8({0, kMachineTypeCount - 1}, field(where, "機種"));
+  d.price = r.i32(save::kModelPrice, field(where, "価格"));
+  d.maker = r.u8({0, kMakerCount - 1}, field(where, "メーカー"));
+  r.ratings(d.nominal, save::kRating, field(where, "公称の評価"));
+  r.ratings(d.actual, save::kRating, field(where, "実際の評価"));
+  d.releaseMonth = r.i32(save::pastMonths(month), field(where, "発表年月"));
+  d.saleEndMonth =
+      r.i32(save::monthsAhead(month, save::kLongestSalesPeriod), field(where, "販売終了年月"));
+  d.shukka = r.i32(save::kProduction, field(where, "生産台数"));
+  d.zaiko = r.i32({0, d.shukka}, field(where, "在庫"));
   d.onSale = r.flag();
   d.unappraised = r.flag();
   d.modelMachine = r.flag();
 }
 
-void readMaker(Reader& r, Tmaker& m, int index) {
-  const std::string where = "メーカー「" + std::string(makerInfo(index).name) + "」";
-  m.makerNo = r.within(r.u8(), 0, kMakerCount - 1, [&] { return where + "の番号"; });
-  m.yuukou = r.within(r.i32(), 0, 100, [&] { return where + "の友好度"; });
+void readMaker(Reader& r, Tmaker& m, int index, int32_t month) {
+  auto where = [index] { return "メーカー「" + std::string(makerInfo(index).name) + "」"; };
+  m.makerNo = r.u8({index, index}, field(where, "番号"));
+  m.yuukou = r.i32(save::kRating, field(where, "友好度"));
   m.shijou = r.flag();
   m.yuukouGiven = r.flag();
   m.torihiki = r.flag();
-  m.chuushiMonth = r.i32();
-  for (std::size_t i = 0; i < m.models.size(); ++i)
-    readModel(r, m.models[i], where + "の新台 " + n(static_cast<int64_t>(i) + 1) + " ");
+  m.chuushiMonth = r.i32(save::pastMonths(month), field(where, "取引中止の年月"));
+  for (std::size_t i = 0; i < m.models.size(); ++i) {
+    auto model = [&where, i] { return where() + "の新台 " + n(static_cast<int64_t>(i) + 1) + " "; };
+    readModel(r, m.models[i], month, model);
+  }
 }
 
 void readNameMarks(Reader& r, tdainameselect& names) {
@@ -140,175 +188,191 @@ void readNameMarks(Reader& r, tdainameselect& names) {
       for (int e = 0; e < kNamePoolCapacity; ++e) {
         uint8_t mark = r.u8();
         // An entry past the pool's names must stay marked, or a draw could land on no name.
-        r.require(e < count || mark != 0, "機種名の使用済みの印");
+        r.require(e < count || mark != 0, field("機種名の使用済みの印"));
         names.used[m][t][e] = mark;
       }
     }
 }
 
-void readMachine(Reader& r, Tddai& d, const std::string& where) {
+template <typename Where>
+void readMachine(Reader& r, Tddai& d, int32_t month, const Where& where) {
   d.used = r.flag();
   d.name = r.name();
-  d.kishu = r.within(r.u8(), 0, kMachineTypeCount - 1, [&] { return where + "の機種"; });
-  d.tanka = r.i32();
-  d.maker = r.within(r.u8(), 0, kMakerCount - 1, [&] { return where + "のメーカー"; });
-  r.ratings(d.nominal);
-  r.ratings(d.actual);
-  d.kounyuuMonth = r.i32();
-  d.yuukouMonth = r.i32();
-  d.shukka = r.i32();
+  d.kishu = r.u8({0, kMachineTypeCount - 1}, field(where, "機種"));
+  d.tanka = r.i32(save::kUnitPriceYen, field(where, "購入単価"));
+  d.maker = r.u8({0, kMakerCount - 1}, field(where, "メーカー"));
+  r.ratings(d.nominal, save::kRating, field(where, "公称の評価"));
+  r.ratings(d.actual, save::kRating, field(where, "実際の評価"));
+  // A free record keeps the purchase month 1 that a reset gives it.
+  d.kounyuuMonth = r.i32({1, month}, field(where, "購入年月"));
+  d.yuukouMonth = r.i32(save::monthsAhead(month, save::kLongestValidity), field(where, "有効期限"));
+  d.shukka = r.i32(save::kProduction, field(where, "生産台数"));
   d.virgin = r.flag();
   d.ihou = r.flag();
-  d.keitai = r.within(r.u8(), 0, 3, [&] { return where + "の営業形態"; });
-  d.morning = r.within(r.u8(), 0, 10, [&] { return where + "のモーニング台数"; });
-  d.riritu = r.money();
-  d.jikan = r.i32();
-  d.nissuu = r.i32();
-  d.kadou = r.i32();
-  d.kyakutan = r.money();
-  d.ririJisseki = r.money();
-  d.kyakuZyosei = r.i32();
-  d.kyakuDansei = r.i32();
+  d.keitai = r.u8(save::kBusinessForm, field(where, "営業形態"));
+  d.morning = r.u8(save::kMorning, field(where, "モーニング台数"));
+  d.riritu = r.money(field(where, "利益率"), save::kProfitRate);
+  d.jikan = r.i32(save::kBusinessHours, field(where, "営業時間"));
+  d.nissuu = r.i32(save::kBusinessDays, field(where, "営業日数"));
+  d.kadou = r.i32(save::kIslandCustomers, field(where, "稼動"));
+  d.kyakutan = r.money(field(where, "客単価"), save::kSpendPerCustomer);
+  d.ririJisseki = r.money(field(where, "実績利益率"), save::kRealisedRate);
+  d.kyakuZyosei = r.i32(save::kPercent, field(where, "女性客の割合"));
+  d.kyakuDansei = r.i32(save::kPercent, field(where, "男性客の割合"));
   d.modelMachine = r.flag();
 }
 
-void readHistory(Reader& r, Tbackup& b) {
+template <typename Where>
+void readHistory(Reader& r, Tbackup& b, const Where& where) {
   for (auto& series : b.values)
-    for (Money& m : series) m = r.money();
+    for (Money& m : series) m = r.money(field(where, "履歴"));
 }
 
-void readStoreForm(Reader& r, Ttempo& t, const std::string& where) {
-  auto of = [&where](const char* field) {
-    return [&where, field] { return where + "の" + field; };
-  };
+template <typename Where>
+void readStoreForm(Reader& r, Ttempo& t, int32_t month, const Where& where) {
   t.name = r.name();
   t.used = r.flag();
-  t.joutai = r.within(r.u8(), 0, 3, of("状態"));
-  t.kanseiMonth = r.i32();
-  t.teishiMonth = r.i32();
-  t.shuttenMonth = r.i32();
-  t.blockX = r.within(r.i32(), 0, kMapSize - 1, of("区画の列"));
-  t.blockY = r.within(r.i32(), 0, kMapSize - 1, of("区画の行"));
-  t.senren = r.within(r.i32(), 0, 100, of("洗練度"));
-  t.chimei = r.within(r.i32(), 0, 100, of("知名度"));
-  t.kibo = r.within(r.u8(), 0, kFloors - 1, of("規模"));
-  t.pkankin = r.within(r.u8(), 0, 6, of("パチンコの交換率"));
-  t.skankin = r.within(r.u8(), 0, 3, of("スロットの交換率"));
-  t.setubi = r.u16();
-  t.dansei = r.within(r.i32(), 0, INT32_MAX, of("男性スタッフ数"));
-  t.zyosei = r.within(r.i32(), 0, INT32_MAX, of("女性スタッフ数"));
-  t.moral = Money::fromRaw(r.within(r.i64(), 0, kFullRating, of("モラル")));
-  t.skill = Money::fromRaw(r.within(r.i64(), 0, kFullRating, of("スキル")));
-  t.kyuyo = r.i32();
-  t.kyouiku = r.i32();
-  t.fukuri = r.i32();
-  t.modelMakers = r.u16();
-  t.kousaku = r.u8();
+  t.joutai = r.u8({kWaiting, kSuspended}, field(where, "状態"));
+  t.kanseiMonth =
+      r.i32(save::monthsAhead(month, save::kLongestConstruction), field(where, "工事完了の年月"));
+  t.teishiMonth =
+      r.i32(save::monthsAhead(month, save::kLongestSuspension), field(where, "営業停止の期限"));
+  t.shuttenMonth = r.i32(save::pastMonths(month), field(where, "出店年月"));
+  t.blockX = r.i32({0, kMapSize - 1}, field(where, "区画の列"));
+  t.blockY = r.i32({0, kMapSize - 1}, field(where, "区画の行"));
+  t.senren = r.i32(save::kRating, field(where, "洗練度"));
+  t.chimei = r.i32(save::kRating, field(where, "知名度"));
+  t.kibo = r.u8({0, kFloors - 1}, field(where, "規模"));
+  t.pkankin = r.u8(save::kPachinkoRate, field(where, "パチンコの交換率"));
+  t.skankin = r.u8(save::kSlotRate, field(where, "スロットの交換率"));
+  t.setubi = r.bits(r.u16(), save::kKnownEquipment, field(where, "設備"));
+  t.dansei = r.i32(save::kHeadCount, field(where, "男性スタッフ数"));
+  t.zyosei = r.i32(save::kHeadCount, field(where, "女性スタッフ数"));
+  t.moral = r.money(field(where, "モラル"), save::kFixedRating);
+  t.skill = r.money(field(where, "スキル"), save::kFixedRating);
+  t.kyuyo = r.i32(save::kSalary, field(where, "給与"));
+  t.kyouiku = r.i32(save::kPerHeadSpending, field(where, "教育費"));
+  t.fukuri = r.i32(save::kPerHeadSpending, field(where, "福利厚生費"));
+  t.modelMakers = r.bits(r.u16(), save::kKnownMakers, field(where, "モデル店のメーカー"));
+  t.kousaku = static_cast<uint8_t>(r.bits(r.u8(), save::kKnownManipulations, field(where, "工作")));
   t.irekaeDone = r.flag();
   t.bestWww = r.flag();
   t.bestCm = r.flag();
-  t.manzoku = r.within(r.i32(), 0, 100, of("満足度"));
-  t.eigyouJikan = r.i32();
-  t.eigyouNissuu = r.i32();
-  for (Money& m : t.hoshuResults) m = r.money();
-  t.eigyouResults.running = r.money();
-  t.eigyouResults.promotion = r.i32();
-  t.eigyouResults.total = r.money();
-  for (int32_t& v : t.jinkenResults) v = r.i32();
-  for (Money& m : t.uriage) m = r.money();
-  for (Money& m : t.arari) m = r.money();
-  for (int32_t& v : t.kyaku) v = r.i32();
-  for (int32_t& v : t.kadou) v = r.i32();
-  for (Money& m : t.shinDaiRitu) m = r.money();
-  for (uint8_t& v : t.shinDaiKeitai) v = r.within(r.u8(), 0, 3, of("新台の営業形態"));
-  t.shinDaiMorning8 = r.within(r.i32(), 0, 10, of("新台のモーニング台数"));
-  t.shinDaiMorning9 = r.within(r.i32(), 0, 10, of("新台のモーニング台数"));
+  t.manzoku = r.i32(save::kRating, field(where, "満足度"));
+  t.eigyouJikan = r.i32(save::kBusinessHours, field(where, "営業時間"));
+  t.eigyouNissuu = r.i32(save::kBusinessDays, field(where, "営業日数"));
+  for (Money& m : t.hoshuResults) m = r.money(field(where, "保守費"));
+  t.eigyouResults.running = r.money(field(where, "営業費"));
+  t.eigyouResults.promotion = r.i32(save::kPromotionCost, field(where, "販促費"));
+  t.eigyouResults.total = r.money(field(where, "営業費"));
+  for (int32_t& v : t.jinkenResults) v = r.i32(save::kPersonnelCost, field(where, "人件費"));
+  for (Money& m : t.uriage) m = r.money(field(where, "売上"));
+  for (Money& m : t.arari) m = r.money(field(where, "粗利益"));
+  for (int32_t& v : t.kyaku) v = r.i32(save::kStoreCustomers, field(where, "客数"));
+  for (int32_t& v : t.kadou) v = r.i32(save::kPercent, field(where, "稼動"));
+  for (Money& m : t.shinDaiRitu) m = r.money(field(where, "新台の利益率"), save::kProfitRate);
+  for (uint8_t& v : t.shinDaiKeitai) v = r.u8(save::kBusinessForm, field(where, "新台の営業形態"));
+  t.shinDaiMorning8 = r.i32(save::kMorning, field(where, "新台のモーニング台数"));
+  t.shinDaiMorning9 = r.i32(save::kMorning, field(where, "新台のモーニング台数"));
 }
 
-void readPromotions(Reader& r, Thansoku& p, const std::string& where) {
+template <typename Where>
+void readPromotions(Reader& r, Thansoku& p, const Where& where) {
   // Each choice picks a line of its price list.
-  auto choice = [&](const char* field, int last) {
-    return r.within(r.u8(), 0, last, [&] { return where + "の" + field; });
+  auto choice = [&](Promotion which, const char* what) {
+    const auto last = static_cast<int64_t>(promotionChoices(which).size()) - 1;
+    return r.u8({0, last}, field(where, what));
   };
-  p.event = choice("イベントの期間", 4);
-  p.tissue = choice("ティッシュの配布量", 10);
-  p.mail = choice("ＤＭの発送量", 25);
-  p.tvAgency = choice("ＴＶ広告の代理店", 5);
-  p.tvSpot = choice("ＴＶ広告の長さ", 1);
-  p.www = choice("ＷＷＷサーバー", 5);
-  p.newspaperSize = choice("新聞広告の大きさ", 5);
-  p.newspaperTerm = r.u8();
+  p.event = choice(Promotion::Event, "イベントの期間");
+  p.tissue = choice(Promotion::Tissue, "ティッシュの配布量");
+  p.mail = choice(Promotion::Mail, "ＤＭの発送量");
+  p.tvAgency = choice(Promotion::TvAgency, "ＴＶ広告の代理店");
+  p.tvSpot = choice(Promotion::TvSpot, "ＴＶ広告の長さ");
+  p.www = choice(Promotion::Www, "ＷＷＷサーバー");
+  p.newspaperSize = choice(Promotion::NewspaperSize, "新聞広告の大きさ");
+  p.newspaperTerm = choice(Promotion::NewspaperTerm, "新聞広告の期間");
 }
 
-void readStore(Reader& r, Ttempo& t, int slot) {
-  const std::string where = "店舗 " + n(slot) + " ";
-  readStoreForm(r, t, where);
+void readStore(Reader& r, Ttempo& t, int slot, int32_t month) {
+  auto where = [slot] { return "店舗 " + n(slot) + " "; };
+  readStoreForm(r, t, month, where);
   for (int f = 0; f < kFloors; ++f)
-    for (int p = 0; p < kIslandsPerFloor; ++p)
-      readMachine(r, t.dai[f][p], where + "の " + n(f + 1) + " 階 " + n(p + 1) + " 番の島");
+    for (int p = 0; p < kIslandsPerFloor; ++p) {
+      auto island = [&where, f, p] {
+        return where() + "の " + n(f + 1) + " 階 " + n(p + 1) + " 番の島";
+      };
+      readMachine(r, t.dai[f][p], month, island);
+    }
   readPromotions(r, t.hansoku, where);
-  readHistory(r, t.backup);
+  readHistory(r, t.backup, where);
 }
 
 void readCompanyRecord(Reader& r, tkaichou& k) {
   k.ownername = r.name();
   k.kaishaname = r.name();
-  k.sihon = r.within(r.u8(), 0, kCapitalClasses - 1, [] { return std::string("資本金"); });
-  k.sikin = r.money();
-  k.karisuma = r.within(r.i32(), 1, 100, [] { return std::string("社長のカリスマ"); });
-  k.chisei = r.within(r.i32(), 1, 100, [] { return std::string("社長の知性"); });
-  k.tousotu = r.within(r.i32(), 1, 100, [] { return std::string("社長の統率力"); });
-  k.kantei = r.within(r.i32(), 1, 100, [] { return std::string("社長の鑑定力"); });
+  k.sihon = r.u8(save::kCapitalClass, field("資本金"));
+  k.sikin = r.money(field("資金"));
+  k.karisuma = r.i32(save::kQuality, field("社長のカリスマ"));
+  k.chisei = r.i32(save::kQuality, field("社長の知性"));
+  k.tousotu = r.i32(save::kQuality, field("社長の統率力"));
+  k.kantei = r.i32(save::kQuality, field("社長の鑑定力"));
   k.jinjizumi = r.flag();
   // The month's hiring mark is not in the file: a loaded game may hire in its month again.
   k.koyouzumi = false;
   k.datuzei = r.flag();
-  k.datuzeiruikei = r.money();
-  k.souko = r.within(r.u8(), 0, kWarehouseLevels - 1, [] { return std::string("倉庫の規模"); });
-  k.eigyoujikan = r.i32();
-  k.eigyounissuu = r.i32();
-  k.zeibikirieki = r.money();
-  k.shotokuzei = r.money();
-  k.pachinkozei = r.money();
-  k.datuzeigaku = r.money();
+  k.datuzeiruikei = r.money(field("脱税の累計額"));
+  k.souko = r.u8(save::kWarehouseLevel, field("倉庫の規模"));
+  k.eigyoujikan = r.i32(save::kBusinessHours, field("前月の営業時間"));
+  k.eigyounissuu = r.i32(save::kBusinessDays, field("前月の営業日数"));
+  k.zeibikirieki = r.money(field("税引後利益"));
+  k.shotokuzei = r.money(field("所得税"));
+  k.pachinkozei = r.money(field("パチンコ税"));
+  k.datuzeigaku = r.money(field("脱税額"));
   for (BlockMarks* marks : {&k.baishuuzumi, &k.baikyakuzumi, &k.koujizumi})
     for (auto& row : *marks)
-      for (uint8_t& mark : row) mark = r.u8();
+      for (uint8_t& mark : row) mark = r.u8(save::kBlockMark, field("区画の取引の印"));
 }
 
-void readRivals(Reader& r, Tenkaichou& e) {
-  e.genzai = r.within(r.u8(), 0, kRivalCount - 1, [] { return std::string("手番の他社"); });
-  for (bool& in : e.sanka) in = r.flag();
-  for (Money& m : e.shikin) m = r.money();
-  e.rivalNashi = r.flag();
-  for (int32_t& m : e.sankaMonth) m = r.i32();
-  for (int k = 0; k < kRivalStoreSlots; ++k) {
-    TEntempo& t = e.tenpo[k];
-    const std::string where = "他店舗 " + n(k + 1) + " ";
-    auto of = [&where](const char* field) {
-      return [&where, field] { return where + "の" + field; };
-    };
-    t.owner = r.within(r.u8(), 0, kRivalCount - 1, of("経営会社"));
-    t.used = r.flag();
-    t.joutai = r.within(r.u8(), 0, 3, of("状態"));
-    t.shuttenMonth = r.i32();
-    t.kanseiMonth = r.i32();
-    t.teishiMonth = r.i32();
-    t.blockRow = r.within(r.i32(), 0, kMapSize - 1, of("区画の行"));
-    t.blockColumn = r.within(r.i32(), 0, kMapSize - 1, of("区画の列"));
-    t.senren = r.within(r.i32(), 0, 100, of("洗練度"));
-    t.chimei = r.within(r.i32(), 0, 100, of("知名度"));
-    t.manzoku = r.within(r.i32(), 0, 100, of("満足度"));
-    t.kibo = r.within(r.u8(), 0, kFloors - 1, of("規模"));
-    t.pkankin = r.within(r.u8(), 0, 6, of("パチンコの交換率"));
-    t.skankin = r.within(r.u8(), 0, 3, of("スロットの交換率"));
-    t.zengetsu = r.money();
-    t.ruikei = r.money();
-    t.kyaku = r.i32();
-    t.moral = r.within(r.i32(), 0, 100, of("モラル"));
-    t.skill = r.within(r.i32(), 0, 100, of("スキル"));
-    t.akaji = r.money();
+void readRivalStore(Reader& r, TEntempo& t, int k, int32_t month, const Tenkaichou& e) {
+  auto where = [k] { return "他店舗 " + n(k) + " "; };
+  t.owner = r.u8({0, kRivalCount - 1}, field(where, "経営会社"));
+  t.used = r.flag();
+  t.joutai = r.u8({kRivalNone, kRivalSuspended}, field(where, "状態"));
+  // A record in use is a store that opened, is being built or is suspended, of a rival that is
+  // in the city: a rival that leaves gives up every store it had.
+  if (t.used) {
+    r.require(t.joutai != kRivalNone, field(where, "状態"));
+    r.require(e.sanka[t.owner], field(where, "経営会社"));
   }
+  t.shuttenMonth = r.i32(save::pastMonths(month), field(where, "出店年月"));
+  t.kanseiMonth =
+      r.i32(save::monthsAhead(month, save::kLongestConstruction), field(where, "工事完了の年月"));
+  t.teishiMonth =
+      r.i32(save::monthsAhead(month, save::kLongestSuspension), field(where, "営業停止の期限"));
+  t.blockRow = r.i32({0, kMapSize - 1}, field(where, "区画の行"));
+  t.blockColumn = r.i32({0, kMapSize - 1}, field(where, "区画の列"));
+  t.senren = r.i32(save::kRating, field(where, "洗練度"));
+  t.chimei = r.i32(save::kRating, field(where, "知名度"));
+  t.manzoku = r.i32(save::kRating, field(where, "満足度"));
+  t.kibo = r.u8({0, kFloors - 1}, field(where, "規模"));
+  t.pkankin = r.u8(save::kPachinkoRate, field(where, "パチンコの交換率"));
+  t.skankin = r.u8(save::kSlotRate, field(where, "スロットの交換率"));
+  t.zengetsu = r.money(field(where, "前月の収支"));
+  t.ruikei = r.money(field(where, "収支の累計"));
+  t.kyaku = r.i32(save::kStoreCustomers, field(where, "客数"));
+  t.moral = r.i32(save::kRating, field(where, "モラル"));
+  t.skill = r.i32(save::kRating, field(where, "スキル"));
+  t.akaji = r.money(field(where, "累積赤字"));
+}
+
+void readRivals(Reader& r, Tenkaichou& e, int32_t month) {
+  e.genzai = r.u8({0, kRivalCount - 1}, field("手番の他社"));
+  for (bool& in : e.sanka) in = r.flag();
+  for (Money& m : e.shikin) m = r.money(field("他社の資金"));
+  e.rivalNashi = r.flag();
+  for (int32_t& m : e.sankaMonth) m = r.i32(save::pastMonths(month), field("他社の参入年月"));
+  for (int k = 1; k <= kRivalStoreSlots && !r.failed(); ++k)
+    readRivalStore(r, e.Tenpo(k), k, month, e);
 }
 
 }  // namespace
@@ -322,20 +386,27 @@ SaveResult DecodeSaveRecord(std::string_view bytes, tworld& world) {
     return result;
   }
   Reader r(bytes.substr(0, kSaveRecordSize));
-  readWorldRecord(r, world);
-  for (int i = 0; i < kMapSize; ++i)
-    for (int j = 0; j < kMapSize; ++j) readBlock(r, world.blocks[i][j], i, j);
-  for (int m = 0; m < kMakerCount; ++m) readMaker(r, world.makers[m], m);
-  readNameMarks(r, world.nameSelect);
+  auto decode = [&] {
+    readWorldRecord(r, world);
+    const int32_t month = world.month;
+    for (int i = 0; i < kMapSize && !r.failed(); ++i)
+      for (int j = 0; j < kMapSize; ++j) readBlock(r, world.blocks[i][j], i, j, world.laws);
+    for (int m = 0; m < kMakerCount && !r.failed(); ++m) readMaker(r, world.makers[m], m, month);
+    if (r.failed()) return;
+    readNameMarks(r, world.nameSelect);
 
-  tkaichou& k = world.kaichou;
-  readCompanyRecord(r, k);
-  for (int s = 1; s <= kStoreSlots; ++s) readStore(r, k.slot(s), s);
-  for (int d = 1; d <= kWarehouseRecords; ++d)
-    readMachine(r, k.record(d), "倉庫の台 " + n(d) + " ");
-  readHistory(r, k.backup);
+    tkaichou& k = world.kaichou;
+    readCompanyRecord(r, k);
+    for (int s = 1; s <= kStoreSlots && !r.failed(); ++s) readStore(r, k.slot(s), s, month);
+    if (r.failed()) return;
+    for (int d = 1; d <= kWarehouseRecords && !r.failed(); ++d)
+      readMachine(r, k.record(d), month, [d] { return "倉庫の台 " + n(d) + " "; });
+    readHistory(r, k.backup, [] { return std::string("会社"); });
+    if (r.failed()) return;
 
-  readRivals(r, world.rivals);
+    readRivals(r, world.rivals, month);
+  };
+  decode();
 
   if (!r.inBounds()) {
     result.error = "営業報告書を読み込めません。";

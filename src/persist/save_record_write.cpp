@@ -28,7 +28,8 @@ std::string nameBytes(std::string_view utf8) {
 
 class Writer {
  public:
-  Writer() { out_.reserve(kSaveRecordSize); }
+  // Writes into `buffer`'s storage, whatever it held.
+  explicit Writer(std::string buffer) : out_(std::move(buffer)) { out_.reserve(kSaveRecordSize); }
 
   void u8(uint8_t v) { out_.u8(v); }
   void flag(bool v) { out_.u8(v ? 1 : 0); }
@@ -47,7 +48,7 @@ class Writer {
     }
     out_.shortString(lastBytes_, kNameBytes);
   }
-  std::size_t size() const { return out_.bytes().size(); }
+  std::size_t size() const { return out_.size(); }
   std::string take() { return out_.take(); }
 
  private:
@@ -64,9 +65,10 @@ class RecordLength {
   ~RecordLength() { assert(w_.size() - start_ == expected_); }
 
  private:
-  const Writer& w_;
+  // Read only by the assertion, which a release build leaves out.
+  [[maybe_unused]] const Writer& w_;
   std::size_t start_;
-  std::size_t expected_;
+  [[maybe_unused]] std::size_t expected_;
 };
 
 void writeWorldRecord(Writer& w, const tworld& world) {
@@ -291,7 +293,13 @@ void writeRivals(Writer& w, const Tenkaichou& r) {
 }  // namespace
 
 std::string EncodeSaveRecord(const tworld& world) {
-  Writer w;
+  std::string record;
+  EncodeSaveRecord(world, record);
+  return record;
+}
+
+void EncodeSaveRecord(const tworld& world, std::string& record) {
+  Writer w(std::move(record));
   {
     RecordLength part(w, save::kWorldPart);
     writeWorldRecord(w, world);
@@ -312,7 +320,7 @@ std::string EncodeSaveRecord(const tworld& world) {
     RecordLength part(w, save::kRivalsPart);
     writeRivals(w, world.rivals);
   }
-  return w.take();
+  record = w.take();
 }
 
 }  // namespace gm

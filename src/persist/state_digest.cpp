@@ -9,17 +9,21 @@ namespace {
 
 class Hasher {
  public:
+  static constexpr uint64_t kPrime = 1099511628211ull;
   void bytes(const void* data, std::size_t n) {
     const auto* p = static_cast<const unsigned char*>(data);
     for (std::size_t i = 0; i < n; ++i) {
       h_ ^= p[i];
-      h_ *= 1099511628211ull;
+      h_ *= kPrime;
     }
   }
+  // The eight bytes, low first, in one fixed run that the compiler unrolls: the digest of a world
+  // hashes some 200,000 numbers.
   void i64(int64_t v) {
+    const auto u = static_cast<uint64_t>(v);
     for (int i = 0; i < 8; ++i) {
-      unsigned char b = static_cast<unsigned char>(static_cast<uint64_t>(v) >> (8 * i));
-      bytes(&b, 1);
+      h_ ^= (u >> (8 * i)) & 0xFF;
+      h_ *= kPrime;
     }
   }
   void money(Money m) { i64(m.raw()); }

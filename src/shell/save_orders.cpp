@@ -4,16 +4,18 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSettings>
 #include <QStatusBar>
-#include <algorithm>
 
 #include "base/translation.h"
 #include "persist/save_file.h"
 #include "shell/main_window.h"
+#include "shell/options_store.h"
 #include "shell/save_file_dialog.h"
 #include "shell/save_folder.h"
 #include "world/calendar.h"
@@ -24,6 +26,8 @@ namespace gm {
 namespace {
 
 constexpr int kAutosavesKept = 3;
+// The automatic saves the program wrote, oldest first.
+const QString kAutosaveKey = QStringLiteral("Autosaves/written");
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -113,47 +117,71 @@ bool runLoad(TMain& main) {
   return true;
 }
 
-QString autosaveFileName(int month) {
+namespace {
+
+// The company's name and a space before the month's name, so that each company keeps its own
+// automatic saves: characters that a file name cannot hold on some system become "_" (a typed
+// name is full-width already, but a loaded game's name may be anything).
+QString autosaveStem(const QString& company) {
+  if (company.isEmpty()) return {};
+  QString name = company;
+  for (QChar& c : name)
+    if (c.unicode() < 0x20 || QStringLiteral("\\/:*?\"<>|").contains(c)) c = QLatin1Char('_');
+  return name + QLatin1Char(' ');
+}
+
+bool isAutosaveOf(const QString& fileName, const QString& company) {
+  const QString stem = autosaveStem(company);
+  return fileName.startsWith(stem) && matchAutosave(fileName.mid(stem.size())).hasMatch();
+}
+
+}  // namespace
+
+QString autosaveFileName(const QString& company, int month) {
   const YearMonth date = MonthToDate(month);
   // Japanese pads the month with a space, as its captions do, other languages with a zero: the
   // names of one year list in the order of the months either way.
   const QChar pad = catalogueIsJapanese() ? QLatin1Char(' ') : QLatin1Char('0');
-  return QCoreApplication::translate("save_orders", kAutosaveName)
-      .arg(date.year)
-      .arg(date.month, 2, 10, pad);
+  return autosaveStem(company) + QCoreApplication::translate("save_orders", kAutosaveName)
+                                     .arg(date.year)
+                                     .arg(date.month, 2, 10, pad);
 }
 
-QStringList autosavesToRemove(const QString& folder) {
-  struct Autosave {
-    QString name;
-    QDateTime written;
-    int month;
-  };
-  std::vector<Autosave> found;
-  for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files)) {
-    const QRegularExpressionMatch m = matchAutosave(info.fileName());
-    if (!m.hasMatch()) continue;
-    found.push_back({info.fileName(), info.lastModified(),
-                     (m.captured(u"year").toInt() - 1) * 12 + m.captured(u"month").toInt()});
+QStringList autosavesToRemove(const QStringList& written, const QString& folder,
+                              const QString& company) {
+  // Every automatic save of this company in the folder, newest first: the ones written later
+  // stand later in the list.
+  QStringList ours;
+  for (auto it = written.crbegin(); it != written.crend(); ++it) {
+    const QFileInfo info(*it);
+    if (QDir::cleanPath(info.absolutePath()) == QDir::cleanPath(folder) &&
+        isAutosaveOf(info.fileName(), company))
+      ours << *it;
   }
-  std::stable_sort(found.begin(), found.end(), [](const Autosave& a, const Autosave& b) {
-    if (a.written != b.written) return a.written > b.written;
-    return a.month > b.month;
-  });
-  QStringList gone;
-  for (std::size_t i = kAutosavesKept; i < found.size(); ++i) gone << found[i].name;
-  return gone;
+  return ours.mid(kAutosavesKept);
 }
 
 void runAutosave(TMain& main) {
   const QString folder = savedGamesFolder();
-  const QString error =
-      writeSavedGame(main, folder + QLatin1Char('/') + autosaveFileName(main.world().month));
+  const QString company = QString::fromStdString(main.world().kaichou.kaishaname.str());
+  const QString path = folder + QLatin1Char('/') + autosaveFileName(company, main.world().month);
+  const QString error = writeSavedGame(main, path);
   if (!error.isEmpty()) {
     QMessageBox::warning(&main, QCoreApplication::translate("save_orders", "自動記録"), error);
     return;
   }
-  for (const QString& name : autosavesToRemove(folder)) QDir(folder).remove(name);
+  // Only files that the program itself wrote as automatic saves are ever removed: it keeps
+  // their names, oldest first, and forgets a name once its file is gone.
+  const auto settings = openSettings();
+  QStringList written = settings->value(kAutosaveKey).toStringList();
+  written.removeIf([](const QString& p) { return !QFileInfo::exists(p); });
+  written.removeAll(path);
+  written << path;
+  for (const QString& old : autosavesToRemove(written, folder, company)) {
+    QFile::remove(old);
+    written.removeAll(old);
+  }
+  settings->setValue(kAutosaveKey, written);
 }
 
 }  // namespace gm

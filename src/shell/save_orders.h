@@ -24,13 +24,17 @@ bool runLoad(TMain& main);
 // else the message for the player.
 QString writeSavedGame(TMain& main, const QString& path);
 
-// The month end's automatic save: "自動記録 3年 4月.PLR" in the saved-games folder for the month
-// now beginning, after which only the three newest automatic saves are kept. A failure is
-// reported and play goes on.
+// The month end's automatic save: "銀玉商事 自動記録 3年 4月.PLR" (the month's name in the
+// player's language) in the saved-games folder for the company and the month now beginning, after
+// which the company keeps only its three newest automatic saves, named in either language. Only
+// files the program wrote as automatic saves (it keeps their names in the settings) are ever
+// removed; other companies' and the player's own files stay. A failure is reported and play goes
+// on.
 void runAutosave(TMain& main);
-QString autosaveFileName(int month);
-// Of the folder's file names, the automatic saves beyond the three newest (newest by time of
-// writing, then by the month their names say), which go.
-QStringList autosavesToRemove(const QString& folder);
+QString autosaveFileName(const QString& company, int month);
+// Of the automatic saves written so far (oldest first), those of `company` in `folder` beyond its
+// three newest, which go.
+QStringList autosavesToRemove(const QStringList& written, const QString& folder,
+                              const QString& company);
 
 }  // namespace gm

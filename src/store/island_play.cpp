@@ -145,6 +145,10 @@ constexpr BandTable kWearByRefinement = {185, 175, 160, 150, 135, 125, 110, 100,
 constexpr BandTable kWearByNovelty = {280, 215, 185, 155, 125, 90, 60, 60, 60, 30};
 constexpr BandTable kSpendByMorale = {2, 2, 2, 2, 2, 125, 250, 375, 500, 625};
 constexpr BandTable kSpendBySkill = {2, 2, 2, 125, 250, 375, 500, 625, 750, 875};
+// The most that the draws after the wear can add back before the spend is tested against 0:
+// securities law, a limited run, an illegal island, a model maker, morale and skill.
+constexpr int64_t kMostLateSpendGain = (300 - 1) + (1250 - 1) + (625 - 1) + (310 - 1) +
+                                       (kSpendByMorale.back() - 1) + (kSpendBySkill.back() - 1);
 // Below this share of a sale paid back out (x 10,000), spending falls off steeply; it never
 // falls below a hundredth of what it was.
 constexpr int64_t kSteepPayout = 8000;
@@ -226,6 +230,12 @@ void spendPerCustomer(Tddai& d, int sameModels, const PlayConditions& c, Random&
 
   const int64_t months = int64_t{c.month} - d.kounyuuMonth;
   for (int64_t i = 0; i < months; ++i) {
+    if (x < -kMostLateSpendGain) {
+      // Worn this far, nothing below can bring the spend back above 0, and a spend of 0 or less
+      // ends as a fresh draw below 100: the remaining months' draws are only passed over.
+      rng.skip(static_cast<uint64_t>(months - i) * 4);
+      break;
+    }
     const int wg = rng.randInt(kWearByGambling[gb]);
     const int wp = rng.randInt(kWearByPlay[pb]);
     const int wr = rng.randInt(kWearByRefinement[rb]);

@@ -22,7 +22,7 @@ int32_t headCount(int64_t n) {
 
 }  // namespace
 
-std::string shortageText(int shortage) {
+std::string shortageText(int64_t shortage) {
   if (shortage > 0) return "+" + std::to_string(shortage);
   if (shortage == 0) return "±0";
   return std::to_string(shortage);
@@ -40,13 +40,15 @@ void Ttempo::setZyosei(int64_t n) {
 
 // Fewer hands can hand out fewer tissues and address fewer letters; the levels only go down.
 void Ttempo::limitPromotionsByStaff() {
-  int total = staffTotal();
+  const int64_t total = staffTotal();
   if (total == 0) {
     moral = Money();
     skill = Money();
   }
-  hansoku.mail = static_cast<uint8_t>(std::min<int>(hansoku.mail, std::min(25, total / 5)));
-  hansoku.tissue = static_cast<uint8_t>(std::min<int>(hansoku.tissue, std::min(10, total / 10)));
+  hansoku.mail =
+      static_cast<uint8_t>(std::min<int64_t>(hansoku.mail, std::min<int64_t>(25, total / 5)));
+  hansoku.tissue =
+      static_cast<uint8_t>(std::min<int64_t>(hansoku.tissue, std::min<int64_t>(10, total / 10)));
 }
 
 StaffShares Ttempo::staffSummary() const {

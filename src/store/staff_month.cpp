@@ -70,7 +70,7 @@ void steady(Random& rng, int range, int& h, int& q) {
 }
 
 // `b` per cent of the men and of the women leave.
-int leave(Ttempo& s, int64_t b) {
+int64_t leave(Ttempo& s, int64_t b) {
   const Departures d = DeparturesAt(s, b);
   if (d.men > 0) s.setDansei(int64_t{s.dansei} - d.men);
   if (d.women > 0) s.setZyosei(int64_t{s.zyosei} - d.women);

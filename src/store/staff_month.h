@@ -19,7 +19,7 @@ struct StaffStepResult {
   bool discontent = false;  // the staff complained about their numbers
   bool threatened = false;  // the staff threatened to resign all at once
   bool walkedOut = false;   // and did: the store lost everybody
-  int departures = 0;       // people who left one by one
+  int64_t departures = 0;   // people who left one by one
   bool allGone = false;     // nobody is left after the departures
 };
 
@@ -55,7 +55,7 @@ int ManipulationMoraleBound(uint8_t bit);
 struct Departures {
   int men = 0;
   int women = 0;
-  int total() const { return men + women; }
+  int64_t total() const { return int64_t{men} + women; }
 };
 Departures DeparturesAt(const Ttempo& store, int64_t b);
 // The per cent of the staff that an underpaid month drives away (0 for content staff).

@@ -83,7 +83,7 @@ enum StaffSex : int { kMale = 0, kFemale = 1 };
 
 // A store's staff at a glance: the head count and the shares of men and women in whole per cent.
 struct StaffShares {
-  int total = 0;
+  int64_t total = 0;
   int men = 0;
   int women = 0;
 };
@@ -223,7 +223,8 @@ class Ttempo {
   // Staff (staff.cpp).
   void setDansei(int64_t n);
   void setZyosei(int64_t n);
-  int staffTotal() const { return dansei + zyosei; }
+  // In 64 bits: two head counts near the int32 limit still add up.
+  int64_t staffTotal() const { return int64_t{dansei} + zyosei; }
   int staffOf(int sex) const { return sex == kMale ? dansei : zyosei; }
   StaffShares staffSummary() const;
   PersonnelCost personnelCost() const;

@@ -90,9 +90,9 @@ QString grouped(Money m) { return QString::fromStdString(formatGrouped(m)); }
 QString grouped(int64_t v) { return QString::fromStdString(formatGrouped(v)); }
 QString count(int n) { return CompanyStatusPage::tr("%1軒").arg(n); }
 QString machines(int n) { return CompanyStatusPage::tr("%1台").arg(grouped(int64_t{n})); }
-QString people(int n) { return CompanyStatusPage::tr("%1人").arg(grouped(int64_t{n})); }
-QString share(int n, int percent) {
-  return CompanyStatusPage::tr("%1人（%2%）").arg(grouped(int64_t{n}), QString::number(percent));
+QString people(int64_t n) { return CompanyStatusPage::tr("%1人").arg(grouped(n)); }
+QString share(int64_t n, int percent) {
+  return CompanyStatusPage::tr("%1人（%2%）").arg(grouped(n), QString::number(percent));
 }
 
 }  // namespace
@@ -168,7 +168,7 @@ void CompanyStatusPage::showCompany(const tworld& world) {
   set(kStaffWomen, share(staff.women, staff.womenShare));
   set(kStaffTotal, people(staff.total));
   set(kStaffNeed, people(staff.need));
-  const int shortage = staff.total - staff.need;
+  const int64_t shortage = staff.total - staff.need;
   set(kStaffShortage, qs(shortageText(shortage)));
   values_[kStaffShortage]->setStyleSheet(shortageIsRed(shortage) ? QStringLiteral("color: red;")
                                                                  : QString());

@@ -63,7 +63,7 @@ constexpr std::array<const char*, PersonnelWindow::kColumnCount> kHeaders = {
     QT_TRANSLATE_NOOP("gm::PersonnelWindow", "給与"),
 };
 
-QString people(int n) { return PersonnelWindow::tr("%1人").arg(countFigure(n)); }
+QString people(int64_t n) { return PersonnelWindow::tr("%1人").arg(countFigure(n)); }
 
 }  // namespace
 
@@ -287,7 +287,7 @@ void PersonnelWindow::fill() {
     if (!s.inUse(n)) continue;
     const Ttempo& t = s.store(n);
     const int need = t.staffNeed(hours, w.month);
-    const int shortage = t.staffTotal() - need;
+    const int64_t shortage = t.staffTotal() - need;
     auto* item = new SortKeyItem(list_);
     item->setData(kColName, kSlotRole, n);
     item->setText(kColName, qs(t.name.view()));

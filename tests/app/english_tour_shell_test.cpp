@@ -301,21 +301,18 @@ TEST_F(EnglishTourShell, TheHelpVersionSplashAndSavedGamesWindows) {
 }
 
 TEST_F(EnglishTourShell, AutomaticSavesOfEitherLanguageAreKeptThreeDeep) {
-  EXPECT_EQ(autosaveFileName(16), QStringLiteral("Autosave Y2 M04.PLR"));
+  EXPECT_EQ(autosaveFileName(QStringLiteral("Ginda"), 16),
+            QStringLiteral("Ginda Autosave Y2 M04.PLR"));
   QTemporaryDir dir;
-  // Two written in Japanese before the language changed, three in English after.
-  const QStringList written = {QStringLiteral("自動記録 1年 1月.PLR"),
-                               QStringLiteral("自動記録 1年 2月.PLR"), autosaveFileName(3),
-                               autosaveFileName(4), autosaveFileName(5)};
-  QDateTime when = QDateTime::currentDateTime().addSecs(-100);
-  for (const QString& name : written) {
-    QFile file(dir.filePath(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.setFileTime(when = when.addSecs(10), QFileDevice::FileModificationTime);
-  }
-  QStringList gone = autosavesToRemove(dir.path());
-  gone.sort();
-  EXPECT_EQ(gone, QStringList(written.mid(0, 2)));
+  // Two written in Japanese before the language changed, three in English after, and another
+  // company's, all written by the program, oldest first.
+  QStringList written = {dir.filePath(QStringLiteral("Ginda 自動記録 1年 1月.PLR")),
+                         dir.filePath(QStringLiteral("Ginda 自動記録 1年 2月.PLR"))};
+  for (int month : {3, 4, 5})
+    written << dir.filePath(autosaveFileName(QStringLiteral("Ginda"), month));
+  written.insert(1, dir.filePath(autosaveFileName(QStringLiteral("Other"), 1)));
+  EXPECT_EQ(autosavesToRemove(written, dir.path(), QStringLiteral("Ginda")),
+            (QStringList{written[2], written[0]}));
 }
 
 }  // namespace

@@ -254,30 +254,45 @@ TEST_F(SaveOrders, ASaveThatCannotBeWrittenLeavesTheOldFileWhole) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("営報2.PLR")});
 }
 
-TEST_F(SaveOrders, TheMonthEndKeepsTheThreeNewestAutomaticSaves) {
+TEST_F(SaveOrders, TheMonthEndKeepsEachCompanysThreeNewestAutomaticSavesAndNothingElseGoes) {
   // The month's news goes to a silent port: the message dialog would store its placement where
   // the other tests look. Any other window is closed.
   SilentFrontend quiet;
   quiet.mutableOptions() = main->options();
   main->world().setFrontend(&quiet);
   ModalGuard others;
+  const QString folder = savedGamesFolder();
+  auto files = [&] { return QDir(folder).entryList(QDir::Files, QDir::Name); };
 
   ASSERT_TRUE(runMonthEnd(*main).goesOn);
-  EXPECT_TRUE(QDir(savedGamesFolder()).entryList(QDir::Files).isEmpty()) << "autosave is off";
+  EXPECT_TRUE(files().isEmpty()) << "autosave is off";
 
+  // A file of the player's that only looks like an automatic save, and another company's saves.
+  QFile own(folder + QStringLiteral("/銀玉商事 自動記録 1年 1月.PLR"));
+  ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+  own.write("mine");
+  own.close();
   main->options().autosave = true;
+  main->world().kaichou.kaishaname = "他社／興業";
+  for (int i = 0; i < 2; ++i) ASSERT_TRUE(runMonthEnd(*main).goesOn);
+  main->world().kaichou.kaishaname = "銀玉商事";
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(runMonthEnd(*main).goesOn);
-  QStringList files = QDir(savedGamesFolder()).entryList(QDir::Files, QDir::Name);
-  EXPECT_EQ(files,
-            (QStringList{"自動記録 1年 6月.PLR", "自動記録 1年 7月.PLR", "自動記録 1年 8月.PLR"}));
+  EXPECT_EQ(files(),
+            (QStringList{"他社／興業 自動記録 1年 5月.PLR", "他社／興業 自動記録 1年 6月.PLR",
+                         "銀玉商事 自動記録 1年 1月.PLR", "銀玉商事 自動記録 1年 8月.PLR",
+                         "銀玉商事 自動記録 1年 9月.PLR", "銀玉商事 自動記録 1年10月.PLR"}));
+  EXPECT_EQ(fileBytes(own.fileName()), QByteArray("mine"));
   auto loaded = std::make_unique<tworld>();
   ASSERT_TRUE(
-      LoadSaveFile(QFile::encodeName(savedGamesFolder() + QStringLiteral("/自動記録 1年 8月.PLR"))
+      LoadSaveFile(QFile::encodeName(folder + QStringLiteral("/銀玉商事 自動記録 1年10月.PLR"))
                        .toStdString(),
                    *loaded)
           .ok);
   EXPECT_EQ(loaded->month, main->world().month);
-  EXPECT_EQ(autosaveFileName(12 * 9 + 12), QStringLiteral("自動記録 10年12月.PLR"));
+  EXPECT_EQ(autosaveFileName(QStringLiteral("銀玉商事"), 12 * 9 + 12),
+            QStringLiteral("銀玉商事 自動記録 10年12月.PLR"));
+  EXPECT_EQ(autosaveFileName(QStringLiteral("a/b:c"), 1),
+            QStringLiteral("a_b_c 自動記録 1年 1月.PLR"));
   EXPECT_TRUE(others.shown.isEmpty()) << others.shown.toStdString();
   main->world().setFrontend(&main->frontend());
 }
@@ -288,6 +303,7 @@ TEST(SaveFromTitle, ALoadWithoutAGameBeginsPlayOnTheLoadedGame) {
   auto saved = test::smallWorld(5, 7);
   saved->kaichou.kaishaname = "引継商事";
   saved->month = 14;
+  saved->SetTaxRate(20);  // as every city sets it: a world without one is no game to save
   ASSERT_TRUE(SaveGameFile(QFile::encodeName(path).toStdString(), *saved).ok);
 
   TMain main;

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "company/rivals.h"
+#include "persist/save_file.h"
 #include "store/island_settings.h"
 #include "store/promotions.h"
 #include "world/world.h"
@@ -257,11 +258,19 @@ void checkRivals(const tworld& w, Report& r) {
 
 }  // namespace
 
+// Whatever the game plays into, a save of it must load again: the loader's ranges are what play
+// can give every number.
+void checkRecordLoads(const tworld& w, Report& r) {
+  const SaveResult checked = CheckSaveRecord(EncodeSaveRecord(w));
+  if (!checked.ok) r.add("the saved game would be refused: " + checked.error);
+}
+
 std::vector<std::string> CheckInvariants(const tworld& world, int limit) {
   Report r(limit);
   checkWorld(world, r);
   checkCompany(world, r);
   checkRivals(world, r);
+  checkRecordLoads(world, r);
   return r.take();
 }
 

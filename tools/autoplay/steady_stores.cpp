@@ -176,14 +176,15 @@ void SteadyStrategy::staff(tworld& world, PlayerOrders& orders) {
   for (int n = 1; n <= kStoreSlots; ++n) {
     if (!surplus.test(n - 1)) continue;
     const Ttempo& s = session.store(n);
-    int give = s.staffTotal() - wanted[n - 1];
-    const int men = std::min(give, s.dansei);
+    // Head counts may each reach the int32 ceiling: what goes is counted in 64 bits.
+    const int64_t give = s.staffTotal() - wanted[n - 1];
+    const int men = static_cast<int>(std::min<int64_t>(give, s.dansei));
     moveStaff(session, n, kMale, men, false);
-    moveStaff(session, n, kFemale, give - men, false);
+    moveStaff(session, n, kFemale, static_cast<int>(give - men), false);
   }
-  const int missing = shortage - session.pool().staffTotal();
+  const int64_t missing = shortage - session.pool().staffTotal();
   if (missing > 0 && !CheckHiring(world)) {
-    int count = missing;
+    int count = static_cast<int>(std::min<int64_t>(missing, INT32_MAX));
     const int64_t spare = spareCash(world);
     while (count > 0 && HiringCost(world, count, HireSex::Any) > spare) count = count * 3 / 4;
     if (count > 0) orders.hire(session, count, HireSex::Any);

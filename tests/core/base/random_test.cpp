@@ -36,4 +36,27 @@ TEST(Random, ResultsStayInRangeAndEmptyRangesStillDraw) {
   EXPECT_EQ(rng.randInt(-5), 0);
 }
 
+TEST(Random, SkippingDrawsLeavesTheGeneratorWhereDrawingThemWould) {
+  // From seed 0: one step gives 1, two give 134775814 (as above).
+  Random one(0), two(0);
+  one.skip(1);
+  EXPECT_EQ(one.seed(), 1u);
+  two.skip(2);
+  EXPECT_EQ(two.seed(), 134775814u);
+  for (uint64_t n : {0ull, 3ull, 64ull, 1000ull, 123457ull}) {
+    Random drawn(987654321), skipped(987654321);
+    drawn.randInt(5);
+    skipped.randInt(5);
+    for (uint64_t i = 0; i < n; ++i) drawn.randInt(1000);
+    skipped.skip(n);
+    EXPECT_EQ(skipped.seed(), drawn.seed()) << n;
+    EXPECT_EQ(skipped.draws(), drawn.draws()) << n;
+    EXPECT_EQ(skipped.randInt(1000), drawn.randInt(1000)) << n;
+  }
+  // The generator's period is 2^32: skipping all of it comes back to the start.
+  Random round(77);
+  round.skip(uint64_t{1} << 32);
+  EXPECT_EQ(round.seed(), 77u);
+}
+
 }  // namespace gm

@@ -100,9 +100,10 @@ TEST(CityFileRecord, OutOfRangeValuesAreBroughtIntoTheirRanges) {
   bytes[37] = static_cast<char>(0xFF);
   bytes[38] = static_cast<char>(0xFF);
   bytes[39] = static_cast<char>(0xFF);
-  bytes[48] = static_cast<char>(255);  // tax
-  bytes[49] = static_cast<char>(200);  // union hour cut
-  bytes[50] = static_cast<char>(9);    // union day cut
+  bytes[48] = static_cast<char>(255);    // tax
+  bytes[49] = static_cast<char>(200);    // union hour cut
+  bytes[50] = static_cast<char>(9);      // union day cut
+  bytes[2807] = static_cast<char>(200);  // city type: every type from 4 up is "no bias"
   bytes[2808] = 9;
   bytes[2809] = 9;
   CityReadResult r = DecodeCityRecord(bytes);
@@ -113,6 +114,7 @@ TEST(CityFileRecord, OutOfRangeValuesAreBroughtIntoTheirRanges) {
   EXPECT_EQ(r.city.unionDayCut, 8);
   EXPECT_EQ(r.city.maxPachinkoRate, 6);
   EXPECT_EQ(r.city.maxSlotRate, 3);
+  EXPECT_EQ(r.city.cityType, 4);
 }
 
 TEST(CityFileRecord, SizeClassesByCellCount) {

@@ -1,6 +1,6 @@
-// Replays the fuzz targets' committed corpora (shipped cities, saved games from headless runs and
-// hand-made bad files) through the targets' own entry points, so that every build checks them
-// without the fuzzer.
+// Replays the fuzz targets' committed corpora (shipped cities, saved games from headless runs,
+// hand-made bad files and crafted extremes) through the targets' own entry points, so that every
+// build checks them without the fuzzer.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -29,6 +29,12 @@ int replay(const char* corpus, std::string (*input)(std::string_view)) {
 
 TEST(FuzzCorpus, EverySavedGameIsLoadedOrRefusedCleanly) {
   EXPECT_GE(replay("save_file", fuzz::SaveFileInput), 10);
+  // The played target's games are saved games too, with numbers at their edges.
+  EXPECT_GE(replay("played_save", fuzz::SaveFileInput), 100);
+}
+
+TEST(FuzzCorpus, EveryPlayedGameLoadsAndPlaysOnOrIsRefusedCleanly) {
+  EXPECT_GE(replay("played_save", fuzz::PlayedSaveInput), 100);
 }
 
 TEST(FuzzCorpus, EveryCityFileIsReadOrRefusedCleanly) {

@@ -53,6 +53,8 @@ struct FieldCase {
   std::size_t offset;
   std::string bytes;  // what the field must hold at its offset
   std::function<void(tworld&)> set;
+  // A value that a loaded game may hold: the record with every field set must load.
+  std::function<void(tworld&)> setLoadable;
 };
 
 // The cases, each with a value of its own: multi-byte values have distinct non-zero bytes, so
@@ -69,35 +71,46 @@ class Cases {
                 : width == 4 ? 0x0A0B0C00 + k_ % 0x100
                              : 0x0102030405060700 + k_ % 0x100;
     numValue(label, at, width, v, set);
+    // Small enough for every range of the loader (days, ratings, months, rates), yet its own.
+    loadableAs(width == 8 ? 0x010203 + k_ % 0x100 : 1 + k_ % 29);
   }
   // A field that only takes values of a small range: the value is given.
   template <typename Set>
   void numValue(const std::string& label, std::size_t at, int width, int64_t v, Set set) {
-    all.push_back({label, at, littleEndian(v, width), [v, set](tworld& w) { set(w, v); }});
+    all.push_back({label, at, littleEndian(v, width), [v, set](tworld& w) { set(w, v); },
+                   [v, set](tworld& w) { set(w, v); }});
+    assign_ = set;
+  }
+  // The value the last field takes in the record that must load.
+  void loadableAs(int64_t v) {
+    all.back().setLoadable = [v, set = assign_](tworld& w) { set(w, v); };
   }
   template <typename Set>
   void flag(const std::string& label, std::size_t at, bool v, Set set) {
-    all.push_back({label, at, std::string(1, v ? '\1' : '\0'), [v, set](tworld& w) { set(w, v); }});
+    auto apply = [v, set](tworld& w) { set(w, v); };
+    all.push_back({label, at, std::string(1, v ? '\1' : '\0'), apply, apply});
   }
   template <typename Get>
   void name(const std::string& label, std::size_t at, Get get) {
     ++k_;
     std::string text = "N" + std::to_string(k_);
-    all.push_back({label, at, std::string(1, static_cast<char>(text.size())) + text,
-                   [text, get](tworld& w) { get(w) = text; }});
+    auto apply = [text, get](tworld& w) { get(w) = text; };
+    all.push_back({label, at, std::string(1, static_cast<char>(text.size())) + text, apply, apply});
   }
   template <typename Get>
   void ratings(const std::string& label, std::size_t at, Get get) {
     ++k_;
     const uint8_t b = static_cast<uint8_t>(10 + k_ % 80);
-    all.push_back({label, at, std::string{char(b), char(b + 1), char(b + 2), char(b + 3)},
-                   [b, get](tworld& w) {
-                     get(w) = Ratings{b, uint8_t(b + 1), uint8_t(b + 2), uint8_t(b + 3)};
-                   }});
+    auto apply = [b, get](tworld& w) {
+      get(w) = Ratings{b, uint8_t(b + 1), uint8_t(b + 2), uint8_t(b + 3)};
+    };
+    all.push_back(
+        {label, at, std::string{char(b), char(b + 1), char(b + 2), char(b + 3)}, apply, apply});
   }
 
  private:
   int k_ = 0;
+  std::function<void(tworld&, int64_t)> assign_;
 };
 
 template <typename Pick>
@@ -114,6 +127,7 @@ void modelCases(Cases& c, const std::string& at, std::size_t base, Pick pick) {
         [pick](tworld& w, int64_t v) { pick(w).saleEndMonth = v; });
   c.num(at + ".shukka", base + 71, 4, [pick](tworld& w, int64_t v) { pick(w).shukka = v; });
   c.num(at + ".zaiko", base + 75, 4, [pick](tworld& w, int64_t v) { pick(w).zaiko = v; });
+  c.loadableAs(1);  // stock never exceeds the production count
   c.flag(at + ".onSale", base + 79, true, [pick](tworld& w, bool v) { pick(w).onSale = v; });
   c.flag(at + ".unappraised", base + 80, true,
          [pick](tworld& w, bool v) { pick(w).unappraised = v; });
@@ -180,10 +194,10 @@ void worldCases(Cases& c) {
   c.numValue("unionHourCut", 71, 4, 5, [](tworld& w, int64_t v) { w.unionHourCut = v; });
   c.numValue("unionDayCut", 75, 4, 7, [](tworld& w, int64_t v) { w.unionDayCut = v; });
   c.flag("disposalAccepted", 79, true, [](tworld& w, bool v) { w.disposalAccepted = v; });
-  c.num("laws", 80, 2, [](tworld& w, int64_t v) { w.laws = v; });
+  c.numValue("laws", 80, 2, 0x0329, [](tworld& w, int64_t v) { w.laws = v; });
   c.numValue("maxPachinkoRate", 82, 1, 4, [](tworld& w, int64_t v) { w.maxPachinkoRate = v; });
   c.numValue("maxSlotRate", 83, 1, 2, [](tworld& w, int64_t v) { w.maxSlotRate = v; });
-  c.num("cityType", 84, 1, [](tworld& w, int64_t v) { w.cityType = v; });
+  c.numValue("cityType", 84, 1, 3, [](tworld& w, int64_t v) { w.cityType = v; });
   c.flag("endingShown", 85, true, [](tworld& w, bool v) { w.endingShown = v; });
   c.num("lastBusinessDays", 86, 4, [](tworld& w, int64_t v) { w.lastBusinessDays = v; });
   c.num("maxLandPrice", 90, 4, [](tworld& w, int64_t v) { w.maxLandPrice = v; });
@@ -193,9 +207,11 @@ void worldCases(Cases& c) {
     const std::size_t b = blockAt(i, j);
     auto block = [i, j](tworld& w) -> Tchip& { return w.blocks[i][j]; };
     c.numValue(at + ".row", b + 0, 4, 49 - i, [block](tworld& w, int64_t v) { block(w).row = v; });
+    c.loadableAs(i);  // a block keeps the place it was made for
     c.numValue(at + ".column", b + 4, 4, 49 - j,
                [block](tworld& w, int64_t v) { block(w).column = v; });
-    c.numValue(at + ".kind", b + 8, 1, 27, [block](tworld& w, int64_t v) { block(w).kind = v; });
+    c.loadableAs(j);
+    c.numValue(at + ".kind", b + 8, 1, 21, [block](tworld& w, int64_t v) { block(w).kind = v; });
     c.num(at + ".population", b + 9, 4, [block](tworld& w, int64_t v) { block(w).population = v; });
     c.numValue(at + ".security", b + 13, 4, 81,
                [block](tworld& w, int64_t v) { block(w).security = v; });
@@ -204,7 +220,7 @@ void worldCases(Cases& c) {
     c.num(at + ".landPrice", b + 21, 4, [block](tworld& w, int64_t v) { block(w).landPrice = v; });
     c.numValue(at + ".unrest", b + 25, 4, 12,
                [block](tworld& w, int64_t v) { block(w).unrest = v; });
-    c.num(at + ".owner", b + 29, 1, [block](tworld& w, int64_t v) { block(w).owner = v; });
+    c.numValue(at + ".owner", b + 29, 1, 3, [block](tworld& w, int64_t v) { block(w).owner = v; });
     c.num(at + ".growthInfluence", b + 30, 4,
           [block](tworld& w, int64_t v) { block(w).growthInfluence = v; });
     c.num(at + ".securityInfluence", b + 34, 4,
@@ -220,6 +236,7 @@ void worldCases(Cases& c) {
     const std::size_t b = makerAt(m);
     c.numValue(at + ".makerNo", b + 0, 1, 10 - m,
                [m](tworld& w, int64_t v) { w.makers[m].makerNo = v; });
+    c.loadableAs(m);
     c.numValue(at + ".yuukou", b + 1, 4, 77, [m](tworld& w, int64_t v) { w.makers[m].yuukou = v; });
     c.flag(at + ".shijou", b + 5, !w0().makers[m].shijou,
            [m](tworld& w, bool v) { w.makers[m].shijou = v; });
@@ -271,12 +288,12 @@ void companyCases(Cases& c) {
   for (auto [r, col] : {std::pair{0, 0}, {12, 34}, {49, 49}}) {
     const std::string at = "[" + std::to_string(r) + "][" + std::to_string(col) + "]";
     const std::size_t cell = r * 50 + col;
-    c.num("baishuuzumi" + at, k + 174 + cell, 1,
-          [r, col](tworld& w, int64_t v) { w.kaichou.baishuuzumi[r][col] = v; });
-    c.num("baikyakuzumi" + at, k + 2674 + cell, 1,
-          [r, col](tworld& w, int64_t v) { w.kaichou.baikyakuzumi[r][col] = v; });
-    c.num("koujizumi" + at, k + 5174 + cell, 1,
-          [r, col](tworld& w, int64_t v) { w.kaichou.koujizumi[r][col] = v; });
+    c.numValue("baishuuzumi" + at, k + 174 + cell, 1, 1,
+               [r, col](tworld& w, int64_t v) { w.kaichou.baishuuzumi[r][col] = v; });
+    c.numValue("baikyakuzumi" + at, k + 2674 + cell, 1, 1,
+               [r, col](tworld& w, int64_t v) { w.kaichou.baikyakuzumi[r][col] = v; });
+    c.numValue("koujizumi" + at, k + 5174 + cell, 1, 1,
+               [r, col](tworld& w, int64_t v) { w.kaichou.koujizumi[r][col] = v; });
   }
 
   machineCases(c, "dai1", warehouseAt(1), [](tworld& w) -> Tddai& { return w.kaichou.record(1); });
@@ -330,11 +347,13 @@ void storeCases(Cases& c, int slot) {
   c.numValue(at + ".skill", s + 100, 8, 0x0D0E0F,
              [store](tworld& w, int64_t v) { store(w).skill = Money::fromRaw(v); });
   i32(".kyuyo", 108, [](Ttempo& t) -> int32_t& { return t.kyuyo; });
+  c.loadableAs(333);  // a salary is 120..1000
   i32(".kyouiku", 112, [](Ttempo& t) -> int32_t& { return t.kyouiku; });
   i32(".fukuri", 116, [](Ttempo& t) -> int32_t& { return t.fukuri; });
   c.num(at + ".modelMakers", s + 120, 2,
         [store](tworld& w, int64_t v) { store(w).modelMakers = v; });
-  c.num(at + ".kousaku", s + 122, 1, [store](tworld& w, int64_t v) { store(w).kousaku = v; });
+  c.numValue(at + ".kousaku", s + 122, 1, 5,
+             [store](tworld& w, int64_t v) { store(w).kousaku = v; });
   flag(".irekaeDone", 123, [](Ttempo& t) -> bool& { return t.irekaeDone; });
   flag(".bestWww", 124, [](Ttempo& t) -> bool& { return t.bestWww; });
   flag(".bestCm", 125, [](Ttempo& t) -> bool& { return t.bestCm; });
@@ -377,7 +396,7 @@ void storeCases(Cases& c, int slot) {
       {"www", &Thansoku::www},
       {"newspaperSize", &Thansoku::newspaperSize},
       {"newspaperTerm", &Thansoku::newspaperTerm}};
-  const int choices[] = {4, 9, 24, 5, 1, 3, 2, 6};
+  const int choices[] = {4, 9, 24, 5, 1, 3, 2, 1};
   for (int i = 0; i < 8; ++i) {
     auto field = promotions[i].second;
     u8In(std::string(".hansoku.") + promotions[i].first, 6714 + i, choices[i],
@@ -494,7 +513,7 @@ TEST(SaveFileLayout, EveryFieldLiesAtItsOffsetAndTouchesNoOtherByte) {
 TEST(SaveFileLayout, ARecordWithEveryFieldSetReadsBackWhole) {
   tworld full;
   full.cityName = "ぎんだま市";  // Shift-JIS text as well as the cases' ASCII names
-  for (const FieldCase& f : allCases()) f.set(full);
+  for (const FieldCase& f : allCases()) f.setLoadable(full);
   full.kaichou.slot(2).name = "ﾊﾟｰﾗｰ銀玉";
   const std::string bytes = EncodeSaveRecord(full);
 

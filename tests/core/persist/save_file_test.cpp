@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -161,18 +162,23 @@ TEST(SaveFile, FilesOnDiskAreWrittenWholeOrNotAtAll) {
   EXPECT_EQ(EncodeSaveRecord(*loaded), old);
 
   PlayMonth(*game);  // the game moves on; the failed saves below must not reach the old file
+  // A file of someone else's where an older save put its temporary file is passed over, and no
+  // save leaves a file of its own behind.
+  const fs::path stale = target.string() + ".tmp";
+  { std::ofstream(stale) << "not ours"; }
+  auto filesInFolder = [&] {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  const std::vector<std::string> before = filesInFolder();
   auto expectOldFileWhole = [&](const char* how) {
     EXPECT_EQ(fileText(target), old) << how;
-    EXPECT_FALSE(fs::exists(fs::path(target.string() + ".tmp"))) << how;
+    EXPECT_EQ(filesInFolder(), before) << how;
+    EXPECT_EQ(fileText(stale), "not ours") << how;
   };
-
-  // The temporary file cannot be made.
-  fs::create_directory(target.string() + ".tmp");
-  r = SaveGameFile(target.string(), *game);
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.error.rfind("営業報告書に記録できませんでした（", 0), 0u) << r.error;
-  fs::remove(target.string() + ".tmp");
-  EXPECT_EQ(fileText(target), old);
 
   // The disk fills up half-way through the record.
   struct rlimit saved {};
@@ -200,6 +206,11 @@ TEST(SaveFile, FilesOnDiskAreWrittenWholeOrNotAtAll) {
   fs::permissions(dir, fs::perms::owner_all);
   EXPECT_FALSE(r.ok);
   expectOldFileWhole("no write permission");
+
+  r = SaveGameFile(target.string(), *game);
+  ASSERT_TRUE(r.ok) << r.error;
+  EXPECT_EQ(fileText(target), EncodeSaveRecord(*game));
+  EXPECT_EQ(filesInFolder(), before);
 
   r = LoadSaveFile((dir / "無い.PLR").string(), *loaded);
   EXPECT_FALSE(r.ok);

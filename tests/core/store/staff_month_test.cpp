@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "store/store.h"
 #include "support/scripted_frontend.h"
@@ -231,6 +232,26 @@ TEST_F(StaffMonth, AClosedStoreNeverWalksOut) {
     EXPECT_FALSE(r.discontent) << seed;
     EXPECT_FALSE(r.walkedOut) << seed;
   }
+}
+
+// Head counts run up to the int32 ceiling for each sex: the people who leave together need not
+// fit in an int.
+TEST_F(StaffMonth, TheLeaversOfTheLargestStaffAreCountedInFull) {
+  Ttempo& s = store(kWaiting, 1, 1);
+  staff(s, INT32_MAX, INT32_MAX, 40, 70);
+  // trunc(2,147,483,647 x 60 / 100) = 1,288,490,188 of each sex.
+  EXPECT_EQ(DeparturesAt(s, 60).total(), int64_t{2} * 1'288'490'188);
+  EXPECT_EQ(DeparturesAt(s, 100).total(), int64_t{2} * INT32_MAX);
+
+  // Under the long-hours law the demand is at least 150 x 1.1 (half of them women) x 1.5 = 247:
+  // at 120 over half of each sex leaves.
+  s.kyuyo = 120;
+  const StaffStepResult r = run(s, 2, 50, 50, 9, kLawLongHours);
+  EXPECT_GT(r.departures, int64_t{INT32_MAX});
+  EXPECT_EQ(r.departures, int64_t{2} * INT32_MAX - s.staffTotal());
+  ASSERT_EQ(port.messages.size(), 1u);
+  EXPECT_NE(port.messages[0].text.find(std::to_string(r.departures) + "人退職しました"),
+            std::string::npos);
 }
 
 TEST_F(StaffMonth, AStoreWithoutStaffOnlyLosesItsFigures) {

@@ -108,6 +108,9 @@ TEST(StoreStaffShortage, SignsOfTheShortage) {
   EXPECT_EQ(shortageText(3), "+3");
   EXPECT_EQ(shortageText(0), "±0");
   EXPECT_EQ(shortageText(-12), "-12");
+  // Both sexes at the int32 ceiling with nobody needed, and the other way round.
+  EXPECT_EQ(shortageText(int64_t{2} * INT32_MAX), "+4294967294");
+  EXPECT_EQ(shortageText(-int64_t{2} * INT32_MAX), "-4294967294");
   EXPECT_TRUE(shortageIsRed(-1));
   EXPECT_FALSE(shortageIsRed(0));
 }
