@@ -1,6 +1,8 @@
 // The English tour's tools (see english_tour.h).
 #include "english_tour.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -12,6 +14,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -155,6 +159,30 @@ QStringList untranslatedTexts(QWidget* window, const QStringList& names) {
     if (holdsJapanese(text)) found << entry;
   }
   return found;
+}
+
+void expectFitsALaptop(QWidget* window, const QString& name, const QString& folder) {
+  const QSize room(1366, 768 - 32);
+  const std::string what = name.toStdString();
+  window->show();
+  QApplication::processEvents();
+  const QSize smallest = window->minimumSizeHint().expandedTo(window->minimumSize());
+  EXPECT_LE(smallest.width(), room.width()) << what;
+  EXPECT_LE(smallest.height(), room.height()) << what;
+  window->resize(window->sizeHint().boundedTo(room).expandedTo(smallest));
+  QApplication::processEvents();
+  for (QPushButton* b : window->findChildren<QPushButton*>()) {
+    if (!b->isVisibleTo(window)) continue;
+    EXPECT_TRUE(window->rect().contains(QRect(b->mapTo(window, QPoint(0, 0)), b->size())))
+        << what << ": " << b->text().toStdString();
+    EXPECT_GE(b->width(), b->minimumSizeHint().width())
+        << what << ": " << b->text().toStdString() << " is cut";
+  }
+  const QPixmap picture = window->grab();
+  EXPECT_LE(picture.height(), room.height()) << what;
+  if (folder.isEmpty()) return;
+  for (TypingBox* box : window->findChildren<TypingBox*>()) box->finish();
+  EXPECT_TRUE(window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
 }
 
 }  // namespace gm::test

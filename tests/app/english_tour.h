@@ -39,6 +39,11 @@ QStringList readableTexts(QWidget* window);
 // Of readableTexts(window), those that still hold Japanese once the names are taken out.
 QStringList untranslatedTexts(QWidget* window, const QStringList& names);
 
+// On a laptop's screen of 1366 x 768 less a title bar: the window fits there at its smallest,
+// takes the size it would have there, and shows every button it has inside that size and at least
+// at its smallest width. With `folder` set, the window at that size is taken as a picture there.
+void expectFitsALaptop(QWidget* window, const QString& name, const QString& folder);
+
 // True when the text holds a Japanese character (kana, kanji, full-width forms, Japanese
 // punctuation).
 bool holdsJapanese(const QString& text);

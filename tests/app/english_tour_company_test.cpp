@@ -178,28 +178,8 @@ class EnglishCompanyTour : public ::testing::Test {
                                 << " texts in Japanese:" << listed(left);
   }
 
-  // The window at the size it takes on a laptop's screen less a title bar: it fits there at
-  // its smallest, and every button it shows stands inside it.
   void expectFitsALaptop(QWidget* window, const QString& name) {
-    const QSize room(1366, 768 - 32);
-    window->show();
-    QApplication::processEvents();
-    const QSize smallest = window->minimumSizeHint().expandedTo(window->minimumSize());
-    EXPECT_LE(smallest.width(), room.width()) << name.toStdString();
-    EXPECT_LE(smallest.height(), room.height()) << name.toStdString();
-    window->resize(window->sizeHint().boundedTo(room).expandedTo(smallest));
-    QApplication::processEvents();
-    for (QPushButton* b : window->findChildren<QPushButton*>()) {
-      if (!b->isVisibleTo(window)) continue;
-      EXPECT_TRUE(window->rect().contains(QRect(b->mapTo(window, QPoint(0, 0)), b->size())))
-          << name.toStdString() << ": " << b->text().toStdString();
-      EXPECT_GE(b->width(), b->minimumSizeHint().width())
-          << name.toStdString() << ": " << b->text().toStdString() << " is cut";
-    }
-    if (!folder.isEmpty()) {
-      for (TypingBox* box : window->findChildren<TypingBox*>()) box->finish();
-      EXPECT_TRUE(window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
-    }
+    test::expectFitsALaptop(window, name, folder);
   }
 
   test::EnglishScope english;

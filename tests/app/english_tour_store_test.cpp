@@ -115,28 +115,7 @@ class EnglishStoreTour : public ::testing::Test {
     EXPECT_TRUE(left.isEmpty()) << name.toStdString() << " paints Japanese:" << listed(left);
   }
 
-  // On a laptop's screen less a title bar the window fits at its smallest and, at the size it
-  // takes there, shows every button it has.
-  void expectFit(QWidget* w, const QString& name) {
-    const QSize room(1366, 768 - 32);
-    w->show();
-    QApplication::processEvents();
-    const QSize smallest = w->minimumSizeHint().expandedTo(w->minimumSize());
-    EXPECT_LE(smallest.width(), room.width()) << name.toStdString();
-    EXPECT_LE(smallest.height(), room.height()) << name.toStdString();
-    w->resize(w->sizeHint().boundedTo(room).expandedTo(smallest));
-    QApplication::processEvents();
-    for (QPushButton* b : w->findChildren<QPushButton*>()) {
-      if (!b->isVisibleTo(w)) continue;
-      const QRect at(b->mapTo(w, QPoint(0, 0)), b->size());
-      EXPECT_TRUE(w->rect().contains(at)) << name.toStdString() << ": " << b->text().toStdString();
-      EXPECT_GE(b->width(), b->sizeHint().width())
-          << name.toStdString() << ": " << b->text().toStdString() << " is cut short";
-    }
-    if (!folder.isEmpty()) {
-      EXPECT_TRUE(w->grab().save(folder + QLatin1Char('/') + name + ".png"));
-    }
-  }
+  void expectFit(QWidget* w, const QString& name) { test::expectFitsALaptop(w, name, folder); }
 
   // A line the core wrote for this window alone (a check's verdict, a sale's run).
   void skip(const std::string& coreLine) { skipped.prepend(QString::fromStdString(coreLine)); }

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "company/company_figures.h"
+#include "english_tour.h"
 #include "managed_game.h"
 #include "shell/main_window.h"
 #include "shell/qt_text.h"
@@ -120,25 +121,8 @@ TEST_F(Screenshots, EveryManagementWindowAfterFourMonths) {
 // A laptop's screen of 1366 x 768 less a title bar: each window fits it at its smallest, takes
 // the size it would have there, and shows every button it has inside that size.
 TEST_F(Screenshots, TheOrderWindowsFitALaptopScreenWithEveryButtonInView) {
-  const QSize room(1366, 768 - 32);
   auto fitAndTake = [&](QWidget* w, const QString& name) {
-    w->show();
-    QApplication::processEvents();
-    const QSize smallest = w->minimumSizeHint().expandedTo(w->minimumSize());
-    EXPECT_LE(smallest.width(), room.width()) << name.toStdString();
-    EXPECT_LE(smallest.height(), room.height()) << name.toStdString();
-    w->resize(w->sizeHint().boundedTo(room).expandedTo(smallest));
-    QApplication::processEvents();
-    for (QPushButton* b : w->findChildren<QPushButton*>()) {
-      if (!b->isVisibleTo(w)) continue;
-      const QRect at(b->mapTo(w, QPoint(0, 0)), b->size());
-      EXPECT_TRUE(w->rect().contains(at)) << name.toStdString() << ": " << b->text().toStdString();
-    }
-    const QPixmap picture = w->grab();
-    EXPECT_LE(picture.height(), room.height()) << name.toStdString();
-    if (!folder.isEmpty()) {
-      EXPECT_TRUE(picture.save(folder + QLatin1Char('/') + name + ".png"));
-    }
+    test::expectFitsALaptop(w, name, folder);
   };
   auto* store = static_cast<StoreWindow*>(main->subWindows().tempoform);
   store->showStore(1);
