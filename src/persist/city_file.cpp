@@ -20,7 +20,8 @@ bool IsCompanyOnlyKind(int kind) {
 CityReadResult DecodeCityRecord(std::string_view bytes) {
   CityReadResult result;
   if (bytes.size() < kCityRecordSize) {
-    result.error = "都市ファイルが短すぎます（" + std::to_string(bytes.size()) + " バイト）。";
+    result.error = formatText(translate("city_file", "都市ファイルが短すぎます（%1 バイト）。"),
+                              {std::to_string(bytes.size())});
     return result;
   }
   ByteReader in(bytes.substr(0, kCityRecordSize));
@@ -43,11 +44,11 @@ CityReadResult DecodeCityRecord(std::string_view bytes) {
   c.maxSlotRate = in.u8();
   in.skip(2);
   if (!in.ok()) {
-    result.error = "都市ファイルを読み込めません。";
+    result.error = translate("city_file", "都市ファイルを読み込めません。");
     return result;
   }
   if (c.height < 1 || c.height > kMapSize || c.width < 1 || c.width > kMapSize) {
-    result.error = "都市ファイルの大きさが正しくありません。";
+    result.error = translate("city_file", "都市ファイルの大きさが正しくありません。");
     return result;
   }
   // Blocks beyond the extents are never simulated or drawn, but they would still count in the
@@ -60,7 +61,7 @@ CityReadResult DecodeCityRecord(std::string_view bytes) {
   for (auto& row : c.kinds)
     for (uint8_t& k : row) {
       if (k >= kKindCount) {
-        result.error = "都市ファイルに不明な区画があります。";
+        result.error = translate("city_file", "都市ファイルに不明な区画があります。");
         return result;
       }
       // A new city has no companies yet: land, stores and car parks that only a company's
@@ -90,12 +91,12 @@ CityReadResult ReadCityFile(const std::string& path) {
   std::error_code ec;
   const std::filesystem::file_status status = std::filesystem::status(path, ec);
   if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-    r.error = "都市ファイルが通常のファイルではありません。";
+    r.error = translate("city_file", "都市ファイルが通常のファイルではありません。");
     return r;
   }
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    r.error = "都市ファイルを開けません。";
+    r.error = translate("city_file", "都市ファイルを開けません。");
     return r;
   }
   std::string bytes;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <memory>
 
+#include "base/translation.h"
 #include "platform/durable_file.h"
 #include "world/world.h"
 
@@ -42,14 +43,15 @@ SaveResult ReadSaveBytes(const std::string& path, std::string& bytes) {
   SaveResult result;
   std::ifstream file(path, std::ios::binary);
   if (!file) {
-    result.error = "営業報告書を開けません（" + std::string(std::strerror(errno)) + "）。";
+    const std::string reason = std::strerror(errno);  // before the catalogue is asked
+    result.error = formatText(translate("save_file", "営業報告書を開けません（%1）。"), {reason});
     return result;
   }
   bytes.assign(kSaveRecordSize, '\0');
   file.read(bytes.data(), static_cast<std::streamsize>(kSaveRecordSize));
   bytes.resize(static_cast<std::size_t>(file.gcount()));
   if (file.bad()) {
-    result.error = "営業報告書を読み込めません。";
+    result.error = translate("save_file", "営業報告書を読み込めません。");
     return result;
   }
   result.ok = true;
@@ -75,8 +77,10 @@ SaveResult ReplaceFile(const std::string& path, std::string_view bytes) {
 }
 
 std::string SaveFailedMessage(std::string_view reason) {
-  return "営業報告書に記録できませんでした（" + std::string(reason) +
-         "）。記録先のファイルは変わっていません。";
+  return formatText(translate("save_file",
+                              "営業報告書に記録できませんでした（%1）。"
+                              "記録先のファイルは変わっていません。"),
+                    {reason});
 }
 
 SaveResult SaveGameFile(const std::string& path, const tworld& world) {
@@ -85,14 +89,18 @@ SaveResult SaveGameFile(const std::string& path, const tworld& world) {
 
 bool ConfirmSave(tworld& world) {
   if (!world.options().tellmsg) return true;
-  return world.ui().message("記録", "経営実績を営業報告書に記録してもよろしいですか？", false, true,
-                            kFaceNormal);
+  return world.ui().message(
+      translate("save_file", "記録"),
+      translate("save_file", "経営実績を営業報告書に記録してもよろしいですか？"), false, true,
+      kFaceNormal);
 }
 
 bool ConfirmOverwriteSave(tworld& world, std::string_view fileName) {
   if (!world.options().tellmsg) return true;
   return world.ui().message(
-      "記録", "経営実績を" + std::string(fileName) + "に上書き記録" + "してもよろしいですか？",
+      translate("save_file", "記録"),
+      formatText(translate("save_file", "経営実績を%1に上書き記録してもよろしいですか？"),
+                 {fileName}),
       false, true, kFaceNormal);
 }
 

@@ -1271,7 +1271,37 @@
 <context>
     <name>city_file</name>
     <message>
-        <location filename="../../src/persist/city_file.cpp" line="+132"/>
+        <location filename="../../src/persist/city_file.cpp" line="+23"/>
+        <source>都市ファイルが短すぎます（%1 バイト）。</source>
+        <translation>The city file is too short (%1 bytes).</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>都市ファイルを読み込めません。</source>
+        <translation>The city file cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>都市ファイルの大きさが正しくありません。</source>
+        <translation>The city size in the city file is not valid.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>都市ファイルに不明な区画があります。</source>
+        <translation>The city file holds a block of an unknown kind.</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>都市ファイルが通常のファイルではありません。</source>
+        <translation>The city file is not a regular file.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>都市ファイルを開けません。</source>
+        <translation>The city file cannot be opened.</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>村</source>
         <translation>Village</translation>
     </message>
@@ -8309,6 +8339,40 @@ Right-click: pop-up menu</translation>
     </message>
 </context>
 <context>
+    <name>save_file</name>
+    <message>
+        <location filename="../../src/persist/save_file.cpp" line="+47"/>
+        <source>営業報告書を開けません（%1）。</source>
+        <translation>The business report cannot be opened (%1).</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>営業報告書を読み込めません。</source>
+        <translation>The business report cannot be read.</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>営業報告書に記録できませんでした（%1）。記録先のファイルは変わっていません。</source>
+        <translation>We could not record our results in the business report (%1). The file we were saving to is unchanged.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+8"/>
+        <source>記録</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>経営実績を営業報告書に記録してもよろしいですか？</source>
+        <translation>Shall we record our results in the business report?</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>経営実績を%1に上書き記録してもよろしいですか？</source>
+        <translation>Shall we record our results over %1?</translation>
+    </message>
+</context>
+<context>
     <name>save_orders</name>
     <message>
         <location filename="../../src/shell/save_orders.cpp" line="+33"/>
@@ -8334,6 +8398,671 @@ Right-click: pop-up menu</translation>
         <location line="+50"/>
         <source>自動記録</source>
         <translation>Autosave</translation>
+    </message>
+</context>
+<context>
+    <name>save_record_read</name>
+    <message>
+        <location filename="../../src/persist/save_record_read.cpp" line="+37"/>
+        <source>%1の%2</source>
+        <translation>%2 of %1</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>営業報告書の%1が正しくありません。</source>
+        <translation>The %1 in the business report is not valid.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>営業報告書の%1が範囲外です（%2）。</source>
+        <translation>The %1 in the business report is out of range (%2).</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>都市の縦の区画数</source>
+        <translation>city&apos;s height in blocks</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>都市の横の区画数</source>
+        <translation>city&apos;s width in blocks</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>経過月数</source>
+        <translation>number of months played</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>宅地開発の方針</source>
+        <translation>city&apos;s housing policy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>商業奨励の方針</source>
+        <translation>city&apos;s commerce policy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>事業誘致の方針</source>
+        <translation>city&apos;s business policy</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>税率</source>
+        <translation>tax rate</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>組合の営業時間の短縮</source>
+        <translation>union&apos;s cut in business hours</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>組合の休業日数</source>
+        <translation>union&apos;s cut in business days</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+4"/>
+        <source>法律</source>
+        <translation>state of the laws</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>パチンコの交換率の上限</source>
+        <translation>limit on the pachinko exchange rate</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>スロットの交換率の上限</source>
+        <translation>limit on the pachislot exchange rate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>都市の型</source>
+        <translation>city type</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+244"/>
+        <source>前月の営業日数</source>
+        <translation>number of last month&apos;s business days</translation>
+    </message>
+    <message>
+        <location line="-243"/>
+        <source>最高地価</source>
+        <translation>highest land price</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>区画（%1 行 %2 列）</source>
+        <translation>block (row %1, column %2)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>行番号</source>
+        <translation>row number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>列番号</source>
+        <translation>column number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>種類</source>
+        <translation>kind</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>人口</source>
+        <translation>population</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>治安</source>
+        <translation>security</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ファン率</source>
+        <translation>fan rate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>地価</source>
+        <translation>land price</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>不満度</source>
+        <translation>unrest</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>所有会社</source>
+        <translation>owner</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>影響</source>
+        <translation>neighbours&apos; influence</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+54"/>
+        <source>機種</source>
+        <translation>machine type</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>価格</source>
+        <translation>price</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+54"/>
+        <source>メーカー</source>
+        <translation>maker</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <location line="+54"/>
+        <source>公称の評価</source>
+        <translation>stated performance</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <location line="+54"/>
+        <source>実際の評価</source>
+        <translation>actual performance</translation>
+    </message>
+    <message>
+        <location line="-52"/>
+        <source>発表年月</source>
+        <translation>release month</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>販売終了年月</source>
+        <translation>last month of sale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+54"/>
+        <source>生産台数</source>
+        <translation>production run</translation>
+    </message>
+    <message>
+        <location line="-53"/>
+        <source>在庫</source>
+        <translation>stock</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>メーカー「%1」</source>
+        <translation>maker “%1”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>番号</source>
+        <translation>number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>友好度</source>
+        <translation>goodwill</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>取引中止の年月</source>
+        <translation>month trading was stopped</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1の新台 %2 </source>
+        <translation>new model %2 of %1</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>機種名の使用済みの印</source>
+        <translation>record of the model names in use</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>購入単価</source>
+        <translation>unit price</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>購入年月</source>
+        <translation>purchase month</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>有効期限</source>
+        <translation>installation deadline</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>営業形態</source>
+        <translation>business form</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>モーニング台数</source>
+        <translation>number of morning service machines</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>利益率</source>
+        <translation>profit rate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+61"/>
+        <source>営業時間</source>
+        <translation>number of business hours</translation>
+    </message>
+    <message>
+        <location line="-60"/>
+        <location line="+62"/>
+        <source>営業日数</source>
+        <translation>number of business days</translation>
+    </message>
+    <message>
+        <location line="-61"/>
+        <location line="+75"/>
+        <source>稼動</source>
+        <translation>occupancy</translation>
+    </message>
+    <message>
+        <location line="-73"/>
+        <source>客単価</source>
+        <translation>spending per customer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>実績利益率</source>
+        <translation>realised profit rate</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>女性客の割合</source>
+        <translation>share of women among the customers</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>男性客の割合</source>
+        <translation>share of men among the customers</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>履歴</source>
+        <translation>history</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+132"/>
+        <location line="+4"/>
+        <source>状態</source>
+        <translation>state</translation>
+    </message>
+    <message>
+        <location line="-134"/>
+        <location line="+140"/>
+        <source>工事完了の年月</source>
+        <translation>month construction ends</translation>
+    </message>
+    <message>
+        <location line="-138"/>
+        <location line="+140"/>
+        <source>営業停止の期限</source>
+        <translation>month the suspension ends</translation>
+    </message>
+    <message>
+        <location line="-138"/>
+        <location line="+134"/>
+        <source>出店年月</source>
+        <translation>opening month</translation>
+    </message>
+    <message>
+        <location line="-133"/>
+        <location line="+140"/>
+        <source>区画の列</source>
+        <translation>block column</translation>
+    </message>
+    <message>
+        <location line="-139"/>
+        <location line="+137"/>
+        <source>区画の行</source>
+        <translation>block row</translation>
+    </message>
+    <message>
+        <location line="-136"/>
+        <location line="+139"/>
+        <source>洗練度</source>
+        <translation>refinement</translation>
+    </message>
+    <message>
+        <location line="-138"/>
+        <location line="+139"/>
+        <source>知名度</source>
+        <translation>fame</translation>
+    </message>
+    <message>
+        <location line="-138"/>
+        <location line="+140"/>
+        <source>規模</source>
+        <translation>size</translation>
+    </message>
+    <message>
+        <location line="-138"/>
+        <location line="+140"/>
+        <source>パチンコの交換率</source>
+        <translation>pachinko exchange rate</translation>
+    </message>
+    <message>
+        <location line="-138"/>
+        <location line="+140"/>
+        <source>スロットの交換率</source>
+        <translation>pachislot exchange rate</translation>
+    </message>
+    <message>
+        <location line="-138"/>
+        <source>設備</source>
+        <translation>equipment</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>男性スタッフ数</source>
+        <translation>number of male staff</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>女性スタッフ数</source>
+        <translation>number of female staff</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+137"/>
+        <source>モラル</source>
+        <translation>morale</translation>
+    </message>
+    <message>
+        <location line="-136"/>
+        <location line="+137"/>
+        <source>スキル</source>
+        <translation>skill</translation>
+    </message>
+    <message>
+        <location line="-136"/>
+        <source>給与</source>
+        <translation>salary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>教育費</source>
+        <translation>education spending</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>福利厚生費</source>
+        <translation>welfare spending</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>モデル店のメーカー</source>
+        <translation>list of makers it is a model hall for</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>工作</source>
+        <translation>set of manipulations</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+115"/>
+        <source>満足度</source>
+        <translation>satisfaction</translation>
+    </message>
+    <message>
+        <location line="-109"/>
+        <source>保守費</source>
+        <translation>maintenance cost</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <source>営業費</source>
+        <translation>operating cost</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>販促費</source>
+        <translation>promotion cost</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>人件費</source>
+        <translation>personnel cost</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>売上</source>
+        <translation>sales figure</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>粗利益</source>
+        <translation>gross profit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+107"/>
+        <source>客数</source>
+        <translation>number of customers</translation>
+    </message>
+    <message>
+        <location line="-103"/>
+        <source>新台の利益率</source>
+        <translation>profit rate for new machines</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>新台の営業形態</source>
+        <translation>business form for new machines</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>新台のモーニング台数</source>
+        <translation>morning service for new machines</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>イベントの期間</source>
+        <translation>length of events</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ティッシュの配布量</source>
+        <translation>amount of pocket tissues handed out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ＤＭの発送量</source>
+        <translation>amount of direct mail sent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ＴＶ広告の代理店</source>
+        <translation>TV commercial agency</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ＴＶ広告の長さ</source>
+        <translation>length of TV commercials</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ＷＷＷサーバー</source>
+        <translation>web server</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>新聞広告の大きさ</source>
+        <translation>size of newspaper ads</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>新聞広告の期間</source>
+        <translation>run of newspaper ads</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>店舗 %1 </source>
+        <translation>hall %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1の %2 階 %3 番の島</source>
+        <translation>island %3 on floor %2 of %1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>資本金</source>
+        <translation>capital</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>資金</source>
+        <translation>cash</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>社長のカリスマ</source>
+        <translation>President&apos;s charisma</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>社長の知性</source>
+        <translation>President&apos;s intelligence</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>社長の統率力</source>
+        <translation>President&apos;s leadership</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>社長の鑑定力</source>
+        <translation>President&apos;s appraisal</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>脱税の累計額</source>
+        <translation>total of tax evaded</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>倉庫の規模</source>
+        <translation>warehouse size</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>前月の営業時間</source>
+        <translation>number of last month&apos;s business hours</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>税引後利益</source>
+        <translation>profit after tax</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>所得税</source>
+        <translation>income tax</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>パチンコ税</source>
+        <translation>pachinko tax</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>脱税額</source>
+        <translation>amount of tax evaded</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>区画の取引の印</source>
+        <translation>record of block dealings</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>他店舗 %1 </source>
+        <translation>rival hall %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+8"/>
+        <source>経営会社</source>
+        <translation>owning company</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>前月の収支</source>
+        <translation>last month&apos;s result</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>収支の累計</source>
+        <translation>running total of results</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>累積赤字</source>
+        <translation>accumulated loss</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>手番の他社</source>
+        <translation>rival whose turn it is</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>他社の資金</source>
+        <translation>rivals&apos; cash</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>他社の参入年月</source>
+        <translation>rivals&apos; month of entry</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>営業報告書が短すぎます（%1 バイト。営業報告書は %2 バイトです）。</source>
+        <translation>The business report is too short (%1 bytes; a business report has %2 bytes).</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>倉庫の台 %1 </source>
+        <translation>warehouse machine %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>会社</source>
+        <translation>the company</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>営業報告書を読み込めません。</source>
+        <translation>The business report cannot be read.</translation>
     </message>
 </context>
 <context>
