@@ -2482,7 +2482,7 @@ To you, who played to the end: heartfelt thanks.</translation>
     <message>
         <location line="+1"/>
         <source>統率可能店舗数</source>
-        <translation>Halls he can lead</translation>
+        <translation>Halls within command</translation>
     </message>
     <message>
         <location line="+1"/>
