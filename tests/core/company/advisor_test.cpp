@@ -37,6 +37,8 @@ struct Advisor : test::OrderCity {
     s.setDansei(men);
     return s;
   }
+  // A finding points into its list: a list that is gone by the next line is refused here.
+  const Advice* find(AdviceList&& list, AdviceTopic topic) = delete;
   const Advice* find(const AdviceList& list, AdviceTopic topic) {
     auto it =
         std::find_if(list.begin(), list.end(), [&](const Advice& a) { return a.topic == topic; });
@@ -169,7 +171,8 @@ TEST_F(Advisor, AFloorTooBigForItsCustomersShrinksAndAFullOneGrows) {
   Ttempo& s = hall(500, 17);
   s.kyaku[kTotal] = 5000;
   s.kadou[kTotal] = 12;
-  const Advice* idle = find(DiagnoseStore(*w, 1), AdviceTopic::IslandsIdle);
+  const AdviceList idleList = DiagnoseStore(*w, 1);
+  const Advice* idle = find(idleList, AdviceTopic::IslandsIdle);
   ASSERT_NE(idle, nullptr);
   EXPECT_EQ(idle->v[0], 10);
   EXPECT_EQ(idle->v[1], 5000);
@@ -185,7 +188,8 @@ TEST_F(Advisor, AFloorTooBigForItsCustomersShrinksAndAFullOneGrows) {
   s.forEachIsland([](Tddai& d) { d.kadou = 3900; });
   s.kyaku[kTotal] = 23400;
   s.kadou[kTotal] = 100;
-  const Advice* full = find(DiagnoseStore(*w, 1), AdviceTopic::IslandsFull);
+  const AdviceList fullList = DiagnoseStore(*w, 1);
+  const Advice* full = find(fullList, AdviceTopic::IslandsFull);
   ASSERT_NE(full, nullptr);
   // 23,400 players want 23,400 / 2,730 = 8.6, so 9 islands: 3 more, and 4 places are free.
   EXPECT_EQ(full->v[3], 9);

@@ -177,7 +177,8 @@ template <typename Pick>
 void historyCases(Cases& c, const std::string& at, std::size_t base, Pick pick) {
   for (auto [series, month] : {std::pair{0, 1}, {0, 12}, {7, 5}, {13, 1}, {13, 12}})
     c.num(at + "[" + std::to_string(series) + "][" + std::to_string(month) + "]",
-          historyAt(base, series, month), 8, [pick, series, month](tworld& w, int64_t v) {
+          historyAt(base, series, month), 8,
+          [pick, series = series, month = month](tworld& w, int64_t v) {
             pick(w).values[series][month - 1] = Money::fromRaw(v);
           });
 }
@@ -205,7 +206,7 @@ void worldCases(Cases& c) {
   for (auto [i, j] : {std::pair{0, 0}, {0, 49}, {49, 0}, {23, 17}, {49, 49}}) {
     const std::string at = "block[" + std::to_string(i) + "][" + std::to_string(j) + "]";
     const std::size_t b = blockAt(i, j);
-    auto block = [i, j](tworld& w) -> Tchip& { return w.blocks[i][j]; };
+    auto block = [i = i, j = j](tworld& w) -> Tchip& { return w.blocks[i][j]; };
     c.numValue(at + ".row", b + 0, 4, 49 - i, [block](tworld& w, int64_t v) { block(w).row = v; });
     c.loadableAs(i);  // a block keeps the place it was made for
     c.numValue(at + ".column", b + 4, 4, 49 - j,
@@ -255,7 +256,7 @@ void worldCases(Cases& c) {
     c.numValue(
         "mark[" + std::to_string(m) + "][" + std::to_string(t) + "][" + std::to_string(e) + "]",
         markAt(m, t, e), 1, 1,
-        [m, t, e](tworld& w, int64_t v) { w.nameSelect.used[m][t][e - 1] = v; });
+        [m = m, t = t, e = e](tworld& w, int64_t v) { w.nameSelect.used[m][t][e - 1] = v; });
   c.numValue("mark[10][9][30]", markAt(10, 9, 30), 1, 7,
              [](tworld& w, int64_t v) { w.nameSelect.used[10][9][29] = v; });
 }
@@ -289,11 +290,11 @@ void companyCases(Cases& c) {
     const std::string at = "[" + std::to_string(r) + "][" + std::to_string(col) + "]";
     const std::size_t cell = r * 50 + col;
     c.numValue("baishuuzumi" + at, k + 174 + cell, 1, 1,
-               [r, col](tworld& w, int64_t v) { w.kaichou.baishuuzumi[r][col] = v; });
+               [r = r, col = col](tworld& w, int64_t v) { w.kaichou.baishuuzumi[r][col] = v; });
     c.numValue("baikyakuzumi" + at, k + 2674 + cell, 1, 1,
-               [r, col](tworld& w, int64_t v) { w.kaichou.baikyakuzumi[r][col] = v; });
+               [r = r, col = col](tworld& w, int64_t v) { w.kaichou.baikyakuzumi[r][col] = v; });
     c.numValue("koujizumi" + at, k + 5174 + cell, 1, 1,
-               [r, col](tworld& w, int64_t v) { w.kaichou.koujizumi[r][col] = v; });
+               [r = r, col = col](tworld& w, int64_t v) { w.kaichou.koujizumi[r][col] = v; });
   }
 
   machineCases(c, "dai1", warehouseAt(1), [](tworld& w) -> Tddai& { return w.kaichou.record(1); });
