@@ -8,8 +8,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -28,6 +26,7 @@
 #include "ui/machine_window.h"
 #include "ui/management_commands.h"
 #include "ui/replacement_dialog.h"
+#include "ui/scrolled_page.h"
 #include "ui/selection_commands.h"
 #include "ui/stats_page.h"
 #include "world/world.h"
@@ -179,21 +178,6 @@ void CompanyStatusPage::showCompany(const tworld& world) {
 
 QString CompanyStatusPage::text(Field f) const { return values_[f]->text(); }
 
-namespace {
-
-// A page that scrolls when the window is low, but asks for the room of the whole page as the
-// window's preferred size (a plain scroll area caps its wish at a few dozen lines).
-class PageScroll : public QScrollArea {
- public:
-  using QScrollArea::QScrollArea;
-  QSize sizeHint() const override {
-    if (!widget()) return QScrollArea::sizeHint();
-    return widget()->sizeHint() + QSize(verticalScrollBar()->sizeHint().width(), 0);
-  }
-};
-
-}  // namespace
-
 CompanyWindow::CompanyWindow(TMain& main)
     : Tkaishaform(main), layout_(this, QStringLiteral("kaishaform")) {
   // The frame's own summary gives way to the pages, which go above the order buttons.
@@ -207,11 +191,7 @@ CompanyWindow::CompanyWindow(TMain& main)
   stats_ = new StatsPage(pages_);
   // The status page's groups stand taller than a laptop leaves the manager beside the map and
   // the district windows under it: the page scrolls instead of pushing them away.
-  auto* statusScroll = new PageScroll(pages_);
-  statusScroll->setWidget(status_);
-  statusScroll->setWidgetResizable(true);
-  statusScroll->setFrameShape(QFrame::NoFrame);
-  pages_->addTab(statusScroll, tr("ｽﾃｰﾀｽ"));
+  pages_->addTab(scrolledPage(status_, PageWish::WholePage), tr("ｽﾃｰﾀｽ"));
   pages_->addTab(budget_, tr("予算"));
   pages_->addTab(stores_, tr("店舗一覧"));
   pages_->addTab(warehouse_, tr("倉庫"));

@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QScrollArea>
 #include <QShowEvent>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -13,6 +12,7 @@
 
 #include "store/machine.h"
 #include "ui/screen_text.h"
+#include "ui/scrolled_page.h"
 #include "world/new_laws.h"
 #include "world/world.h"
 
@@ -116,32 +116,20 @@ QString exchangeLimitText(int index, bool slot) {
   return qs(slot ? slotRateName(index) : pachinkoRateName(index));
 }
 
-namespace {
-// A page that scrolls when the window is low, so that the overview fits the room left beside
-// the map on a small screen.
-QScrollArea* scrolled(QWidget* page) {
-  auto* area = new QScrollArea;
-  area->setWidget(page);
-  area->setWidgetResizable(true);
-  area->setFrameShape(QFrame::NoFrame);
-  return area;
-}
-}  // namespace
-
 DistrictWindow::DistrictWindow(TMain& main) : Tchikudata(main) {
   for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) label->hide();
 
   pages_ = new QTabWidget(this);
   QFormLayout* form = nullptr;
   pages_->addTab(
-      scrolled(figurePage(this, std::begin(kCityFigures), std::end(kCityFigures), &form)),
+      scrolledPage(figurePage(this, std::begin(kCityFigures), std::end(kCityFigures), &form)),
       tr("概略"));
 
   QWidget* rules = figurePage(this, std::begin(kRuleFigures), std::end(kRuleFigures), &form);
   fees_ = table(rules, {tr("機種"), tr("台の廃棄料金  ： 10台当")}, kMachineTypeCount);
   fees_->setObjectName(QStringLiteral("feetable"));
   form->addRow(fees_);
-  pages_->addTab(scrolled(rules), tr("営業規制"));
+  pages_->addTab(scrolledPage(rules), tr("営業規制"));
 
   kinds_ = table(this, {tr("区画の種類"), tr("区画数")}, 17);
   kinds_->setObjectName(QStringLiteral("kindtable"));
